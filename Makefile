@@ -1,0 +1,40 @@
+# The README's two commands: `make run` and `make test`. Both install what is missing first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all deps build run test test-normal test-asan bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@if [ -z "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ] && [ -z "$${QT_QPA_PLATFORM:-}" ]; then \
+	  echo "make run: no display found; start Marnelok under a virtual one with: xvfb-run -s '-screen 0 1280x1024x24' $(BUILD)/marnelok"; \
+	  exit 1; \
+	fi
+	@$(BUILD)/marnelok
+
+# The whole suite, first in the normal build, then under AddressSanitizer and UBSan.
+test: test-normal test-asan
+
+test-normal: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DMARNELOK_SANITIZE=ON -DMARNELOK_BENCHMARKS=OFF $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/marnelok_bench_*; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

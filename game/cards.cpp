@@ -1,0 +1,15 @@
+#include "cards.h"
+
+namespace marnelok {
+
+std::string RankLabel(int rank) {
+  switch (rank) {
+    case 1: return "A";
+    case 11: return "J";
+    case 12: return "Q";
+    case 13: return "K";
+    default: return std::to_string(rank);
+  }
+}
+
+}  // namespace marnelok

@@ -1,0 +1,147 @@
+#include "game.h"
+
+#include "board.h"
+#include "deck.h"
+#include "random.h"
+
+namespace marnelok {
+
+void Game::InitState() {
+  state_.gameActive = false;
+  state_.showingHighScores = false;
+  state_.cardsPlaced = 0;
+  state_.lastMoveCol = 0;
+  state_.lastMoveRow = 0;
+  state_.dealCount = 0;
+  ResetScores(state_);
+  ClearBoard(state_);
+}
+
+void Game::NewGame() {
+  state_.gameActive = true;  // before the panel is drawn, so that it draws no banner
+  requests_->DrawScorePanel();
+  state_.cardsPlaced = 0;
+  state_.dealCount = 0;
+  ResetScores(state_);
+  DealCards();
+  requests_->InvalidateTable();
+}
+
+void Game::DealCards() {
+  GameState& s = state_;
+  ++s.dealCount;
+  for (auto& column : s.board) column.fill(kVoidCode);
+  for (int c = kFirstGridColumn; c <= kBoardColumns; ++c)
+    for (int r = 1; r <= kBoardRows; ++r) s.board[c][r] = kEmptySlotCode;
+  s.deckSlot() = kDeckCode;
+  requests_->DrawScorePanel();
+  s.totalScore = 0;
+  ShuffleDeck(s);
+  DrawNextCard();
+  s.cardsPlaced = 0;
+  s.gameActive = true;
+
+  if (!s.regularGame) {
+    const int attempts = RandomBelow(4) + 2;
+    for (int a = 0; a < attempts; ++a) {
+      const int column = RandomBelow(5) + 2;
+      const int row = RandomBelow(5) + 1;
+      // A cell already taken loses the attempt; no other cell is tried.
+      if (s.board[column][row] == kEmptySlotCode) {
+        s.board[column][row] = s.currentCard();
+        DrawNextCard();
+      }
+    }
+  }
+
+  requests_->SetUndoEnabled(false);
+  s.lastMoveCol = 0;
+  s.lastMoveRow = 0;
+}
+
+void Game::DrawNextCard() {
+  GameState& s = state_;
+  s.currentCard() = s.deck[s.drawIndex];
+  ++s.drawIndex;
+  if (s.drawIndex > kCardsInDeck / 2) {
+    s.currentCard() = kBlankCode;
+    s.deckSlot() = kNextGameTileCode;
+    requests_->DrawCell(kNextGameTileCode, 1, 1);
+  }
+  requests_->DrawCell(s.currentCard(), 1, 4);
+  ++s.cardsPlaced;
+  if (s.cardsPlaced == kCardsPerGame) EndGame();
+}
+
+void Game::PlaceCard(int x, int y) {
+  GameState& s = state_;
+  // Division truncates toward zero, so y from 0 to 9 still maps to row 1.
+  const int column = (x - 10) / (geometry_.cardWidth + 4) + 1;
+  const int row = (y - 10) / geometry_.rowPitch + 1;
+  if (column < kFirstGridColumn || column > kBoardColumns || row < 1 || row > kBoardRows) return;
+  if (s.board[column][row] != kEmptySlotCode) {
+    requests_->Beep();
+    return;
+  }
+  s.board[column][row] = s.currentCard();
+  s.lastMoveCol = column;
+  s.lastMoveRow = row;
+  requests_->DrawCell(s.board[column][row], column, row);
+  requests_->SetUndoEnabled(true);
+  DrawNextCard();
+  if (ColumnComplete(s, column) || RowComplete(s, row)) ScoreLines();
+}
+
+void Game::EndGame() {
+  state_.gameActive = false;
+  requests_->SetUndoEnabled(false);
+  ScoreLines();
+  requests_->DrawWinBanner();
+  requests_->CheckHighScore();
+  requests_->DrawWinBanner();  // over the board that the high-score check redrew
+}
+
+void Game::ScoreLines() {
+  ComputeLineResults(state_);
+  requests_->DrawScorePanel();
+}
+
+void Game::MenuGameUndoItemClick() {
+  GameState& s = state_;
+  requests_->SetUndoEnabled(false);
+  if (s.lastMoveCol == 0 || s.lastMoveRow == 0) return;
+  const int column = s.lastMoveCol;
+  const int row = s.lastMoveRow;
+  const bool wasComplete = ColumnComplete(s, column) || RowComplete(s, row);
+  --s.cardsPlaced;
+  --s.drawIndex;
+  s.currentCard() = s.deck[s.drawIndex - 1];  // the card taken back
+  s.board[column][row] = kEmptySlotCode;
+  if (wasComplete) ScoreLines();
+  requests_->DrawCell(s.currentCard(), 1, 4);
+  requests_->DrawCell(kEmptySlotCode, column, row);
+  // The card above is redrawn too: the emptied slot's outline may have touched it.
+  if (row > 1) requests_->DrawCell(s.board[column][row - 1], column, row - 1);
+  s.lastMoveCol = 0;
+  s.lastMoveRow = 0;
+}
+
+void Game::MenuOptionsPlayRegGameItemClick() {
+  if (!requests_->RegularGameChecked()) {
+    requests_->SetRegularGameChecked(true);
+    state_.regularGame = true;
+    requests_->SetHarderGameChecked(false);
+  }
+  NewGame();
+}
+
+void Game::MenuOptionsHarderGameItemClick() {
+  if (!requests_->HarderGameChecked()) {
+    requests_->SetHarderGameChecked(true);
+    state_.regularGame = false;
+    requests_->SetRegularGameChecked(false);
+  }
+  NewGame();
+}
+
+}  // namespace marnelok
