@@ -1,0 +1,68 @@
+// File-backed record store.
+#include "file_record_store.h"
+
+#include <utility>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace marnelok {
+
+FileRecordStore::FileRecordStore(QString path) : path_(std::move(path)) {}
+
+QString FileRecordStore::DefaultPath() {
+  // A relative XDG_CONFIG_HOME is invalid by the XDG rules and is ignored, as other
+  // desktop programs do.
+  QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (base.isEmpty() || QDir::isRelativePath(base)) {
+    base = QDir::homePath() + QStringLiteral("/.config");
+  }
+  return base + QStringLiteral("/Marnelok/fRegInfo");
+}
+
+bool FileRecordStore::OpenFolder() const {
+  const QString folder = QFileInfo(path_).absolutePath();
+  if (!QDir().mkpath(folder)) return false;
+  const QFileInfo info(folder);
+  return info.isDir() && info.isWritable();
+}
+
+RecordStore::ReadStatus FileRecordStore::Read(std::vector<std::uint8_t>& value) {
+  value.clear();
+  if (!OpenFolder()) return ReadStatus::kUnavailable;
+
+  const QFileInfo info(path_);
+  if (!info.exists()) return ReadStatus::kMissing;
+  // Only a regular file is a value; opening a pipe or a device could block or never end.
+  if (!info.isFile() || info.size() > static_cast<qint64>(SettingsRecord::kSize)) {
+    return ReadStatus::kInvalid;
+  }
+
+  QFile file(path_);
+  if (!file.open(QIODevice::ReadOnly)) return ReadStatus::kInvalid;
+  // One byte more than a record, in case the file grew since it was measured.
+  const QByteArray data = file.read(static_cast<qint64>(SettingsRecord::kSize) + 1);
+  if (file.error() != QFileDevice::NoError ||
+      data.size() > static_cast<qsizetype>(SettingsRecord::kSize)) {
+    return ReadStatus::kInvalid;
+  }
+  value.assign(data.begin(), data.end());
+  return ReadStatus::kOk;
+}
+
+RecordStore::WriteStatus FileRecordStore::Write(const SettingsRecord::Bytes& bytes) {
+  if (!OpenFolder()) return WriteStatus::kUnavailable;
+
+  QSaveFile file(path_);
+  if (!file.open(QIODevice::WriteOnly)) return WriteStatus::kFailed;
+  const auto size = static_cast<qint64>(bytes.size());
+  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+    file.cancelWriting();
+    return WriteStatus::kFailed;
+  }
+  return file.commit() ? WriteStatus::kOk : WriteStatus::kFailed;
+}
+
+}  // namespace marnelok

@@ -1,0 +1,31 @@
+// The settings record kept as one 180-byte file in the user's configuration folder.
+#pragma once
+
+#include <QString>
+
+#include "record_store.h"
+
+namespace marnelok {
+
+// The folder plays the part of a registry key and the file that of the value: opening
+// means creating the folder and being able to write in it. Writes go through QSaveFile,
+// so the file holds either the old record or the new one, never a torn mix.
+class FileRecordStore : public RecordStore {
+ public:
+  explicit FileRecordStore(QString path);
+
+  // $XDG_CONFIG_HOME/Marnelok/fRegInfo, or ~/.config/Marnelok/fRegInfo when that is unset.
+  static QString DefaultPath();
+
+  const QString& path() const { return path_; }
+
+  ReadStatus Read(std::vector<std::uint8_t>& value) override;
+  WriteStatus Write(const SettingsRecord::Bytes& bytes) override;
+
+ private:
+  bool OpenFolder() const;
+
+  QString path_;
+};
+
+}  // namespace marnelok

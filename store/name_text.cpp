@@ -1,0 +1,25 @@
+// Latin-1 conversion of player names.
+#include "name_text.h"
+
+#include <QList>
+
+#include "settings_record.h"
+
+namespace marnelok {
+
+QString NameToQString(const std::string& latin1) {
+  return QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
+}
+
+std::string NameFromQString(const QString& text) {
+  std::string out;
+  // Walk code points, not UTF-16 units, so a character beyond the BMP counts once and
+  // the 23-character cut never splits it.
+  for (const char32_t code : text.toUcs4()) {
+    if (out.size() == SettingsRecord::kNameCapacity) break;
+    out.push_back(code <= 0xFF ? static_cast<char>(static_cast<unsigned char>(code)) : '?');
+  }
+  return out;
+}
+
+}  // namespace marnelok

@@ -1,0 +1,16 @@
+// Conversion of names between the record's Latin-1 bytes and Qt text.
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+namespace marnelok {
+
+// Each byte of the name is one Latin-1 character.
+QString NameToQString(const std::string& latin1);
+
+// A character outside Latin-1 becomes '?'; only the first 23 characters are kept.
+std::string NameFromQString(const QString& text);
+
+}  // namespace marnelok

@@ -1,0 +1,32 @@
+// The place where the settings record is kept between runs: a file here, the registry on Windows.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "settings_record.h"
+
+namespace marnelok {
+
+// Each call opens the place, does its work and lets go of it again; nothing stays open.
+class RecordStore {
+ public:
+  enum class ReadStatus {
+    kOk,          // value holds the stored bytes (at most SettingsRecord::kSize of them)
+    kMissing,     // the place is there but holds no value yet
+    kInvalid,     // a value is there but cannot be used: not a plain value, or too long
+    kUnavailable  // the place cannot be opened or created
+  };
+  enum class WriteStatus {
+    kOk,
+    kUnavailable,  // the place cannot be opened or created; nothing was written
+    kFailed        // the place was opened but the write did not happen
+  };
+
+  virtual ~RecordStore() = default;
+
+  virtual ReadStatus Read(std::vector<std::uint8_t>& value) = 0;
+  virtual WriteStatus Write(const SettingsRecord::Bytes& bytes) = 0;
+};
+
+}  // namespace marnelok
