@@ -109,7 +109,9 @@ void Game::ScoreLines() {
 void Game::MenuGameUndoItemClick() {
   GameState& s = state_;
   requests_->SetUndoEnabled(false);
-  if (s.lastMoveCol == 0 || s.lastMoveRow == 0) return;
+  // The window offers Undo only during a game; the rules refuse it afterwards as well, so
+  // that a finished game can never be taken back into an inconsistent state.
+  if (!s.gameActive || s.lastMoveCol == 0 || s.lastMoveRow == 0) return;
   const int column = s.lastMoveCol;
   const int row = s.lastMoveRow;
   const bool wasComplete = ColumnComplete(s, column) || RowComplete(s, row);
