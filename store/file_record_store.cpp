@@ -1,12 +1,11 @@
 // File-backed record store.
 #include "file_record_store.h"
 
-#include <utility>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <utility>
 
 namespace marnelok {
 

@@ -1,9 +1,8 @@
 // Conversion of names between the record's Latin-1 bytes and Qt text.
 #pragma once
 
-#include <string>
-
 #include <QString>
+#include <string>
 
 namespace marnelok {
 
