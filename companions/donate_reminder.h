@@ -1,0 +1,61 @@
+// The donation reminder: the user's last answer and the day of the last prompt, kept per user
+// between runs, and the two ways the dialog is shown: at a close of the main window when the
+// schedule says so, and on the "Make a Donation" command.
+//
+// The program loads the state before the main window is created and saves it after the event
+// loop ends; nothing is written in between.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QWidget;
+
+namespace marnelok {
+
+class Desktop;
+class TDonateForm;
+
+class DonateReminder {
+ public:
+  // `settingsPath`: an INI file, or on Windows a registry key beginning "HKEY_".
+  explicit DonateReminder(Desktop& desktop, QString settingsPath = DefaultPath());
+
+  // $XDG_CONFIG_HOME/<executable base name>.ini (~/.config when unset); on Windows the
+  // registry key HKEY_CURRENT_USER\Software\<executable base name>.
+  static QString DefaultPath();
+
+  // Reads the stored state; missing or unreadable values give status 4 and today.
+  void LoadDonateState();
+  // Writes both values, keeping everything else in the file. False when they could not be
+  // written (the caller may ignore it: the reminder then simply asks again).
+  bool SaveDonateState();
+
+  // At a close of the main window: shows the dialog when the schedule says so.
+  void CheckDonateReminder(QWidget* owner);
+  // The "Make a Donation" command: always shows the dialog.
+  void ShowDonateForm(QWidget* owner);
+
+  int Status() const { return status_; }
+  int LastPrompt() const { return lastPrompt_; }
+  bool CommandFlag() const { return commandFlag_; }
+  const QString& KeyPath() const { return keyPath_; }
+  // The dialog being shown, or null.
+  TDonateForm* DonateForm() const { return form_; }
+
+ private:
+  void RunDialog(QWidget* owner);
+  void FormClosed(int choice);
+
+  Desktop& desktop_;
+  QString keyPath_;
+  int status_;
+  int lastPrompt_;
+  bool commandFlag_ = false;
+  // A value found stored as text is written back as text (it matters in the registry).
+  bool statusIsText_ = false;
+  bool lastPromptIsText_ = false;
+  QPointer<TDonateForm> form_;
+};
+
+}  // namespace marnelok

@@ -1,0 +1,59 @@
+// The desktop as Qt provides it.
+#include "qt_desktop.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+#include "day_number.h"
+#include "desktop_dialogs.h"
+#include "shell_target.h"
+
+namespace marnelok {
+
+void QtDesktop::ShowMessage(QWidget* owner, const QString& caption, const QString& text) {
+  MakeMessageBox(owner, caption, text)->exec();
+}
+
+bool QtDesktop::Confirm(QWidget* owner, const QString& caption, const QString& text) {
+  return MakeConfirmation(owner, caption, text)->exec() == QMessageBox::Ok;
+}
+
+QString QtDesktop::AskText(QWidget* owner, const QString& title, const QString& prompt,
+                           const QString& initial) {
+  const auto dialog = MakeTextPrompt(owner, title, prompt, initial);
+  return dialog->exec() == QDialog::Accepted ? dialog->textValue() : initial;
+}
+
+int QtDesktop::ExecModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtDesktop::Beep() { QApplication::beep(); }
+
+void QtDesktop::ShellOpen(const QString& document, const QString& /*parameters*/,
+                          const QString& directory, int /*showMode*/) {
+  const QUrl target = ShellTarget(document, directory);
+  // A failure to open is the desktop's to report; the program goes on as before.
+  if (target.isValid()) QDesktopServices::openUrl(target);
+}
+
+int QtDesktop::ScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->geometry().width() : 0;
+}
+
+QSize QtDesktop::FullScreenClientSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const QSize available = screen->availableGeometry().size();
+  const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  return {available.width(), available.height() - titleBar};
+}
+
+int QtDesktop::Today() { return DayNumber(QDate::currentDate()); }
+
+}  // namespace marnelok

@@ -1,0 +1,66 @@
+// The splash and About window.
+#include "splash_form.h"
+
+#include <QPixmap>
+
+#include "desktop.h"
+#include "ui_splash_form.h"
+#include "web_pages.h"
+#include "window_look.h"
+
+namespace marnelok {
+
+TsplashForm::TsplashForm(QWidget* owner, Mode mode, Desktop& desktop)
+    : QDialog(owner), ui_(std::make_unique<Ui::TsplashForm>()), mode_(mode), desktop_(desktop) {
+  ui_->setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setFixedSize(280, 140);
+  ApplyLook();
+  ApplyMode();
+
+  connect(ui_->Image1, &ClickLabel::clicked, this, &TsplashForm::Image1Click);
+  connect(ui_->btnClose, &QToolButton::clicked, this, &TsplashForm::btnCloseClick);
+  connect(ui_->Label3, &ClickLabel::clicked, this, &TsplashForm::Label3Click);
+}
+
+TsplashForm::~TsplashForm() = default;
+
+void TsplashForm::ApplyLook() {
+  SetBackground(*this, palette().color(QPalette::Button));
+  setFont(PixelFont(11));
+
+  // A missing picture leaves the plain button-face background.
+  ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/bitmaps/SPLASH")));
+
+  ui_->btnClose->setFont(PixelFont(11, true));
+  ui_->lblEval->setFont(PixelFont(13, true));
+  SetTextColour(*ui_->lblEval, QColor(0, 0, 255));
+  ui_->lblProduct->setFont(PixelFont(16, true));
+
+  ui_->Label3->setText(HomePage());
+  MakeLink(*ui_->Label3, 11);
+  WidenToText(*ui_->Label3);
+}
+
+void TsplashForm::ApplyMode() {
+  ui_->lblEval->setText(QStringLiteral("Freeware Edition"));
+  ui_->btnClose->setVisible(mode_ == Mode::kAbout);
+  // The link only looks like one where it works.
+  if (mode_ == Mode::kStartup) ui_->Label3->unsetCursor();
+}
+
+void TsplashForm::showEvent(QShowEvent* event) {
+  CentreOver(*this, parentWidget());
+  QDialog::showEvent(event);
+}
+
+void TsplashForm::Image1Click() { close(); }
+
+void TsplashForm::btnCloseClick() { close(); }
+
+void TsplashForm::Label3Click() {
+  if (mode_ == Mode::kAbout) desktop_.ShellOpen(HomePage(), QString(), QString(), 5);
+}
+
+}  // namespace marnelok

@@ -1,0 +1,74 @@
+// Helpers shared by the companion windows.
+#include "window_look.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace marnelok {
+
+QFont PixelFont(int pixelHeight, bool bold, bool underline) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(pixelHeight);
+  font.setBold(bold);
+  font.setUnderline(underline);
+  return font;
+}
+
+void SetBackground(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::Window, colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget& widget, const QColor& colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget.setPalette(palette);
+}
+
+void MakeLink(QLabel& label, int pixelHeight) {
+  label.setFont(PixelFont(pixelHeight, false, true));
+  SetTextColour(label, QColor(0, 0, 255));
+  label.setCursor(Qt::PointingHandCursor);
+}
+
+void WidenToText(QLabel& label) {
+  const int needed = QFontMetrics(label.font()).horizontalAdvance(label.text()) + 2;
+  QRect box = label.geometry();
+  if (needed <= box.width()) return;
+  const int centre = box.left() + box.width() / 2;
+  int width = needed;
+  int left = centre - width / 2;
+  if (const QWidget* parent = label.parentWidget()) {
+    width = std::min(width, parent->width());
+    left = std::clamp(left, 0, parent->width() - width);
+  }
+  label.setGeometry(left, box.top(), width, box.height());
+}
+
+void CentreOver(QWidget& window, const QWidget* owner) {
+  const QScreen* screen = owner != nullptr ? owner->screen() : window.screen();
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+
+  const QRect around =
+      owner != nullptr && owner->isVisible() ? owner->frameGeometry() : available;
+  QRect placed(QPoint(), window.frameGeometry().size());
+  placed.moveCenter(around.center());
+  if (available.isValid()) {
+    placed.moveLeft(std::clamp(placed.left(), available.left(),
+                               std::max(available.left(), available.right() - placed.width() + 1)));
+    placed.moveTop(std::clamp(placed.top(), available.top(),
+                              std::max(available.top(), available.bottom() - placed.height() + 1)));
+  }
+  window.move(placed.topLeft());
+}
+
+}  // namespace marnelok

@@ -1,0 +1,31 @@
+// Small helpers shared by the companion windows: pixel-sized fonts, solid backgrounds,
+// link labels, and placing a window over its owner.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QLabel;
+class QWidget;
+
+namespace marnelok {
+
+// The system's sans-serif face at a character height in pixels (8 pt at 96 dpi = 11 px).
+QFont PixelFont(int pixelHeight, bool bold = false, bool underline = false);
+
+// Fills the widget's background with `colour` (children without a fill show it too).
+void SetBackground(QWidget& widget, const QColor& colour);
+void SetTextColour(QWidget& widget, const QColor& colour);
+
+// Blue, underlined, pointing-hand text: a web link drawn as a label.
+void MakeLink(QLabel& label, int pixelHeight);
+
+// Widens a label that cannot hold its text on one line, keeping its centre and staying inside
+// its parent, so that a centred address is never clipped.
+void WidenToText(QLabel& label);
+
+// Centres `window` over its owner when the owner is visible, else over the owner's screen,
+// and keeps it on that screen.
+void CentreOver(QWidget& window, const QWidget* owner);
+
+}  // namespace marnelok
