@@ -1,0 +1,68 @@
+// The application icon. It is drawn in a 256-unit space and scaled, so every size shows the
+// same picture; the grid's middle row holds a red royal flush, the game's best hand.
+#include "app_icon.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+
+#include "suit_shapes.h"
+
+namespace marnelok {
+namespace {
+
+constexpr double kUnit = 256.0;
+
+void paintTile(QPainter& p) {
+  const QRectF tile(8, 8, kUnit - 16, kUnit - 16);
+  QRadialGradient felt(QPointF(kUnit / 2, kUnit * 0.42), kUnit * 0.7);
+  felt.setColorAt(0.0, QColor(46, 150, 72));
+  felt.setColorAt(1.0, QColor(10, 78, 36));
+  p.setPen(QPen(QColor(6, 52, 22), 6));
+  p.setBrush(felt);
+  p.drawRoundedRect(tile, 40, 40);
+}
+
+Suit suitAt(int column, int row) {
+  if (row == 2) return Suit::Hearts;
+  constexpr Suit cycle[] = {Suit::Spades, Suit::Diamonds, Suit::Clubs, Suit::Hearts};
+  return cycle[(column * 3 + row * 2) % 4];
+}
+
+void paintGrid(QPainter& p) {
+  constexpr double cardW = 34;
+  constexpr double cardH = 36;
+  constexpr double stepX = 40;
+  constexpr double stepY = 42;
+  constexpr double left = (kUnit - 4 * stepX - cardW) / 2;
+  constexpr double top = (kUnit - 4 * stepY - cardH) / 2;
+  for (int row = 0; row < 5; ++row) {
+    for (int column = 0; column < 5; ++column) {
+      const QRectF card(left + column * stepX, top + row * stepY, cardW, cardH);
+      p.setPen(Qt::NoPen);
+      p.setBrush(QColor(0, 0, 0, 70));
+      p.drawRoundedRect(card.translated(2, 3), 5, 5);
+      p.setBrush(row == 2 ? QColor(255, 252, 210) : QColor(255, 255, 255));
+      p.drawRoundedRect(card, 5, 5);
+      const Suit suit = suitAt(column, row);
+      p.setBrush(QColor::fromRgb(isRed(suit) ? qRgb(220, 0, 0) : qRgb(0, 0, 0)));
+      const double s = 22;
+      p.drawPath(
+          suitPath(suit, QRectF(card.center().x() - s / 2, card.center().y() - s / 2, s, s)));
+    }
+  }
+}
+
+}  // namespace
+
+QImage appIcon(int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(size / kUnit, size / kUnit);
+  paintTile(p);
+  paintGrid(p);
+  return image;
+}
+
+}  // namespace marnelok

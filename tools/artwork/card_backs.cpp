@@ -1,0 +1,105 @@
+// The card backs. Both keep a one-pixel black border all round: the deck stack lays three
+// of them 2 pixels apart, and only the borders tell the cards apart.
+#include "card_backs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace marnelok {
+namespace {
+
+constexpr QColor kSilver(192, 192, 192);
+constexpr QColor kOlive(128, 128, 64);
+constexpr QColor kOrange(255, 128, 64);
+constexpr QColor kSky(0, 128, 255);
+constexpr QColor kCloudWhite(255, 255, 255);
+constexpr QColor kCloudGrey(176, 184, 196);
+constexpr QColor kDistantGrey(150, 162, 180);
+
+void frame(QImage& image) {
+  QPainter p(&image);
+  p.setPen(Qt::black);
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+}
+
+// A cloud is a flat-bottomed bank of overlapping puffs; `s` scales it.
+QPainterPath cloud(QPointF at, double s) {
+  QPainterPath p;
+  p.setFillRule(Qt::WindingFill);
+  p.addRoundedRect(QRectF(at.x() - 11 * s, at.y() - 3 * s, 22 * s, 6 * s), 3 * s, 3 * s);
+  p.addEllipse(QPointF(at.x() - 6 * s, at.y() - 3 * s), 4.5 * s, 4.0 * s);
+  p.addEllipse(QPointF(at.x() + 0.5 * s, at.y() - 5.5 * s), 6.0 * s, 5.5 * s);
+  p.addEllipse(QPointF(at.x() + 6.5 * s, at.y() - 2.5 * s), 4.0 * s, 3.5 * s);
+  return p.simplified();
+}
+
+void drawCloud(QPainter& p, QPointF at, double s) {
+  p.setBrush(kCloudGrey);
+  p.drawPath(cloud(at + QPointF(1.0, 1.5), s));
+  p.setBrush(kCloudWhite);
+  p.drawPath(cloud(at, s));
+}
+
+}  // namespace
+
+QImage regularCardBack() {
+  QImage image(71, 81, QImage::Format_RGB32);
+  image.fill(kSilver);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The pattern sits inside a silver margin, as printed backs do.
+    const QRectF inner(4, 4, image.width() - 8, image.height() - 8);
+    const QPointF centre = inner.center();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOlive);
+    p.drawPolygon(QPolygonF{inner.topLeft(), centre, inner.bottomLeft()});
+    p.drawPolygon(QPolygonF{inner.topRight(), centre, inner.bottomRight()});
+
+    p.save();
+    p.setClipRect(inner);
+    p.setPen(QPen(kOrange, 3.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(inner.topLeft(), inner.bottomRight());
+    p.drawLine(inner.topRight(), inner.bottomLeft());
+    p.restore();
+
+    p.setPen(QPen(kOlive, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(inner.adjusted(-0.5, -0.5, 0.5, 0.5));
+
+    p.setPen(QPen(kOrange, 1.0));
+    p.setBrush(kSilver);
+    p.drawEllipse(centre, 5.0, 5.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOrange);
+    p.drawEllipse(centre, 2.0, 2.0);
+  }
+  frame(image);
+  return image;
+}
+
+QImage largeCardBack() {
+  QImage image(82, 108, QImage::Format_RGB32);
+  image.fill(kSky);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kDistantGrey);
+    p.drawPath(cloud({62, 22}, 0.6));
+    p.drawPath(cloud({18, 62}, 0.55));
+    p.drawPath(cloud({66, 92}, 0.5));
+    drawCloud(p, {24, 24}, 1.0);
+    drawCloud(p, {58, 50}, 1.1);
+    drawCloud(p, {28, 88}, 0.9);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(kCloudWhite);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(3, 3, image.width() - 7, image.height() - 7);
+  }
+  frame(image);
+  return image;
+}
+
+}  // namespace marnelok

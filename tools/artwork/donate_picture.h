@@ -1,0 +1,12 @@
+// The 350x135 header picture of the "Make a Donation" dialog.
+#pragma once
+
+#include <QImage>
+
+namespace marnelok {
+
+// True colour; its edge is the dialog's own background (192,220,192) so it sits in the dialog
+// without a seam.
+QImage donatePicture();
+
+}  // namespace marnelok

@@ -1,0 +1,21 @@
+// A small playing card painted with vectors, for the pictures that show cards in a scene.
+#pragma once
+
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+#include "suit.h"
+
+namespace marnelok {
+
+struct MiniCard {
+  QString rank;  // "A", "K", "10", ...; empty for a plain face with only the suit
+  Suit suit;
+};
+
+// Paints the card into `rect` in the painter's current coordinates, so a caller rotates or
+// scales the painter to fan cards. A soft shadow falls to the lower right when `shadow` is set.
+void drawMiniCard(QPainter& p, const QRectF& rect, const MiniCard& card, bool shadow = true);
+
+}  // namespace marnelok
