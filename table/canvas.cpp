@@ -1,0 +1,139 @@
+// The table's drawing surface: primitives on the off-screen image and the drawing state.
+#include "canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QRect>
+#include <algorithm>
+#include <cmath>
+
+namespace marnelok {
+namespace {
+
+QRect Edges(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1, y2 - y1); }
+
+}  // namespace
+
+Canvas::Canvas() {
+  // DejaVu Sans Bold on Linux; elsewhere the style hint finds the system's bold sans-serif.
+  font_.setFamily(QStringLiteral("DejaVu Sans"));
+  font_.setStyleHint(QFont::SansSerif);
+  font_.setBold(true);
+  // Grey-scale smoothing keeps the red and black of the indices free of colour fringes.
+  font_.setStyleStrategy(QFont::NoSubpixelAntialias);
+  ResetFont();
+}
+
+void Canvas::Resize(QSize logical, qreal devicePixelRatio) {
+  if (!(devicePixelRatio > 0.0)) devicePixelRatio = 1.0;
+  logical_ = logical.expandedTo(QSize(0, 0));
+  const QSize device(static_cast<int>(std::ceil(logical_.width() * devicePixelRatio)),
+                     static_cast<int>(std::ceil(logical_.height() * devicePixelRatio)));
+  if (device.isEmpty()) {
+    image_ = QImage();
+    return;
+  }
+  image_ = QImage(device, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(devicePixelRatio);
+  image_.fill(Qt::black);
+}
+
+void Canvas::Clear(const QColor& color) {
+  if (image_.isNull()) return;
+  image_.fill(color);
+  Changed();
+}
+
+void Canvas::ResetFont() {
+  SetFontSize(kDefaultFontSize);
+  fontColor_ = Qt::black;
+}
+
+void Canvas::SetFontSize(int points) {
+  fontPoints_ = points;
+  font_.setPixelSize(std::max(1, PointsToPixels(points)));
+}
+
+void Canvas::FillRect(int x1, int y1, int x2, int y2) {
+  if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
+  QPainter painter(&image_);
+  painter.fillRect(Edges(x1, y1, x2, y2), brush_);
+  painter.end();
+  Changed();
+}
+
+void Canvas::FrameRect(int x1, int y1, int x2, int y2) {
+  if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
+  QPainter painter(&image_);
+  painter.fillRect(Edges(x1, y1, x2, y1 + 1), brush_);
+  painter.fillRect(Edges(x1, y2 - 1, x2, y2), brush_);
+  painter.fillRect(Edges(x1, y1, x1 + 1, y2), brush_);
+  painter.fillRect(Edges(x2 - 1, y1, x2, y2), brush_);
+  painter.end();
+  Changed();
+}
+
+void Canvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight) {
+  if (image_.isNull() || x2 - x1 < 2 || y2 - y1 < 2) return;
+  QPainter painter(&image_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(pen_, 1.0));
+  painter.setBrush(brush_);
+  // A 1 px pen centred half a pixel inside the edges lands exactly on the outermost pixels,
+  // so straight edges stay sharp and only the corners are smoothed.
+  const QRectF outline(x1 + 0.5, y1 + 0.5, x2 - x1 - 1.0, y2 - y1 - 1.0);
+  painter.drawRoundedRect(outline, std::max(0, ellipseWidth - 1) / 2.0,
+                          std::max(0, ellipseHeight - 1) / 2.0);
+  painter.end();
+  Changed();
+}
+
+void Canvas::TextAt(int x, int y, const QString& text) {
+  if (image_.isNull()) return;
+  const QFontMetrics metrics(font_);
+  QPainter painter(&image_);
+  painter.fillRect(QRect(QPoint(x, y), TextExtent(text)), brush_);
+  BeginText(painter);
+  painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  painter.end();
+  Changed();
+}
+
+void Canvas::TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text) {
+  if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
+  const QFontMetrics metrics(font_);
+  const QRect box = Edges(x1, y1, x2, y2);
+  QPainter painter(&image_);
+  painter.fillRect(box, brush_);
+  painter.setClipRect(box);
+  BeginText(painter);
+  painter.drawText(QPoint(x, y + metrics.ascent()), text);
+  painter.end();
+  Changed();
+}
+
+QSize Canvas::TextExtent(const QString& text) const {
+  const QFontMetrics metrics(font_);
+  return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void Canvas::Draw(int x, int y, const QImage& picture) {
+  if (image_.isNull() || picture.isNull()) return;
+  QPainter painter(&image_);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.drawImage(QPoint(x, y), picture);
+  painter.end();
+  Changed();
+}
+
+void Canvas::BeginText(QPainter& painter) const {
+  painter.setFont(font_);
+  painter.setPen(fontColor_);
+}
+
+void Canvas::Changed() const {
+  if (changed_) changed_();
+}
+
+}  // namespace marnelok

@@ -1,0 +1,81 @@
+// The table's drawing surface: a persistent off-screen image plus the drawing state
+// (font size and colour, brush, pen) that one drawing routine leaves for the next.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QPainter;
+
+namespace marnelok {
+
+// All coordinates are logical pixels; rectangles are given by their edges with the
+// right and bottom edge exclusive, so (x1, y1, x2, y2) covers (x2 - x1) x (y2 - y1) pixels.
+// Every routine draws at once; the changed callback tells the widget to show the result.
+class Canvas {
+ public:
+  static constexpr int kDefaultFontSize = 16;  // points, the table's own font
+
+  Canvas();
+
+  // Makes the image logical x devicePixelRatio device pixels. The picture may be lost:
+  // the owner follows a resize with a full repaint.
+  void Resize(QSize logical, qreal devicePixelRatio = 1.0);
+  QSize LogicalSize() const { return logical_; }
+  qreal DevicePixelRatio() const { return image_.devicePixelRatio(); }
+
+  void Clear(const QColor& color);
+
+  // Drawing state, kept between calls on purpose: several routines draw with what the
+  // previous one left.
+  void ResetFont();  // bold sans-serif, 16 points, black
+  void SetFontSize(int points);
+  int FontSize() const { return fontPoints_; }
+  void SetFontColor(const QColor& color) { fontColor_ = color; }
+  QColor FontColor() const { return fontColor_; }
+  void SetBrush(const QColor& color) { brush_ = color; }
+  QColor Brush() const { return brush_; }
+  void SetPen(const QColor& color) { pen_ = color; }
+  QColor Pen() const { return pen_; }
+
+  void FillRect(int x1, int y1, int x2, int y2);   // in the brush colour
+  void FrameRect(int x1, int y1, int x2, int y2);  // 1 px border in the brush colour
+  // Outline in the pen colour, inside filled with the brush; corners are quarters of an
+  // ellipse of ellipseWidth x ellipseHeight.
+  void RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight);
+  // Text with its top-left corner at (x, y) on a background of the brush colour that
+  // covers exactly the text's extent.
+  void TextAt(int x, int y, const QString& text);
+  // Fills the rectangle with the brush and draws the text from (x, y), clipped to it.
+  void TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text);
+  QSize TextExtent(const QString& text) const;
+  int TextWidth(const QString& text) const { return TextExtent(text).width(); }
+  int TextHeight(const QString& text) const { return TextExtent(text).height(); }
+  // The image at its own size with its top-left corner at (x, y), copied without blending.
+  void Draw(int x, int y, const QImage& picture);
+
+  const QImage& image() const { return image_; }
+  void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
+
+ private:
+  void BeginText(QPainter& painter) const;
+  void Changed() const;
+
+  QImage image_;
+  QSize logical_;
+  QFont font_;
+  int fontPoints_ = kDefaultFontSize;
+  QColor fontColor_{Qt::black};
+  QColor brush_{Qt::white};
+  QColor pen_{Qt::black};
+  std::function<void()> changed_;
+};
+
+// Points are taken at 96 dots per inch whatever the screen, so 12 pt is always 16 px.
+constexpr int PointsToPixels(int points) { return (points * 96 + 36) / 72; }
+
+}  // namespace marnelok

@@ -1,0 +1,45 @@
+// The widget that shows the table canvas and reports mouse presses and releases.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "canvas.h"
+
+namespace marnelok {
+
+// Fills the main window's client area. Painting only shows the canvas; a system repaint
+// (after Invalidate, a resize or a change of screen scale) first runs the callback given
+// to SetSystemRepaint, which redraws the whole canvas.
+class PaintBox : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PaintBox(QWidget* parent = nullptr);
+
+  Canvas& canvas() { return canvas_; }
+  void SetSystemRepaint(std::function<void()> callback) { systemRepaint_ = std::move(callback); }
+  // The next paint event redraws the whole table before showing it.
+  void Invalidate();
+  bool RepaintPending() const { return repaintPending_; }
+
+ signals:
+  void pressed(Qt::MouseButton button, int x, int y);
+  void released(Qt::MouseButton button, int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void FitCanvas();
+
+  Canvas canvas_;
+  std::function<void()> systemRepaint_;
+  bool repaintPending_ = true;
+  bool painting_ = false;
+};
+
+}  // namespace marnelok

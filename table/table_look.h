@@ -1,0 +1,37 @@
+// What the painters read from the main window besides the game: options, colours, the
+// card back, the screen width and the stored Top 5 list.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <functional>
+
+namespace marnelok {
+
+struct TopFiveEntry {
+  QString name;
+  int score = 0;
+};
+
+struct TableLook {
+  bool altColors = false;   // "Use Alternate Colors" is checked
+  bool largeCards = false;  // "Use Large Cards" is checked
+  QColor panelColor{255, 255, 0};
+  const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
+  int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
+  std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
+};
+
+// Dark green, or grey with alternate colours: the window, empty slots, blanks and labels.
+inline QColor TableColor(bool altColors) {
+  return altColors ? QColor(128, 128, 128) : QColor(0, 128, 0);
+}
+
+// The score panel's text backgrounds and the WIN boxes: yellow, or white with alternate
+// colours.
+inline QColor SchemePanelColor(bool altColors) {
+  return altColors ? QColor(255, 255, 255) : QColor(255, 255, 0);
+}
+
+}  // namespace marnelok

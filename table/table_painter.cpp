@@ -1,0 +1,247 @@
+// Paints the table: cells, deck stack, score panel, Top 5 panel and WIN banner.
+#include "table_painter.h"
+
+#include <algorithm>
+
+#include "cards.h"
+#include "hand.h"
+
+namespace marnelok {
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kYellow(255, 255, 0);
+
+constexpr int kTileCode = kNextGameTileCode;
+constexpr int kPipGap = 3;
+constexpr int kDeckStackPitch = 50;
+constexpr int kPanelFontSize = 10;
+constexpr int kTopFiveFontSize = 16;
+constexpr int kCorner = 25;
+constexpr int kBannerBox = 48;
+constexpr int kBannerHeight = 24;
+constexpr int kTopFiveNameLength = 23;
+
+QString HandName(int handClass) {
+  // A class outside the table can only come from a corrupted state; show it as "None".
+  if (handClass < 0 || handClass >= kHandClassCount) handClass = kNone;
+  const std::string_view name = kHandTable[static_cast<size_t>(handClass)].name;
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+TablePainter::TablePainter(Canvas& canvas, GameState& state, TableGeometry& geometry,
+                           const CardImages& images, const TableLook& look)
+    : canvas_(canvas), state_(state), geometry_(geometry), images_(images), look_(look) {}
+
+void TablePainter::SystemRepaint() {
+  canvas_.Clear(TableColour());
+  canvas_.ResetFont();
+  canvas_.SetBrush(TableColour());
+  PaintBoxPaint();
+}
+
+void TablePainter::PaintBoxPaint() {
+  DrawDeckStack();
+  if (state_.gameActive) {
+    DrawBoard();
+    return;
+  }
+  if (state_.deckSlot() == kTileCode) DrawCell(kTileCode, 1, 1);
+  DrawBoard();
+  DrawWinBanner();
+}
+
+void TablePainter::DrawCell(int code, int column, int row) {
+  canvas_.SetFontSize(geometry_.cardFontSize);
+  geometry_.rowPitch = geometry_.cardHeight + 2;
+  const Point origin = CellOrigin(geometry_, column, row);
+  const int x = origin.x;
+  const int y = origin.y;
+  const int w = geometry_.cardWidth;
+  const int h = geometry_.cardHeight;
+
+  if (IsCard(code)) {
+    DrawCardFace(code, x, y);
+  } else if (code == kEmptySlotCode) {
+    canvas_.SetBrush(TableColour());
+    canvas_.FillRect(x, y, x + w, y + h);
+    canvas_.SetBrush(kWhite);
+    canvas_.FrameRect(x, y, x + w, y + h);
+  } else if (code == kTileCode) {
+    canvas_.SetFontSize(10);
+    canvas_.SetFontColor(kBlack);
+    canvas_.SetBrush(kYellow);
+    canvas_.FillRect(x - 5, y + 3, x + w, y + h + 10);
+    canvas_.SetBrush(kBlack);
+    canvas_.FrameRect(x - 5, y + 3, x + w, y + h + 10);
+    canvas_.SetBrush(kYellow);
+    canvas_.SetPen(kBlack);
+    canvas_.TextAt(x + 8, y + 6, QStringLiteral("Click"));
+    canvas_.TextAt(x + 8, y + 26, QStringLiteral("for"));
+    canvas_.TextAt(x + 8, y + 46, QStringLiteral("next"));
+    canvas_.TextAt(x + 8, y + 66, QStringLiteral("Game!"));
+  } else if (code == kBlankCode) {
+    // One pixel wider and taller than a card, so no trace of the card below remains.
+    canvas_.SetBrush(TableColour());
+    canvas_.FillRect(x, y, x + w + 1, y + h + 1);
+  }
+}
+
+void TablePainter::DrawCardFace(int code, int x, int y) {
+  const int w = geometry_.cardWidth;
+  const int h = geometry_.cardHeight;
+  const int rank = CardRank(code);
+  const int suit = CardSuit(code);
+  const QImage& symbol = images_.symbol[static_cast<size_t>(suit)];
+  const QImage& pip = images_.pip[static_cast<size_t>(suit)];
+  const QString index = QString::fromStdString(RankLabel(rank));
+
+  canvas_.SetPen(kBlack);
+  canvas_.SetBrush(kWhite);
+  canvas_.SetFontColor(IsRedSuit(suit) ? kRed : kBlack);
+
+  canvas_.FillRect(x, y, x + w, y + h);
+  canvas_.SetBrush(kBlack);
+  canvas_.FrameRect(x, y, x + w, y + h);
+  canvas_.SetBrush(kWhite);
+
+  const QSize extent = canvas_.TextExtent(index);
+  canvas_.TextInRect(x + 2, y + 1, x + 2 + extent.width(), y + 1 + extent.height(), x + 2,
+                     y + 1, index);
+  // The bottom-right index reads the same way up, right- and bottom-aligned 2 px inside.
+  const int left = x + w - 2 - extent.width();
+  const int top = y + h - 2 - extent.height();
+  canvas_.TextInRect(left, top, x + w - 2, y + h - 2, left, top, index);
+
+  canvas_.Draw(x + 2, y + h - 2 - symbol.height(), symbol);
+  // The clubs symbol is 2 px wider than the others and starts further left.
+  canvas_.Draw(x + w - (suit == kClubs ? 25 : 23), y + 2, symbol);
+
+  const int pipHeight = pip.height();
+  const int centreY = y + (h - pipHeight) / 2;
+  if (rank <= 5) {
+    DrawPipRow(pip, rank, x, centreY);
+  } else if (rank <= 10) {
+    DrawPipRow(pip, rank / 2, x, centreY - pipHeight);
+    DrawPipRow(pip, rank - rank / 2, x, centreY + pipHeight);
+  }
+}
+
+void TablePainter::DrawPipRow(const QImage& pip, int count, int x, int y) {
+  const int step = pip.width() + kPipGap;
+  const int offset = (geometry_.cardWidth - count * pip.width() - kPipGap * (count - 1)) / 2;
+  for (int k = 0; k < count; ++k) canvas_.Draw(x + offset + k * step, y, pip);
+}
+
+void TablePainter::DrawDeckStack() {
+  geometry_.rowPitch = kDeckStackPitch;
+  if (look_.cardBack == nullptr) return;
+  for (int corner : {9, 11, 13}) canvas_.Draw(corner, corner, *look_.cardBack);
+}
+
+void TablePainter::DrawBoard() {
+  if (state_.showingHighScores) {
+    DrawTopFivePanel();
+    return;
+  }
+  for (int column = 1; column <= kBoardColumns; ++column) {
+    for (int row = 1; row <= kBoardRows; ++row) {
+      DrawCell(state_.board[static_cast<size_t>(column)][static_cast<size_t>(row)], column, row);
+    }
+  }
+  if (state_.dealCount > 0) {
+    const int left = PanelLeft(geometry_);
+    canvas_.SetBrush(look_.panelColor);
+    canvas_.SetPen(kBlack);
+    canvas_.RoundRect(left, 10, left + (look_.largeCards ? 198 : 176), 410, kCorner, kCorner);
+    DrawScorePanel();
+  }
+}
+
+void TablePainter::DrawScorePanel() {
+  canvas_.SetFontSize(kPanelFontSize);
+  canvas_.SetBrush(TableColour());
+  canvas_.SetFontColor(kBlack);
+
+  // The label and its erasure share one background box as wide as the wider of the two,
+  // so the spaces always cover the label whatever the font.
+  const QString play = QStringLiteral("Play...");
+  const QString erase(11, QLatin1Char(' '));
+  const QString& label = state_.deckSlot() == kTileCode ? erase : play;
+  const int labelY = 3 * geometry_.rowPitch - 15;
+  const int labelWidth = std::max(canvas_.TextWidth(play), canvas_.TextWidth(erase));
+  canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12,
+                     labelY, label);
+
+  canvas_.SetBrush(SchemePanelColor(look_.altColors));
+  const int left = PanelLeft(geometry_) + 3;
+  const int right = PanelLeft(geometry_) + 19;
+  const int lineHeight = canvas_.TextHeight(QStringLiteral("0"));
+  // Names and the total are drawn over their predecessors without clearing the panel.
+  // Their backgrounds span the widest possible text, so a shorter text (after an undo)
+  // leaves no trace of a longer one.
+  int nameWidth = 0;
+  for (int handClass = 0; handClass < kHandClassCount; ++handClass) {
+    nameWidth = std::max(nameWidth, canvas_.TextWidth(HandName(handClass)));
+  }
+  const auto drawName = [&](int handClass, int y) {
+    canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y,
+                       HandName(handClass));
+  };
+
+  canvas_.TextAt(left, 40, QStringLiteral("Score"));
+  canvas_.TextAt(left, 60, QStringLiteral("Down the Columns"));
+  for (int n = 1; n <= 5; ++n) {
+    canvas_.TextAt(left, 60 + 20 * n, QString::number(n));
+    drawName(state_.lineResults[static_cast<size_t>(n + 1)].column, 60 + 20 * n);
+  }
+  canvas_.TextAt(left, 200, QStringLiteral("Across the Rows"));
+  for (int n = 1; n <= 5; ++n) {
+    canvas_.TextAt(left, 200 + 20 * n, QString::number(n));
+    drawName(state_.lineResults[static_cast<size_t>(n)].row, 200 + 20 * n);
+  }
+  canvas_.TextAt(left, 340, QStringLiteral("Total Score"));
+  const QString total = QString::number(state_.totalScore);
+  const int totalWidth =
+      std::max(canvas_.TextWidth(QStringLiteral("8888")), canvas_.TextWidth(total));
+  canvas_.TextInRect(right, 360, right + totalWidth, 360 + lineHeight, right, 360, total);
+
+  if (!state_.gameActive) DrawWinBanner();
+}
+
+void TablePainter::DrawTopFivePanel() {
+  canvas_.SetFontSize(kTopFiveFontSize);
+  state_.showingHighScores = true;
+  canvas_.SetPen(kBlack);
+  canvas_.SetBrush(kYellow);
+  canvas_.RoundRect(60, 10, 460, 334, kCorner, kCorner);
+  canvas_.SetFontColor(kBlack);
+  canvas_.TextAt(120, 30, QStringLiteral("...The Marnelok Top 5 List..."));
+  for (int i = 1; i <= 5; ++i) {
+    const TopFiveEntry entry = look_.topFive ? look_.topFive(i) : TopFiveEntry{};
+    canvas_.TextAt(120, 30 + 30 * i, entry.name.left(kTopFiveNameLength));
+    canvas_.TextAt(360, 30 + 30 * i, QString::number(entry.score));
+  }
+  canvas_.TextAt(120, 300, QStringLiteral("Click left button to resume..."));
+}
+
+void TablePainter::DrawWinBanner() {
+  if (state_.totalScore < kWinningScore) return;
+  const int y = (5 * geometry_.rowPitch) / 2;
+  canvas_.SetBrush(SchemePanelColor(look_.altColors));
+  // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
+  // loop whatever screen width is reported.
+  const int end = std::min(look_.screenWidth, canvas_.LogicalSize().width());
+  for (int x = 0; x < end; x += kBannerBox) {
+    canvas_.SetPen(kBlack);
+    canvas_.SetFontColor(kRed);
+    canvas_.TextInRect(x, y, x + kBannerBox, y + kBannerHeight, x + 4, y + 4,
+                       QStringLiteral("WIN"));
+  }
+}
+
+}  // namespace marnelok
