@@ -1,0 +1,92 @@
+// The pictures of the splash window and the donation dialog, the "Proceed" glyph and the
+// window icon.
+#include <gtest/gtest.h>
+
+#include <QRect>
+
+#include "image_checks.h"
+
+namespace marnelok::test {
+namespace {
+
+TEST(CompanionPictures, SplashIsA256ColourPictureQuietBehindItsLabels) {
+  const QImage splash = loadBitmap(QStringLiteral("SPLASH"));
+  ASSERT_FALSE(splash.isNull());
+  EXPECT_EQ(splash.size(), QSize(280, 140));
+  EXPECT_EQ(splash.format(), QImage::Format_Indexed8);
+  EXPECT_EQ(splash.colorCount(), 256);
+  EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("SPLASH")), 8);
+  EXPECT_GT(coloursOf(splash).size(), 64) << "a picture, not a flat fill";
+
+  // Black and blue label text stands on these parts: the middle of the product and edition
+  // labels, where their centred text lies, and the whole link label.
+  const QRect readable[] = {QRect(QPoint(66, 32), QPoint(214, 77)),
+                            QRect(QPoint(66, 112), QPoint(214, 124))};
+  for (const QRect& area : readable) {
+    int darkest = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        darkest = std::min(darkest, luminance(splash.pixel(x, y)));
+      }
+    }
+    EXPECT_GE(darkest, 200) << "area at y " << area.top();
+  }
+}
+
+TEST(CompanionPictures, DonationHeaderIsTrueColourAndBlendsIntoTheDialog) {
+  const QImage header = loadBitmap(QStringLiteral("DONATE"));
+  ASSERT_FALSE(header.isNull());
+  EXPECT_EQ(header.size(), QSize(350, 135));
+  EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("DONATE")), 24);
+  const QRgb dialog = qRgb(192, 220, 192);
+  EXPECT_EQ(header.pixel(0, 0), dialog);
+  EXPECT_EQ(header.pixel(349, 0), dialog);
+  EXPECT_EQ(header.pixel(0, 134), dialog);
+  EXPECT_EQ(header.pixel(349, 134), dialog);
+  EXPECT_GT(coloursOf(header).size(), 64);
+}
+
+TEST(CompanionPictures, ProceedGlyphHoldsANormalAndAGreyedImageOverATransparentColour) {
+  const QImage glyph = loadBitmap(QStringLiteral("PROCEED"));
+  ASSERT_FALSE(glyph.isNull());
+  EXPECT_EQ(glyph.size(), QSize(48, 24));
+  EXPECT_EQ(glyph.format(), QImage::Format_Indexed8);
+  EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("PROCEED")), 8);
+
+  // Each half's bottom-left pixel names its transparent colour.
+  const QRgb clear = glyph.pixel(0, 23);
+  ASSERT_EQ(glyph.pixel(24, 23), clear);
+  int normal = 0;
+  int disabled = 0;
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 24; ++x) {
+      const QRgb n = glyph.pixel(x, y);
+      const QRgb d = glyph.pixel(24 + x, y);
+      if (n != clear) {
+        ++normal;
+        EXPECT_TRUE(qGreen(n) > qRed(n) && qGreen(n) > qBlue(n)) << x << "," << y;
+        // The greyed image has the same figure, in grey.
+        EXPECT_EQ(d, qRgb(128, 128, 128)) << x << "," << y;
+      }
+      if (d != clear) {
+        ++disabled;
+        EXPECT_TRUE(qRed(d) == qGreen(d) && qGreen(d) == qBlue(d)) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_GT(normal, 100);
+  EXPECT_GT(disabled, normal) << "the greyed image adds a light edge";
+}
+
+TEST(CompanionPictures, WindowIconIsASquareWithTransparentCorners) {
+  const QImage icon(QStringLiteral(":/icons/marnelok.png"));
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_EQ(icon.size(), QSize(256, 256));
+  ASSERT_TRUE(icon.hasAlphaChannel());
+  EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(icon.pixel(255, 255)), 0);
+  EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+}
+
+}  // namespace
+}  // namespace marnelok::test

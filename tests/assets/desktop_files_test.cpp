@@ -1,0 +1,110 @@
+// The desktop entry, the AppStream metadata and the installed icons: each valid on its own,
+// and all naming the same program, icon and home page.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+
+namespace marnelok::test {
+namespace {
+
+const QDir kAssets(QStringLiteral(MARNELOK_ASSETS_SOURCE_DIR));
+const QString kDesktopFile = QStringLiteral("marnelok.desktop");
+const QString kMetainfoFile = QStringLiteral("io.example.Marnelok.metainfo.xml");
+
+struct ToolRun {
+  int exitCode = -1;
+  QString output;
+};
+
+ToolRun runTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000)) return {-1, QStringLiteral("did not finish")};
+  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+          QString::fromLocal8Bit(process.readAll())};
+}
+
+TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+  if (tool.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed";
+  const ToolRun run = runTool(tool, {kAssets.filePath(kDesktopFile)});
+  EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+  EXPECT_TRUE(run.output.trimmed().isEmpty()) << run.output.toStdString();
+}
+
+TEST(DesktopFiles, MetainfoPassesAppstreamValidation) {
+  const QString tool = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
+  if (tool.isEmpty()) GTEST_SKIP() << "appstreamcli is not installed";
+  const ToolRun run = runTool(tool, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                     kAssets.filePath(kMetainfoFile)});
+  EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
+}
+
+QMap<QString, QString> readDesktopEntry(const QString& path) {
+  QMap<QString, QString> keys;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return keys;
+  while (!file.atEnd()) {
+    const QString line = QString::fromUtf8(file.readLine()).trimmed();
+    const auto equals = line.indexOf(u'=');
+    if (equals > 0) keys.insert(line.left(equals), line.mid(equals + 1));
+  }
+  return keys;
+}
+
+// Text of the first element of each name, keyed "name" or "name[type]".
+QMap<QString, QString> readMetainfo(const QString& path) {
+  QMap<QString, QString> found;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return found;
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    QString key = xml.name().toString();
+    const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+    if (!type.isEmpty() && key != QStringLiteral("component")) key += '[' + type + ']';
+    if (key == QStringLiteral("component") || key == QStringLiteral("categories") ||
+        key == QStringLiteral("provides") || key == QStringLiteral("description") ||
+        key == QStringLiteral("releases") || key == QStringLiteral("ul")) {
+      continue;  // containers: read their children
+    }
+    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    if (!found.contains(key)) found.insert(key, text);
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return found;
+}
+
+TEST(DesktopFiles, EntryMetadataAndIconsNameTheSameProgram) {
+  const QMap<QString, QString> entry = readDesktopEntry(kAssets.filePath(kDesktopFile));
+  EXPECT_EQ(entry.value(QStringLiteral("Exec")), QStringLiteral("marnelok"));
+  EXPECT_EQ(entry.value(QStringLiteral("Icon")), QStringLiteral("marnelok"));
+  const QStringList categories =
+      entry.value(QStringLiteral("Categories")).split(u';', Qt::SkipEmptyParts);
+  EXPECT_TRUE(categories.contains(QStringLiteral("Game")));
+  EXPECT_TRUE(categories.contains(QStringLiteral("CardGame")));
+
+  const QMap<QString, QString> meta = readMetainfo(kAssets.filePath(kMetainfoFile));
+  EXPECT_EQ(meta.value(QStringLiteral("id")) + QStringLiteral(".metainfo.xml"), kMetainfoFile);
+  EXPECT_EQ(meta.value(QStringLiteral("launchable[desktop-id]")), kDesktopFile);
+  EXPECT_EQ(meta.value(QStringLiteral("icon[stock]")), entry.value(QStringLiteral("Icon")));
+  EXPECT_EQ(meta.value(QStringLiteral("binary")), entry.value(QStringLiteral("Exec")));
+  EXPECT_EQ(meta.value(QStringLiteral("url[homepage]")),
+            QStringLiteral("https://www.marnelok.example"));
+
+  // The hicolor icons that the install rules put in place under the entry's icon name.
+  for (int size : {48, 128, 256}) {
+    const QImage icon(kAssets.filePath(QStringLiteral("icons/marnelok-%1.png").arg(size)));
+    EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+  }
+}
+
+}  // namespace
+}  // namespace marnelok::test
