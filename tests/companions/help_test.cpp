@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "fake_desktop.h"
@@ -60,6 +61,29 @@ TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
   EXPECT_EQ(desktop.shellCalls[0].parameters, "");
   EXPECT_EQ(desktop.shellCalls[0].directory, "");
   EXPECT_EQ(desktop.shellCalls[0].showMode, 5);
+}
+
+TEST(Help, TheDocumentBesideTheProgramCoversTheScoringAndTheSettings) {
+  QFile file(MARNELOK_BUILT_HELP);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << MARNELOK_BUILT_HELP;
+  const QString text = QString::fromUtf8(file.readAll());
+  const struct {
+    const char* hand;
+    int points;
+  } hands[] = {{"Royal Flush", 100}, {"Straight Flush", 75}, {"Four of a kind", 50},
+               {"Full House", 25},   {"Flush", 20},          {"Straight", 15},
+               {"Three of a kind", 10}, {"Two Pair", 5},     {"One Pair", 2},
+               {"None", 0}};
+  for (const auto& h : hands) {
+    const QRegularExpression row(QStringLiteral("<td>%1</td><td class=\"num\">%2</td>")
+                                     .arg(QRegularExpression::escape(h.hand))
+                                     .arg(h.points));
+    EXPECT_TRUE(text.contains(row)) << h.hand;
+  }
+  for (const char* fact : {"150 or more wins", "Throw down a few cards first", "Undo Last Move",
+                           "Use Large Cards", "Use Alternate Colors", "Reset High Scores",
+                           "~/.config/Marnelok/fRegInfo"})
+    EXPECT_TRUE(text.contains(QLatin1String(fact))) << fact;
 }
 
 }  // namespace
