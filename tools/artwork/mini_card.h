@@ -10,12 +10,12 @@
 namespace marnelok {
 
 struct MiniCard {
-  QString rank;  // "A", "K", "10", ...; empty for a plain face with only the suit
+  QString rank;  // "A", "K", "10", ...
   Suit suit;
 };
 
 // Paints the card into `rect` in the painter's current coordinates, so a caller rotates or
-// scales the painter to fan cards. A soft shadow falls to the lower right when `shadow` is set.
-void drawMiniCard(QPainter& p, const QRectF& rect, const MiniCard& card, bool shadow = true);
+// scales the painter to fan cards. A soft shadow falls to the lower right.
+void drawMiniCard(QPainter& p, const QRectF& rect, const MiniCard& card);
 
 }  // namespace marnelok
