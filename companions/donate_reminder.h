@@ -20,6 +20,8 @@ class DonateReminder {
  public:
   // `settingsPath`: an INI file, or on Windows a registry key beginning "HKEY_".
   explicit DonateReminder(Desktop& desktop, QString settingsPath = DefaultPath());
+  DonateReminder(const DonateReminder&) = delete;
+  DonateReminder& operator=(const DonateReminder&) = delete;
 
   // $XDG_CONFIG_HOME/<executable base name>.ini (~/.config when unset); on Windows the
   // registry key HKEY_CURRENT_USER\Software\<executable base name>.

@@ -1,13 +1,13 @@
 // The donation reminder: its schedule, the answers of the dialog, and its stored state.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "donate_form.h"
 #include "donate_reminder.h"
@@ -22,29 +22,25 @@ constexpr int kToday = 45000;
 
 class DonateReminderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    desktop_.today = kToday;
-  }
+  void SetUp() override { desktop_.today = kToday; }
 
-  // Writes the state file as a user's earlier run (or a hand edit) left it; a null value is
-  // left out. Each call starts a new file: QSettings caches a file by its path and time stamp,
-  // so rewriting one file within a second could be read as unchanged.
+  // Writes the state file as an earlier run or a hand edit left it; a null value is left out.
+  // Each call starts a new file: QSettings caches a file by path and time stamp, so a file
+  // rewritten within the same second could be read as unchanged.
   void Store(const QString& status, const QString& lastPrompt, const QString& extra = {}) {
     path_ = dir_.filePath(QStringLiteral("marnelok%1.ini").arg(++files_));
     QFile file(path_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     QString text = extra + "[DonateForm]\n";
     if (!status.isNull()) text += "DonateStatus=" + status + "\n";
     if (!lastPrompt.isNull()) text += "DonateLastPrompt=" + lastPrompt + "\n";
     file.write(text.toUtf8());
   }
-  void Store(int status, int lastPrompt) {
-    Store(QString::number(status), QString::number(lastPrompt));
-  }
 
-  QVariant Stored(const QString& key) const {
-    return QSettings(path_, QSettings::IniFormat).value(key);
+  std::unique_ptr<DonateReminder> Loaded() {
+    auto reminder = std::make_unique<DonateReminder>(desktop_, path_);
+    reminder->LoadDonateState();
+    return reminder;
   }
 
   // Answers the dialog by selecting `choice` and pressing "Proceed".
@@ -76,145 +72,117 @@ TEST_F(DonateReminderTest, ACloseOfTheMainWindowAsksOnTheScheduleOfTheLastAnswer
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "status " << c.status << ", " << c.daysAgo
                                       << " days, command " << c.commandUsed);
-    Store(c.status, kToday - c.daysAgo);
-    DonateReminder reminder(desktop_, path_);
-    reminder.LoadDonateState();
+    Store(QString::number(c.status), QString::number(kToday - c.daysAgo));
+    auto reminder = Loaded();
     if (c.commandUsed) {
-      desktop_.answer = Choose(0);  // the command's answer alone would bring it back
-      reminder.ShowDonateForm(nullptr);
+      desktop_.answer = Choose(0);  // this answer alone would bring the dialog back
+      reminder->ShowDonateForm(nullptr);
     }
-    const int lastPrompt = reminder.LastPrompt();
+    const int lastPrompt = reminder->LastPrompt();
     desktop_.execCount = 0;
     desktop_.answer = Choose(3);
-    reminder.CheckDonateReminder(nullptr);
+    reminder->CheckDonateReminder(nullptr);
     EXPECT_EQ(desktop_.execCount, c.asks ? 1 : 0);
     // When it asks, the prompt is dated today whatever the answer.
-    EXPECT_EQ(reminder.LastPrompt(), c.asks ? kToday : lastPrompt);
+    EXPECT_EQ(reminder->LastPrompt(), c.asks ? kToday : lastPrompt);
   }
 }
 
 TEST_F(DonateReminderTest, TheCommandAppliesTheChosenAnswer) {
-  const struct {
-    int choice;
-    bool opensDonationPage;
-    bool datesToday;
-  } cases[] = {
-      {0, true, false}, {1, false, true}, {2, false, false}, {3, false, false}, {4, false, true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.choice);
-    Store(2, kToday - 30);
+  for (int choice = 0; choice < 5; ++choice) {
+    SCOPED_TRACE(choice);
+    Store("2", QString::number(kToday - 30));
     desktop_.shellCalls.clear();
-    DonateReminder reminder(desktop_, path_);
-    reminder.LoadDonateState();
+    auto reminder = Loaded();
     int selectedWhenShown = -1;
     desktop_.answer = [&](QDialog& dialog) {
       selectedWhenShown = static_cast<TDonateForm&>(dialog).ItemIndex();
-      Choose(c.choice)(dialog);
+      Choose(choice)(dialog);
     };
-    reminder.ShowDonateForm(nullptr);
+    reminder->ShowDonateForm(nullptr);
     EXPECT_EQ(selectedWhenShown, 0);  // whatever the stored answer
-    EXPECT_TRUE(reminder.CommandFlag());
-    EXPECT_EQ(reminder.Status(), c.choice);
-    EXPECT_EQ(reminder.LastPrompt(), c.datesToday ? kToday : kToday - 30);
-    ASSERT_EQ(desktop_.shellCalls.size(), c.opensDonationPage ? 1u : 0u);
-    if (c.opensDonationPage) {
-      EXPECT_EQ(desktop_.shellCalls[0].document, DonationPage());
-      EXPECT_EQ(desktop_.shellCalls[0].parameters, "");
-      EXPECT_EQ(desktop_.shellCalls[0].directory, "");
-      EXPECT_EQ(desktop_.shellCalls[0].showMode, 5);
-    }
+    EXPECT_EQ(reminder->Status(), choice);
+    const bool datesToday = choice == 1 || choice == 4;
+    EXPECT_EQ(reminder->LastPrompt(), datesToday ? kToday : kToday - 30);
+    std::vector<testing::ShellCall> opened;
+    if (choice == 0) opened.push_back({DonationPage(), "", "", 5});
+    EXPECT_EQ(desktop_.shellCalls, opened);
   }
+  EXPECT_EQ(DonationPage(), HomePage() + "/sw/donate.html");
 }
 
 TEST_F(DonateReminderTest, ClosingWithoutAChoiceMeansDonateNowAndTheDialogIsReleased) {
-  Store(3, kToday - 2);
-  DonateReminder reminder(desktop_, path_);
-  reminder.LoadDonateState();
+  Store("3", QString::number(kToday - 2));
+  auto reminder = Loaded();
   QPointer<QDialog> shown;
   desktop_.answer = [&](QDialog& dialog) {
     shown = &dialog;
-    EXPECT_EQ(reminder.DonateForm(), &dialog);
-    reminder.ShowDonateForm(nullptr);  // a second request while one is shown adds nothing
+    EXPECT_EQ(reminder->DonateForm(), &dialog);
+    reminder->ShowDonateForm(nullptr);  // a second request while one is shown adds nothing
     dialog.close();                    // the title bar's close button
   };
-  reminder.ShowDonateForm(nullptr);
+  reminder->ShowDonateForm(nullptr);
   EXPECT_EQ(desktop_.execCount, 1);
-  EXPECT_EQ(reminder.Status(), 0);
-  ASSERT_EQ(desktop_.shellCalls.size(), 1u);
-  EXPECT_EQ(desktop_.shellCalls[0].document, DonationPage());
-  EXPECT_EQ(reminder.DonateForm(), nullptr);
+  EXPECT_EQ(reminder->Status(), 0);
+  EXPECT_EQ(desktop_.shellCalls.size(), 1u);
+  EXPECT_EQ(reminder->DonateForm(), nullptr);
   EXPECT_TRUE(shown.isNull());
 }
 
 TEST_F(DonateReminderTest, StoredValuesAreClampedAndBadOnesFallBackToDefaults) {
   const struct {
-    QString status;
-    QString lastPrompt;
-    int expectedStatus;
-    int expectedLastPrompt;
+    QString status, lastPrompt;
+    int expectedStatus, expectedLastPrompt;
   } cases[] = {
-      {"-1", "44000", 4, 44000},   {"-7", "44000", 0, 44000},     {"9", "44000", 4, 44000},
-      {"0", "44000", 0, 44000},    {"3", "44000", 3, 44000},      {"2", "0", 2, kToday},
-      {"abc", "xyz", 4, kToday},   {"", "", 4, kToday},           {" 2 ", " 44001 ", 2, 44001},
-      {"1, 2", "12", 4, 12},       {"99999999999", "7", 4, 7},    {"2147483647", "-3", 4, -3},
-      {QString(), QString(), 4, kToday},
+      {"-1", "44000", 4, 44000}, {"-7", "44000", 0, 44000},  {"9", "44000", 4, 44000},
+      {"0", "44000", 0, 44000},  {"3", "0", 3, kToday},      {"abc", "xyz", 4, kToday},
+      {"", "", 4, kToday},       {" 2 ", " 44001 ", 2, 44001}, {"1, 2", "12", 4, 12},
+      {"99999999999", "7", 4, 7}, {QString(), QString(), 4, kToday},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(("'" + c.status + "' / '" + c.lastPrompt + "'").toStdString());
     Store(c.status, c.lastPrompt);
-    DonateReminder reminder(desktop_, path_);
-    reminder.LoadDonateState();
-    EXPECT_EQ(reminder.Status(), c.expectedStatus);
-    EXPECT_EQ(reminder.LastPrompt(), c.expectedLastPrompt);
-    EXPECT_FALSE(reminder.CommandFlag());
+    const auto reminder = Loaded();
+    EXPECT_EQ(reminder->Status(), c.expectedStatus);
+    EXPECT_EQ(reminder->LastPrompt(), c.expectedLastPrompt);
   }
 }
 
 TEST_F(DonateReminderTest, AFirstRunStoresTomorrowAndTodayAndAsksOnTheNextDay) {
   {
-    DonateReminder reminder(desktop_, path_);
-    reminder.LoadDonateState();
-    reminder.CheckDonateReminder(nullptr);
+    auto first = Loaded();
+    first->CheckDonateReminder(nullptr);
     EXPECT_EQ(desktop_.execCount, 0);
     EXPECT_FALSE(QFile::exists(path_));  // nothing is written before the end of the run
-    EXPECT_TRUE(reminder.SaveDonateState());
+    EXPECT_TRUE(first->SaveDonateState());
   }
-  EXPECT_EQ(Stored("DonateForm/DonateStatus").toInt(), 4);
-  EXPECT_EQ(Stored("DonateForm/DonateLastPrompt").toInt(), kToday);
+  const QSettings stored(path_, QSettings::IniFormat);
+  EXPECT_EQ(stored.value("DonateForm/DonateStatus").toInt(), 4);
+  EXPECT_EQ(stored.value("DonateForm/DonateLastPrompt").toInt(), kToday);
 
   desktop_.today = kToday + 1;
-  DonateReminder nextDay(desktop_, path_);
-  nextDay.LoadDonateState();
-  nextDay.CheckDonateReminder(nullptr);
+  Loaded()->CheckDonateReminder(nullptr);
   EXPECT_EQ(desktop_.execCount, 1);
 }
 
 TEST_F(DonateReminderTest, TheStateSurvivesBetweenRunsAndOtherSettingsAreKept) {
   Store("4", "44000", "[Window]\nsize=3\n");
   {
-    DonateReminder first(desktop_, path_);
-    first.LoadDonateState();
+    auto first = Loaded();
     desktop_.answer = Choose(1);
-    first.ShowDonateForm(nullptr);
-    ASSERT_TRUE(first.SaveDonateState());
+    first->ShowDonateForm(nullptr);
+    ASSERT_TRUE(first->SaveDonateState());
   }
-  DonateReminder second(desktop_, path_);
-  second.LoadDonateState();
-  EXPECT_EQ(second.Status(), 1);
-  EXPECT_EQ(second.LastPrompt(), kToday);
-  EXPECT_FALSE(second.CommandFlag());  // the command counts for one run only
-  EXPECT_EQ(Stored("Window/size").toInt(), 3);
-}
+  const auto second = Loaded();
+  EXPECT_EQ(second->Status(), 1);
+  EXPECT_EQ(second->LastPrompt(), kToday);
+  EXPECT_FALSE(second->CommandFlag());  // the command counts for one run only
+  EXPECT_EQ(QSettings(path_, QSettings::IniFormat).value("Window/size").toInt(), 3);
 
-TEST_F(DonateReminderTest, AStoreThatCannotBeWrittenIsReportedNotFatal) {
+  // A store that cannot be written is reported, not fatal.
   QFile blocker(dir_.filePath("not-a-folder"));
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
-  DonateReminder reminder(desktop_, dir_.filePath("not-a-folder/marnelok.ini"));
-  reminder.LoadDonateState();
-  EXPECT_EQ(reminder.Status(), 4);
-  EXPECT_FALSE(reminder.SaveDonateState());
+  EXPECT_FALSE(DonateReminder(desktop_, blocker.fileName() + "/m.ini").SaveDonateState());
 }
 
 TEST_F(DonateReminderTest, TheDefaultStoreIsNamedAfterTheProgramInTheConfigFolder) {
@@ -224,7 +192,6 @@ TEST_F(DonateReminderTest, TheDefaultStoreIsNamedAfterTheProgramInTheConfigFolde
   const QString path = DonateReminder::DefaultPath();
   qputenv("XDG_CONFIG_HOME", previous);
   EXPECT_EQ(path, config.path() + "/companions_tests.ini");
-  EXPECT_EQ(DonateReminder(desktop_).KeyPath(), DonateReminder::DefaultPath());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "desktop.h"
@@ -16,7 +17,13 @@ struct ShellCall {
   QString parameters;
   QString directory;
   int showMode = 0;
+  bool operator==(const ShellCall&) const = default;
 };
+
+inline void PrintTo(const ShellCall& c, std::ostream* os) {
+  *os << c.document.toStdString() << " [" << c.parameters.toStdString() << "] ["
+      << c.directory.toStdString() << "] " << c.showMode;
+}
 
 class FakeDesktop : public Desktop {
  public:

@@ -11,10 +11,7 @@ inline std::ostream& operator<<(std::ostream& os, const QString& s) {
   return os << '"' << s.toStdString() << '"';
 }
 inline void PrintTo(const QString& s, std::ostream* os) { *os << s; }
-inline void PrintTo(const QUrl& u, std::ostream* os) { *os << u.toString().toStdString(); }
-inline void PrintTo(const QSize& s, std::ostream* os) {
-  *os << s.width() << 'x' << s.height();
-}
+inline void PrintTo(const QUrl& u, std::ostream* os) { *os << u.toString(); }
 inline void PrintTo(const QRect& r, std::ostream* os) {
   *os << '(' << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
 }
