@@ -110,8 +110,8 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   canvas_.SetBrush(kWhite);
 
   const QSize extent = canvas_.TextExtent(index);
-  canvas_.TextInRect(x + 2, y + 1, x + 2 + extent.width(), y + 1 + extent.height(), x + 2,
-                     y + 1, index);
+  canvas_.TextInRect(x + 2, y + 1, x + 2 + extent.width(), y + 1 + extent.height(), x + 2, y + 1,
+                     index);
   // The bottom-right index reads the same way up, right- and bottom-aligned 2 px inside.
   const int left = x + w - 2 - extent.width();
   const int top = y + h - 2 - extent.height();
@@ -174,8 +174,8 @@ void TablePainter::DrawScorePanel() {
   const QString& label = state_.deckSlot() == kTileCode ? erase : play;
   const int labelY = 3 * geometry_.rowPitch - 15;
   const int labelWidth = std::max(canvas_.TextWidth(play), canvas_.TextWidth(erase));
-  canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12,
-                     labelY, label);
+  canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12, labelY,
+                     label);
 
   canvas_.SetBrush(SchemePanelColor(look_.altColors));
   const int left = PanelLeft(geometry_) + 3;
@@ -189,8 +189,7 @@ void TablePainter::DrawScorePanel() {
     nameWidth = std::max(nameWidth, canvas_.TextWidth(HandName(handClass)));
   }
   const auto drawName = [&](int handClass, int y) {
-    canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y,
-                       HandName(handClass));
+    canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y, HandName(handClass));
   };
 
   canvas_.TextAt(left, 40, QStringLiteral("Score"));

@@ -16,8 +16,8 @@ namespace marnelok {
 // it to cardHeight + 2, the deck stack to 50.
 class TablePainter {
  public:
-  TablePainter(Canvas& canvas, GameState& state, TableGeometry& geometry,
-               const CardImages& images, const TableLook& look);
+  TablePainter(Canvas& canvas, GameState& state, TableGeometry& geometry, const CardImages& images,
+               const TableLook& look);
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.
   void SystemRepaint();

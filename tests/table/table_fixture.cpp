@@ -1,53 +1,66 @@
-// A table to paint on in tests, with stand-in card bitmaps.
+// A table to paint on in tests, and helpers that read the canvas.
 #include "table_fixture.h"
 
 #include <QPainter>
 
 namespace marnelok::test {
-namespace {
-
-QImage Solid(int width, int height, const QColor& colour) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(colour);
-  return image;
-}
-
-QImage Back(int width, int height, const QColor& fill) {
-  QImage image = Solid(width, height, kBlack);
-  QPainter(&image).fillRect(1, 1, width - 2, height - 2, fill);
-  return image;
-}
-
-}  // namespace
-
-QColor SymbolColour(int suit) { return {40 * suit, 100, 200}; }
-QColor PipColour(int suit) { return {40 * suit, 200, 100}; }
 
 CardImages StandInImages() {
+  const auto solid = [](int w, int h, const QColor& colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+  };
   CardImages images;
-  images.symbol[kHearts] = Solid(21, 23, SymbolColour(kHearts));
-  images.symbol[kClubs] = Solid(23, 23, SymbolColour(kClubs));
-  images.symbol[kDiamonds] = Solid(19, 23, SymbolColour(kDiamonds));
-  images.symbol[kSpades] = Solid(21, 23, SymbolColour(kSpades));
-  images.pip[kHearts] = Solid(9, 9, PipColour(kHearts));
-  images.pip[kClubs] = Solid(9, 10, PipColour(kClubs));
-  images.pip[kDiamonds] = Solid(9, 9, PipColour(kDiamonds));
-  images.pip[kSpades] = Solid(9, 9, PipColour(kSpades));
-  images.regularBack = Back(71, 81, kRegularBackFill);
-  images.largeBack = Back(82, 108, kLargeBackFill);
+  const int symbolWidth[] = {0, 21, 23, 19, 21};
+  for (int suit = 1; suit <= 4; ++suit) {
+    images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColour(suit));
+    images.pip[suit] = solid(9, suit == kClubs ? 10 : 9, PipColour(suit));
+  }
+  images.regularBack = solid(71, 81, kBlack);
+  images.largeBack = solid(82, 108, kBlack);
+  QPainter(&images.regularBack).fillRect(1, 1, 69, 79, kRegularBackFill);
+  QPainter(&images.largeBack).fillRect(1, 1, 80, 106, kLargeBackFill);
   return images;
 }
 
-int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
+PixelTest Exactly(const QColor& colour) {
+  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) == rgb; };
+}
+
+PixelTest Not(const QColor& colour) {
+  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) != rgb; };
+}
+
+bool IsDark(QRgb p) { return qRed(p) < 96 && qGreen(p) < 96 && qBlue(p) < 96; }
+
+bool IsReddish(QRgb p) { return qRed(p) > 200 && qGreen(p) < 160 && qGreen(p) == qBlue(p); }
+
+int Count(const QImage& image, const QRect& region, const PixelTest& test) {
+  int count = 0;
+  const QRect r = region.intersected(image.rect());
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) count += test(image.pixel(x, y)) ? 1 : 0;
+  }
+  return count;
+}
+
+QRect Box(const QImage& image, const QRect& region, const PixelTest& test) {
+  QRect box;
+  const QRect r = region.intersected(image.rect());
+  for (int y = r.top(); y <= r.bottom(); ++y) {
+    for (int x = r.left(); x <= r.right(); ++x) {
+      if (test(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
 
 TableTest::TableTest() {
   canvas.Resize(QSize(760, 640));
   canvas.Clear(kUntouched);
   look.cardBack = &images.regularBack;
-  look.screenWidth = 1024;
-  for (int column = 1; column <= kBoardColumns; ++column) {
-    for (int row = 1; row <= kBoardRows; ++row) state.board[column][row] = kVoidCode;
-  }
+  for (auto& column : state.board) column.fill(kVoidCode);
   state.deckSlot() = kDeckCode;
 }
 
@@ -66,7 +79,6 @@ void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {
     for (int row = 1; row <= kBoardRows; ++row) state.board[column][row] = kEmptySlotCode;
   }
-  state.deckSlot() = kDeckCode;
   state.currentCard() = CodeOf(7, kHearts);
   state.dealCount = 1;
   state.gameActive = true;

@@ -1,48 +1,46 @@
-// A table to paint on in tests: canvas, state, geometry and stand-in card bitmaps whose
-// solid colours make every image's position readable from the pixels.
+// A table to paint on in tests, with stand-in card bitmaps of solid colours (so every
+// image's position can be read from the pixels) and helpers that read the canvas.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
+#include <functional>
 
-#include "canvas.h"
-#include "card_images.h"
-#include "game_state.h"
-#include "geometry.h"
-#include "table_look.h"
 #include "table_painter.h"
 
 namespace marnelok::test {
 
-// A colour the painters never use, to see what a routine left untouched.
-inline const QColor kUntouched(200, 0, 200);
-inline const QColor kGreen(0, 128, 0);
-inline const QColor kGrey(128, 128, 128);
-inline const QColor kYellow(255, 255, 0);
-inline const QColor kWhite(255, 255, 255);
-inline const QColor kBlack(0, 0, 0);
-inline const QColor kRed(255, 0, 0);
-inline const QColor kRegularBackFill(192, 192, 192);
-inline const QColor kLargeBackFill(0, 128, 255);
+inline const QColor kUntouched(200, 0, 200);  // never painted by the table
+inline const QColor kGreen(0, 128, 0), kGrey(128, 128, 128), kYellow(255, 255, 0);
+inline const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kRed(255, 0, 0);
+inline const QColor kRegularBackFill(192, 192, 192), kLargeBackFill(0, 128, 255);
 
-QColor SymbolColour(int suit);
-QColor PipColour(int suit);
-// Bitmaps of the documented sizes, each one solid colour; the backs have a black border.
-CardImages StandInImages();
-// The card code of a rank (1 ace to 13 king) in a suit (1 to 4).
-int CodeOf(int rank, int suit);
+inline QColor SymbolColour(int suit) { return {40 * suit, 100, 200}; }
+inline QColor PipColour(int suit) { return {40 * suit, 200, 100}; }
+CardImages StandInImages();  // documented sizes; the backs have a black border
+inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
+
+using PixelTest = std::function<bool(QRgb)>;
+PixelTest Exactly(const QColor& colour);
+PixelTest Not(const QColor& colour);
+bool IsDark(QRgb pixel);     // black lettering and its smoothed edge
+bool IsReddish(QRgb pixel);  // red lettering and its smoothed edge
+inline bool Is(const QImage& image, int x, int y, const QColor& colour) {
+  return image.valid(x, y) && Exactly(colour)(image.pixel(x, y));
+}
+int Count(const QImage& image, const QRect& region, const PixelTest& test);
+QRect Box(const QImage& image, const QRect& region, const PixelTest& test);  // bounding box
 
 class TableTest : public ::testing::Test {
  protected:
   TableTest();
-
   void UseLargeCards();
   void UseAltColors();
-  // The state right after a deal: grid of empty slots, a current card, a game on.
-  void Deal();
+  void Deal();  // grid of empty slots, a current card, a game on
   const QImage& Image() const { return canvas.image(); }
+  QRect Touched() const { return Box(Image(), Image().rect(), Not(kUntouched)); }
 
   Canvas canvas;
   GameState state;
