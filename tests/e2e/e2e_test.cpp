@@ -1,0 +1,89 @@
+// Starts the real program on a virtual display, deals with a click on the deck, places 25
+// cards with real clicks, answers the name prompt and checks the screen.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "x_session.h"
+
+namespace marnelok::e2e {
+namespace {
+
+QString g_program;
+
+const QColor kGreen(0, 128, 0);
+const QColor kYellow(255, 255, 0);
+
+// The table's top-left corner on screen: the first table-coloured pixel below the menu bar
+// at the window's left edge.
+QPoint FindTable(const QImage& screen, QPoint windowTopLeft) {
+  for (int y = windowTopLeft.y(); y < windowTopLeft.y() + 80 && y < screen.height(); ++y)
+    if (screen.pixelColor(windowTopLeft.x() + 2, y) == kGreen) return {windowTopLeft.x(), y};
+  return {-1, -1};
+}
+
+TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
+  ASSERT_FALSE(g_program.isEmpty());
+  QTemporaryDir config;
+  XSession x(g_program, config.path());
+  const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
+  ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+  x.Wait(1800);  // the splash goes by itself after 1500 ms
+
+  const QStringList pos = x.Xdotool({"getwindowgeometry", "--shell", window}).split('\n');
+  QPoint topLeft;
+  for (const QString& line : pos) {
+    if (line.startsWith("X=")) topLeft.setX(line.mid(2).toInt());
+    if (line.startsWith("Y=")) topLeft.setY(line.mid(2).toInt());
+  }
+  QImage screen = x.Screen();
+  const QPoint table = FindTable(screen, topLeft);
+  ASSERT_GE(table.x(), 0) << "no table colour below the menu bar";
+  // Before the first game: the deck stack's black border at (9, 9), no score panel.
+  EXPECT_EQ(screen.pixelColor(table + QPoint(9, 9)), QColor(0, 0, 0));
+  EXPECT_EQ(screen.pixelColor(table + QPoint(500, 50)), kGreen);
+
+  x.ClickAt(table + QPoint(40, 40));  // the deck deals the first game
+  x.Wait(300);
+  screen = x.Screen();
+  EXPECT_EQ(screen.pixelColor(table + QPoint(600, 30)), kYellow) << "no score panel after the deal";
+
+  for (int r = 0; r < 5; ++r)
+    for (int c = 0; c < 5; ++c) x.ClickAt(table + QPoint(89 + 75 * c + 35, 4 + 84 * r + 41));
+
+  // A fresh Top 5 list takes any score above 0: answer the prompt if it came.
+  x.Wait(500);
+  if (!x.WaitForWindow(QStringLiteral("New High Score"), 1500).isEmpty()) {
+    x.Xdotool({"type", "--delay", "20", "Tester"});
+    x.Key(QStringLiteral("Return"));
+    x.Wait(500);
+  }
+  screen = x.Screen();
+  screen.save(QDir::temp().filePath(QStringLiteral("marnelok-e2e.png")));
+  // The next-game tile hides the deck, the grid is full of white cards, the panel stays.
+  EXPECT_EQ(screen.pixelColor(table + QPoint(20, 60)), kYellow);
+  for (int r = 0; r < 5; ++r)
+    for (int c = 0; c < 5; ++c)
+      EXPECT_NE(screen.pixelColor(table + QPoint(89 + 75 * c + 35, 4 + 84 * r + 20)), kGreen)
+          << "no card at column " << c + 1 << ", row " << r + 1;
+  EXPECT_EQ(screen.pixelColor(table + QPoint(600, 30)), kYellow);
+
+  // The end of the game saved the record: exactly 180 bytes.
+  QFile record(config.filePath(QStringLiteral("Marnelok/fRegInfo")));
+  ASSERT_TRUE(record.exists());
+  EXPECT_EQ(record.size(), 180);
+  EXPECT_TRUE(x.Running());
+}
+
+}  // namespace
+}  // namespace marnelok::e2e
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 1) marnelok::e2e::g_program = QString::fromLocal8Bit(argv[1]);
+  return RUN_ALL_TESTS();
+}

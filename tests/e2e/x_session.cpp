@@ -1,0 +1,72 @@
+#include "x_session.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcessEnvironment>
+#include <QScreen>
+#include <QThread>
+
+namespace marnelok::e2e {
+
+XSession::XSession(const QString& program, const QString& configHome) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  process_.setProcessEnvironment(env);
+  process_.setProcessChannelMode(QProcess::ForwardedChannels);
+  process_.start(program, {});
+  process_.waitForStarted(10000);
+}
+
+XSession::~XSession() {
+  if (process_.state() != QProcess::NotRunning) {
+    process_.kill();
+    process_.waitForFinished(5000);
+  }
+}
+
+QString XSession::Xdotool(const QStringList& args) {
+  QProcess p;
+  p.start(QStringLiteral("xdotool"), args);
+  p.waitForFinished(10000);
+  return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < timeoutMs) {
+    const QString ids =
+        Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title});
+    if (!ids.isEmpty()) return ids.split('\n').first();
+    Wait(100);
+  }
+  return {};
+}
+
+void XSession::ClickAt(QPoint screen) {
+  Xdotool({QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y()),
+           QStringLiteral("click"), QStringLiteral("1")});
+  Wait(60);
+}
+
+void XSession::Key(const QString& key) {
+  Xdotool({QStringLiteral("key"), key});
+  Wait(100);
+}
+
+QImage XSession::Screen() {
+  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void XSession::Wait(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) {
+    QGuiApplication::processEvents();
+    QThread::msleep(10);
+  }
+}
+
+}  // namespace marnelok::e2e

@@ -1,0 +1,33 @@
+// Drives the real program on an X display: starts it, finds its window, clicks with
+// xdotool and reads the screen.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace marnelok::e2e {
+
+class XSession {
+ public:
+  // Starts `program` with a private configuration folder.
+  XSession(const QString& program, const QString& configHome);
+  ~XSession();
+
+  // Waits until a window whose title contains `title` is mapped; returns its id or "".
+  QString WaitForWindow(const QString& title, int timeoutMs);
+  // Runs xdotool with `args`; returns its standard output.
+  QString Xdotool(const QStringList& args);
+  void ClickAt(QPoint screen);
+  void Key(const QString& key);
+  QImage Screen();
+  bool Running() const { return process_.state() == QProcess::Running; }
+  void Wait(int ms);
+
+ private:
+  QProcess process_;
+};
+
+}  // namespace marnelok::e2e

@@ -1,0 +1,100 @@
+// Card size and colour scheme: the screen check, window sizes, and what each choice repaints.
+#include "settings_store.h"
+#include "window_fixture.h"
+
+namespace marnelok::testing {
+namespace {
+
+const QColor kGreen(0, 128, 0);
+const QColor kGrey(128, 128, 128);
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+
+void StoreLargeCards(const QString& path) {
+  SettingsRecord r;
+  r.ApplyDefaults();
+  r.SetLargeCards(1);
+  FileRecordStore s(path);
+  ASSERT_FALSE(SaveSettings(r, s).has_value());
+}
+
+TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
+  struct Case { QSize client; bool accepted; };
+  const Case cases[] = {{{750, 550}, true}, {{749, 550}, false}, {{750, 549}, false}};
+  for (const auto& c : cases) {
+    desktop.fullScreenClient = c.client;
+    desktop.messages.clear();
+    Start();
+    Trigger("MenuOptionsSetLargeCards");
+    EXPECT_EQ(Action("MenuOptionsSetLargeCards")->isChecked(), c.accepted);
+    EXPECT_EQ(form->tableGeometry().cardWidth, c.accepted ? 82 : 71);
+    EXPECT_EQ(form->record().LargeCards(), c.accepted ? 1 : 0);
+    if (c.accepted) {
+      EXPECT_TRUE(desktop.messages.isEmpty());
+      EXPECT_EQ(form->frameGeometry().size(), QSize(745, 625));
+      EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));
+    } else {
+      ASSERT_EQ(desktop.messages.size(), 1);
+      EXPECT_EQ(desktop.messages[0],
+                "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
+    }
+    form.reset();
+  }
+}
+
+TEST_F(WindowTest, StoredLargeCardsOnASmallScreenStayRequested) {
+  StoreLargeCards(RecordPath());
+  desktop.fullScreenClient = QSize(749, 700);
+  Start();
+  EXPECT_EQ(desktop.messages.size(), 1);
+  EXPECT_FALSE(Action("MenuOptionsSetLargeCards")->isChecked());
+  EXPECT_EQ(form->tableGeometry().cardWidth, 71);
+  EXPECT_EQ(form->record().LargeCards(), 1);  // read again after the fallback
+  form->close();
+  EXPECT_EQ(Stored().LargeCards(), 1);       // a close keeps the request...
+  form.reset();
+  Start();
+  Trigger("MenuGameQuitItem");
+  EXPECT_EQ(Stored().LargeCards(), 0);       // ...Quit stores what is in use
+}
+
+TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
+  Start();
+  Trigger("MenuGameNewItem");
+  PlaceAt(2, 1);
+  const int placed = form->state().board[2][1];
+  EXPECT_EQ(form->frameGeometry().size(), QSize(660, 500));
+  Trigger("MenuOptionsSetLargeCards");
+  EXPECT_EQ(form->frameGeometry().size(), QSize(745, 625));
+  // The placed card now stands at the large origin (100, 4): its frame is black there.
+  EXPECT_EQ(Pixel(100, 50), QColor(0, 0, 0));
+  EXPECT_EQ(Pixel(530 + 100, 20), kYellow);  // the wider panel
+  // Placement follows the new pitch: (182, 230) is column 3, row 3 with large cards.
+  Click(190, 230);
+  EXPECT_LT(form->state().board[3][3], kEmptySlotCode);
+  EXPECT_EQ(form->state().board[2][1], placed);
+
+  Trigger("MenuOptionsSetLargeCards");
+  EXPECT_EQ(form->frameGeometry().size(), QSize(660, 500));
+  EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));  // stays where it stands
+}
+
+TEST_F(WindowTest, ColourSchemeRepaintsTheTableButNotTheTopFive) {
+  Start();
+  Trigger("MenuGameNewItem");
+  EXPECT_EQ(Pixel(500, 30), kYellow);
+  const Point slot = CellOrigin(form->tableGeometry(), 4, 4);
+  EXPECT_EQ(Pixel(slot.x + 20, slot.y + 20), kGreen);
+  Trigger("MenuOptionsAltColorsItem");
+  EXPECT_TRUE(Action("MenuOptionsAltColorsItem")->isChecked());
+  EXPECT_EQ(Pixel(500, 30), kWhite);
+  EXPECT_EQ(Pixel(slot.x + 20, slot.y + 20), kGrey);
+  EXPECT_EQ(Pixel(5, 440), kGrey);
+  Trigger("MenuGameHighScoresItem");
+  EXPECT_EQ(Pixel(100, 20), kYellow);
+  Trigger("MenuOptionsAltColorsItem");
+  EXPECT_EQ(Pixel(5, 440), kGreen);
+}
+
+}  // namespace
+}  // namespace marnelok::testing
