@@ -34,7 +34,10 @@ test-asan: deps
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	@for b in $(BUILD)/bench/marnelok_bench_*; do echo "== $$b"; $$b; done
+	@$(BUILD)/bench/marnelok_bench_game
+	@$(BUILD)/bench/marnelok_bench_paint
+	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/marnelok_bench_startup \
+	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,5 +1,7 @@
 // Program entry: the application, the main window, the donation reminder, the event loop.
 #include <QApplication>
+#include <QTimer>
+#include <memory>
 
 #include "donate_form.h"
 #include "donate_reminder.h"
@@ -23,9 +25,13 @@ int main(int argc, char* argv[]) {
   {
     marnelok::FileRecordStore store(marnelok::FileRecordStore::DefaultPath());
     marnelok::TMarnelokForm form(desktop, store, donate);
-    // The hidden donation dialog of the program's start; it is never shown.
-    marnelok::TDonateForm hiddenDonateForm(&form, desktop);
     form.show();
+    // The hidden donation dialog of the program's start is never shown; it is made once the
+    // event loop runs, so that it does not delay the first sight of the table.
+    std::unique_ptr<marnelok::TDonateForm> hiddenDonateForm;
+    QTimer::singleShot(0, &form, [&] {
+      hiddenDonateForm = std::make_unique<marnelok::TDonateForm>(&form, desktop);
+    });
     result = QApplication::exec();
   }
   donate.SaveDonateState();

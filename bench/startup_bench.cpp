@@ -1,0 +1,115 @@
+// Start-up time: from starting a program to the X server mapping its main window, for a bare
+// Qt window with a menu and for Marnelok. Run on an X display, e.g.
+//   xvfb-run -a build/bench/marnelok_bench_startup build/bench/marnelok_bare_window build/marnelok
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <xcb/xcb.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+std::string g_bare;
+std::string g_marnelok;
+
+std::string WindowName(xcb_connection_t* c, xcb_window_t w) {
+  auto cookie = xcb_get_property(c, 0, w, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+  std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+      xcb_get_property_reply(c, cookie, nullptr), &std::free);
+  if (!reply) return {};
+  const char* value = static_cast<const char*>(xcb_get_property_value(reply.get()));
+  return std::string(value, static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
+}
+
+// One connection for the whole run: a virtual X server resets when its last client leaves.
+xcb_connection_t* g_x = nullptr;
+
+// Seconds from spawning `program` until a top-level window whose name contains `title` is
+// mapped; negative when the program could not be started or showed nothing.
+double TimeToWindow(const std::string& program, const std::string& title) {
+  xcb_connection_t* c = g_x;
+
+  // A fresh configuration folder: every run is a first start.
+  const auto config = std::filesystem::temp_directory_path() / "marnelok-startup-bench";
+  std::filesystem::remove_all(config);
+  std::filesystem::create_directories(config);
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+
+  pid_t pid = 0;
+  std::vector<char*> argv{const_cast<char*>(program.c_str()), nullptr};
+  const auto start = std::chrono::steady_clock::now();
+  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) return -1;
+  double seconds = -1;
+  while (xcb_generic_event_t* event = xcb_wait_for_event(c)) {
+    const bool mapped = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+    const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
+    std::free(event);
+    if (mapped && WindowName(c, window).find(title) != std::string::npos) {
+      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      break;
+    }
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return seconds;
+}
+
+void Measure(benchmark::State& state, const std::string& program, const std::string& title) {
+  if (g_x == nullptr) {
+    state.SkipWithError("no X display (run under xvfb-run)");
+    return;
+  }
+  if (program.empty()) {
+    state.SkipWithError("pass the bare window and marnelok programs as arguments");
+    return;
+  }
+  for (auto _ : state) {
+    const double s = TimeToWindow(program, title);
+    if (s < 0) {
+      state.SkipWithError("no window appeared (is DISPLAY set?)");
+      return;
+    }
+    state.SetIterationTime(s);
+  }
+}
+
+void BM_BareQtWindowWithMenu(benchmark::State& state) { Measure(state, g_bare, "Bare window"); }
+void BM_MarnelokMainWindow(benchmark::State& state) {
+  Measure(state, g_marnelok, "Marnelok for Windows");
+}
+BENCHMARK(BM_BareQtWindowWithMenu)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_MarnelokMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (argc > 2) {
+    g_bare = argv[1];
+    g_marnelok = argv[2];
+  }
+  g_x = xcb_connect(nullptr, nullptr);
+  if (xcb_connection_has_error(g_x)) {
+    xcb_disconnect(g_x);
+    g_x = nullptr;
+  } else {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(g_x)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(g_x, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(g_x);
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  if (g_x) xcb_disconnect(g_x);
+  benchmark::Shutdown();
+  return 0;
+}
