@@ -89,33 +89,57 @@ void Canvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ell
   Changed();
 }
 
-void Canvas::TextAt(int x, int y, const QString& text) {
+void Canvas::TextAt(int x, int y, const QString& text, int maxWidth) {
   if (image_.isNull()) return;
-  const QFontMetrics metrics(font_);
+  const QFont font = FontFor(text, maxWidth);
+  const QFontMetrics metrics(font);
+  const QRect extent(QPoint(x, y), TextExtent(text, maxWidth));
   QPainter painter(&image_);
-  painter.fillRect(QRect(QPoint(x, y), TextExtent(text)), brush_);
-  BeginText(painter);
+  painter.fillRect(extent, brush_);
+  // Whatever the font engine makes of a narrowed face, nothing lands outside the extent.
+  if (maxWidth > kAnyWidth) painter.setClipRect(extent);
+  BeginText(painter, font);
   painter.drawText(QPoint(x, y + metrics.ascent()), text);
   painter.end();
   Changed();
 }
 
-void Canvas::TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text) {
+void Canvas::TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text,
+                        int maxWidth) {
   if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
-  const QFontMetrics metrics(font_);
+  const QFont font = FontFor(text, maxWidth);
+  const QFontMetrics metrics(font);
   const QRect box = Edges(x1, y1, x2, y2);
   QPainter painter(&image_);
   painter.fillRect(box, brush_);
   painter.setClipRect(box);
-  BeginText(painter);
+  BeginText(painter, font);
   painter.drawText(QPoint(x, y + metrics.ascent()), text);
   painter.end();
   Changed();
 }
 
-QSize Canvas::TextExtent(const QString& text) const {
+QSize Canvas::TextExtent(const QString& text, int maxWidth) const {
   const QFontMetrics metrics(font_);
-  return {metrics.horizontalAdvance(text), metrics.height()};
+  int width = metrics.horizontalAdvance(text);
+  if (maxWidth > kAnyWidth && width > maxWidth) {
+    width = std::min(maxWidth, QFontMetrics(FontFor(text, maxWidth)).horizontalAdvance(text));
+  }
+  return {width, metrics.height()};
+}
+
+QFont Canvas::FontFor(const QString& text, int maxWidth) const {
+  if (maxWidth <= kAnyWidth) return font_;
+  const int natural = QFontMetrics(font_).horizontalAdvance(text);
+  if (natural <= maxWidth) return font_;
+  // Stretch is a percentage of the natural width; rounding in the font engine may need a
+  // step or two more.
+  QFont narrow = font_;
+  for (int stretch = std::max(1, maxWidth * 100 / natural); stretch >= 1; --stretch) {
+    narrow.setStretch(stretch);
+    if (QFontMetrics(narrow).horizontalAdvance(text) <= maxWidth) break;
+  }
+  return narrow;
 }
 
 void Canvas::Draw(int x, int y, const QImage& picture) {
@@ -127,8 +151,8 @@ void Canvas::Draw(int x, int y, const QImage& picture) {
   Changed();
 }
 
-void Canvas::BeginText(QPainter& painter) const {
-  painter.setFont(font_);
+void Canvas::BeginText(QPainter& painter, const QFont& font) const {
+  painter.setFont(font);
   painter.setPen(fontColor_);
 }
 

@@ -19,6 +19,7 @@ namespace marnelok {
 class Canvas {
  public:
   static constexpr int kDefaultFontSize = 16;  // points, the table's own font
+  static constexpr int kAnyWidth = 0;          // a text keeps its natural width
 
   Canvas();
 
@@ -48,11 +49,15 @@ class Canvas {
   // ellipse of ellipseWidth x ellipseHeight.
   void RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight);
   // Text with its top-left corner at (x, y) on a background of the brush colour that
-  // covers exactly the text's extent.
-  void TextAt(int x, int y, const QString& text);
-  // Fills the rectangle with the brush and draws the text from (x, y), clipped to it.
-  void TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text);
-  QSize TextExtent(const QString& text) const;
+  // covers exactly the text's extent. A text wider than maxWidth is drawn narrowed to it:
+  // the substitute face is wider than the one the layout was made for, and a few texts
+  // would otherwise run over their neighbours.
+  void TextAt(int x, int y, const QString& text, int maxWidth = kAnyWidth);
+  // Fills the rectangle with the brush and draws the text from (x, y), clipped to it,
+  // narrowed to maxWidth as above.
+  void TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QString& text,
+                  int maxWidth = kAnyWidth);
+  QSize TextExtent(const QString& text, int maxWidth = kAnyWidth) const;
   int TextWidth(const QString& text) const { return TextExtent(text).width(); }
   int TextHeight(const QString& text) const { return TextExtent(text).height(); }
   // The image at its own size with its top-left corner at (x, y), copied without blending.
@@ -62,7 +67,9 @@ class Canvas {
   void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
 
  private:
-  void BeginText(QPainter& painter) const;
+  // The font, narrowed where needed so that the text spans at most maxWidth pixels.
+  QFont FontFor(const QString& text, int maxWidth) const;
+  void BeginText(QPainter& painter, const QFont& font) const;
   void Changed() const;
 
   QImage image_;

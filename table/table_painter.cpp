@@ -23,6 +23,14 @@ constexpr int kCorner = 25;
 constexpr int kBannerBox = 48;
 constexpr int kBannerHeight = 24;
 constexpr int kTopFiveNameLength = 23;
+// Room for the Top 5 texts: names end short of the score column at 360, and nothing runs
+// into the panel's right border at 459.
+constexpr int kTopFiveTextLeft = 120;
+constexpr int kTopFiveScoreLeft = 360;
+constexpr int kTopFiveNameRoom = kTopFiveScoreLeft - kTopFiveTextLeft - 10;
+constexpr int kTopFiveLineRoom = 459 - kTopFiveTextLeft - 4;
+constexpr int kTopFiveScoreRoom = 459 - kTopFiveScoreLeft - 4;
+constexpr int kBannerTextOffset = 4;
 
 QString HandName(int handClass) {
   // A class outside the table can only come from a corrupted state; show it as "None".
@@ -219,13 +227,17 @@ void TablePainter::DrawTopFivePanel() {
   canvas_.SetBrush(kYellow);
   canvas_.RoundRect(60, 10, 460, 334, kCorner, kCorner);
   canvas_.SetFontColor(kBlack);
-  canvas_.TextAt(120, 30, QStringLiteral("...The Marnelok Top 5 List..."));
+  canvas_.TextAt(kTopFiveTextLeft, 30, QStringLiteral("...The Marnelok Top 5 List..."),
+                 kTopFiveLineRoom);
   for (int i = 1; i <= 5; ++i) {
     const TopFiveEntry entry = look_.topFive ? look_.topFive(i) : TopFiveEntry{};
-    canvas_.TextAt(120, 30 + 30 * i, entry.name.left(kTopFiveNameLength));
-    canvas_.TextAt(360, 30 + 30 * i, QString::number(entry.score));
+    canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i, entry.name.left(kTopFiveNameLength),
+                   kTopFiveNameRoom);
+    canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score),
+                   kTopFiveScoreRoom);
   }
-  canvas_.TextAt(120, 300, QStringLiteral("Click left button to resume..."));
+  canvas_.TextAt(kTopFiveTextLeft, 300, QStringLiteral("Click left button to resume..."),
+                 kTopFiveLineRoom);
 }
 
 void TablePainter::DrawWinBanner() {
@@ -238,8 +250,10 @@ void TablePainter::DrawWinBanner() {
   for (int x = 0; x < end; x += kBannerBox) {
     canvas_.SetPen(kBlack);
     canvas_.SetFontColor(kRed);
-    canvas_.TextInRect(x, y, x + kBannerBox, y + kBannerHeight, x + 4, y + 4,
-                       QStringLiteral("WIN"));
+    // Over the Top 5 panel the word is 16 points, which would not fit its box whole.
+    canvas_.TextInRect(x, y, x + kBannerBox, y + kBannerHeight, x + kBannerTextOffset,
+                       y + kBannerTextOffset, QStringLiteral("WIN"),
+                       kBannerBox - kBannerTextOffset);
   }
 }
 

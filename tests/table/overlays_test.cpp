@@ -57,6 +57,24 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
   EXPECT_EQ(Image(), cut);
 }
 
+TEST_F(OverlaysTest, TopFiveTextsStayInsideThePanelAndClearOfTheScores) {
+  // A name of 23 wide letters, a score that only a damaged record holds, and the hint line
+  // are narrowed to their room rather than run under the scores or over the border.
+  look.topFive = [](int k) {
+    return TopFiveEntry{k == 1 ? QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW")
+                               : QStringLiteral("Wolfgang Amadeus Mozart"),
+                        k == 5 ? -2147483647 : 1000};
+  };
+  painter.DrawTopFivePanel();
+  EXPECT_EQ(Count(Image(), QRect(459, 25, 1, 295), Exactly(kBlack)), 295);  // right border
+  for (int y : {60, 90, 120, 150, 180}) {
+    EXPECT_EQ(Count(Image(), QRect(350, y, 10, 25), IsDark), 0) << y;  // gap before scores
+    EXPECT_GT(Count(Image(), QRect(120, y, 230, 25), IsDark), 100) << y;
+  }
+  EXPECT_GT(Count(Image(), QRect(360, 60, 90, 25), IsDark), 40);  // "1000" still reads
+  EXPECT_GT(Count(Image(), QRect(330, 300, 125, 25), IsDark), 40);  // the hint's end: "..."
+}
+
 TEST_F(OverlaysTest, TheBannerLiesAtFiveHalvesOfTheRowPitch) {
   for (bool large : {false, true}) {  // after a game: 210 or 275
     if (large) UseLargeCards();
@@ -111,6 +129,9 @@ TEST_F(OverlaysTest, TheBannerTakesTheFontSizeInEffect) {
   painter.DrawTopFivePanel();  // 16 points
   painter.DrawWinBanner();
   EXPECT_EQ(canvas.FontSize(), 16);
+  // The bigger word is narrowed to fit its box whole: no letter is cut at a box's edge.
+  EXPECT_EQ(Count(Image(), QRect(47, 210, 2, 24), IsReddish), 0);
+  EXPECT_GT(Count(Image(), QRect(36, 210, 11, 24), IsReddish), 20);  // the "N"
   EXPECT_GT(small, 5);
   EXPECT_GT(card, small);
   EXPECT_GT(WinHeight(), card);
