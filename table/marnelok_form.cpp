@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 #include <stdexcept>
 
 #include "canvas.h"
@@ -26,6 +27,9 @@ namespace {
 
 const QColor kYellow(255, 255, 0);
 const QColor kWhite(255, 255, 255);
+// How long, and how often, the first show looks for the window manager's frame.
+constexpr int kFrameWaitMs = 2000;
+constexpr int kFrameCheckMs = 20;
 
 // The name prompt of a new high score, asked through the desktop.
 class DesktopNamePrompt : public NamePrompt {
@@ -66,6 +70,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
+  connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -212,26 +217,49 @@ void TMarnelokForm::SetTableColor(const QColor& color) {
   paintBox().Invalidate();
 }
 
-// The sizes are outer sizes, frame included. The frame is known only once the window is
-// shown; until then the size is set for the client area and corrected in showEvent.
+// The sizes are outer sizes, frame included. Until the window manager has framed the window,
+// the size goes to the client area; FitToFrame corrects it once the frame is known.
 void TMarnelokForm::SetOuterSize(int width, int height) {
   wantedOuterSize_ = QSize(width, height);
-  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  const QSize frame = FrameSize();
   resize(width - frame.width(), height - frame.height());
+}
+
+QSize TMarnelokForm::FrameSize() const {
+  const QWindow* window = windowHandle();
+  if (!isVisible() || window == nullptr) return {0, 0};
+  // The window's own margins are current; the widget's frame geometry may be cached.
+  const QMargins m = window->frameMargins();
+  return {m.left() + m.right(), m.top() + m.bottom()};
 }
 
 void TMarnelokForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  CentreOnScreen();
+  // An X11 window manager frames the window a moment after it is shown and says so only in
+  // a window property, without an event that reaches the widget: look until it is there.
+  frameChecksLeft_ = kFrameWaitMs / kFrameCheckMs;
+  frameCheck_.start(kFrameCheckMs);
+  FitToFrame();
+}
+
+void TMarnelokForm::FitToFrame() {
+  const bool framed = !FrameSize().isNull();
+  if (!framed && --frameChecksLeft_ > 0) return;
+  frameCheck_.stop();
+  // A window that is still unframed keeps its size: the table fits its client area.
+  if (!framed) return;
+  SetOuterSize(wantedOuterSize_.width(), wantedOuterSize_.height());
+  CentreOnScreen();
+}
+
+void TMarnelokForm::CentreOnScreen() {
   if (QScreen* s = screen()) {
     const QRect area = s->availableGeometry();
     move(area.center() - QPoint(wantedOuterSize_.width() / 2, wantedOuterSize_.height() / 2));
   }
-  // Once the window manager has framed the window, make the outer size the wanted one.
-  QTimer::singleShot(0, this, [this] {
-    SetOuterSize(wantedOuterSize_.width(), wantedOuterSize_.height());
-  });
 }
 
 // ---- Input ----

@@ -78,6 +78,9 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void UseNormalColors();
   void SetTableColor(const QColor& color);
   void SetOuterSize(int width, int height);
+  QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
+  void FitToFrame();
+  void CentreOnScreen();
   void LoadRecord();
   void SaveRecord();  // throws SaveFailed when the store refuses the write
   // Runs one event's work; a failure ends the event and is shown in a message box.
@@ -110,6 +113,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QPointer<TsplashForm> splashForm_;
   QSize wantedOuterSize_;
   bool shownOnce_ = false;
+  QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
+  int frameChecksLeft_ = 0;
 };
 
 }  // namespace marnelok

@@ -17,6 +17,7 @@
 #include "file_record_store.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
+#include "settings_store.h"
 
 namespace marnelok::testing {
 
