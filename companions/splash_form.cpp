@@ -40,7 +40,7 @@ void TsplashForm::ApplyLook() {
 
   ui_->Label3->setText(HomePage());
   MakeLink(*ui_->Label3, 11);
-  WidenToText(*ui_->Label3);
+  FitToText(*ui_->Label3);
 }
 
 void TsplashForm::ApplyMode() {

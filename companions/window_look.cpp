@@ -39,18 +39,38 @@ void MakeLink(QLabel& label, int pixelHeight) {
   label.setCursor(Qt::PointingHandCursor);
 }
 
-void WidenToText(QLabel& label) {
-  const int needed = QFontMetrics(label.font()).horizontalAdvance(label.text()) + 2;
-  QRect box = label.geometry();
-  if (needed <= box.width()) return;
+namespace {
+
+// Makes the label `width` pixels wide about its centre, staying inside its parent.
+void WidenAboutCentre(QLabel& label, int width) {
+  const QRect box = label.geometry();
   const int centre = box.left() + box.width() / 2;
-  int width = needed;
   int left = centre - width / 2;
   if (const QWidget* parent = label.parentWidget()) {
     width = std::min(width, parent->width());
     left = std::clamp(left, 0, parent->width() - width);
   }
   label.setGeometry(left, box.top(), width, box.height());
+}
+
+}  // namespace
+
+void FitToText(QLabel& label) {
+  const QRect box = label.geometry();
+  const auto needed = [&label](const QFont& font) {
+    return QFontMetrics(font).horizontalAdvance(label.text()) + 2;
+  };
+  // Narrower letters first, down to what a condensed face still reads as well: the layout
+  // was made for a narrower face than the system's sans-serif.
+  QFont font = label.font();
+  for (int stretch = 98; needed(font) > box.width() && stretch >= kNarrowestStretch;
+       stretch -= 2) {
+    font.setStretch(stretch);
+  }
+  label.setFont(font);
+  const int width = needed(font);
+  if (width <= box.width()) return;
+  WidenAboutCentre(label, width);
 }
 
 void CentreOver(QWidget& window, const QWidget* owner) {

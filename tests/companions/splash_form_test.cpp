@@ -40,6 +40,10 @@ TEST(SplashForm, StartupModeShowsTheEditionAndOnlyThePictureClosesIt) {
   EXPECT_EQ(lblEval->text(), "Freeware Edition");
   EXPECT_EQ(lblProduct->text(), "Marnelok 8.00");
   EXPECT_EQ(label3->text(), HomePage());
+  // The address reads whole and keeps clear of the frame of the picture's card panel.
+  EXPECT_LE(label3->fontMetrics().horizontalAdvance(label3->text()), label3->width());
+  EXPECT_GE(label3->x(), 58);
+  EXPECT_LE(label3->geometry().right(), 222);
   EXPECT_FALSE(splash->findChild<QToolButton*>("btnClose")->isVisible());
 
   // The labels lie above the picture and keep their clicks from it; the link is idle.
