@@ -63,7 +63,7 @@ void TDonateForm::ApplyLook() {
   ui_->Label1->setText(FirstParagraph(SiteName()));
   ui_->lblHomePage->setText(HomePage());
   MakeLink(*ui_->lblHomePage, 11);
-  FitToText(*ui_->lblHomePage);
+  WidenToText(*ui_->lblHomePage);
 }
 
 void TDonateForm::FitItemTexts() {

@@ -39,12 +39,12 @@ void MakeLink(QLabel& label, int pixelHeight) {
   label.setCursor(Qt::PointingHandCursor);
 }
 
-namespace {
-
-// Makes the label `width` pixels wide about its centre, staying inside its parent.
-void WidenAboutCentre(QLabel& label, int width) {
+void WidenToText(QLabel& label) {
+  const int needed = QFontMetrics(label.font()).horizontalAdvance(label.text()) + 2;
   const QRect box = label.geometry();
+  if (needed <= box.width()) return;
   const int centre = box.left() + box.width() / 2;
+  int width = needed;
   int left = centre - width / 2;
   if (const QWidget* parent = label.parentWidget()) {
     width = std::min(width, parent->width());
@@ -53,24 +53,18 @@ void WidenAboutCentre(QLabel& label, int width) {
   label.setGeometry(left, box.top(), width, box.height());
 }
 
-}  // namespace
-
 void FitToText(QLabel& label) {
-  const QRect box = label.geometry();
-  const auto needed = [&label](const QFont& font) {
-    return QFontMetrics(font).horizontalAdvance(label.text()) + 2;
-  };
-  // Narrower letters first, down to what a condensed face still reads as well: the layout
-  // was made for a narrower face than the system's sans-serif.
+  const int room = label.width();
+  // The layout was made for a narrower face than the system's sans-serif; letters narrowed
+  // this far still read as well as a condensed face.
   QFont font = label.font();
-  for (int stretch = 98; needed(font) > box.width() && stretch >= kNarrowestStretch;
+  for (int stretch = 98; stretch >= kNarrowestStretch &&
+                         QFontMetrics(font).horizontalAdvance(label.text()) + 2 > room;
        stretch -= 2) {
     font.setStretch(stretch);
   }
   label.setFont(font);
-  const int width = needed(font);
-  if (width <= box.width()) return;
-  WidenAboutCentre(label, width);
+  WidenToText(label);
 }
 
 void CentreOver(QWidget& window, const QWidget* owner) {

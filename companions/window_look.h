@@ -20,12 +20,15 @@ void SetTextColour(QWidget& widget, const QColor& colour);
 // Blue, underlined, pointing-hand text: a web link drawn as a label.
 void MakeLink(QLabel& label, int pixelHeight);
 
+// Widens a label that cannot hold its text on one line, keeping its centre and staying inside
+// its parent, so that a centred address is never clipped.
+void WidenToText(QLabel& label);
+
 // The narrowest letters FitToText uses, as a percentage of their natural width.
 inline constexpr int kNarrowestStretch = 84;
 
-// Keeps a label's text whole on one line: narrows its letters a little when the label is too
-// small for it, and only when that is not enough widens the label about its centre, staying
-// inside its parent. A centred address is thus never clipped.
+// For a label with no room to grow: narrows its letters a little until the text fits on one
+// line, and only when that is not enough widens it as WidenToText does.
 void FitToText(QLabel& label);
 
 // Centres `window` over its owner when the owner is visible, else over the owner's screen,
