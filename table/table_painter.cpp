@@ -233,8 +233,7 @@ void TablePainter::DrawTopFivePanel() {
     const TopFiveEntry entry = look_.topFive ? look_.topFive(i) : TopFiveEntry{};
     canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i, entry.name.left(kTopFiveNameLength),
                    kTopFiveNameRoom);
-    canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score),
-                   kTopFiveScoreRoom);
+    canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score), kTopFiveScoreRoom);
   }
   canvas_.TextAt(kTopFiveTextLeft, 300, QStringLiteral("Click left button to resume..."),
                  kTopFiveLineRoom);

@@ -71,7 +71,7 @@ TEST_F(OverlaysTest, TopFiveTextsStayInsideThePanelAndClearOfTheScores) {
     EXPECT_EQ(Count(Image(), QRect(350, y, 10, 25), IsDark), 0) << y;  // gap before scores
     EXPECT_GT(Count(Image(), QRect(120, y, 230, 25), IsDark), 100) << y;
   }
-  EXPECT_GT(Count(Image(), QRect(360, 60, 90, 25), IsDark), 40);  // "1000" still reads
+  EXPECT_GT(Count(Image(), QRect(360, 60, 90, 25), IsDark), 40);    // "1000" still reads
   EXPECT_GT(Count(Image(), QRect(330, 300, 125, 25), IsDark), 40);  // the hint's end: "..."
 }
 
