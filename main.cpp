@@ -5,7 +5,7 @@
 
 #include "donate_form.h"
 #include "donate_reminder.h"
-#include "file_record_store.h"
+#include "default_record_store.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
 
@@ -13,18 +13,16 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Marnelok"));
   QApplication::setDesktopFileName(QStringLiteral("marnelok"));
-#ifdef Q_OS_WIN
-  // Elsewhere Qt would append the display name to every window caption.
-  QApplication::setApplicationDisplayName(QStringLiteral("Marnelok 8.00 - Freeware Edition"));
-#endif
+  // No application display name: Qt would append it to every window caption, on Windows as
+  // well as on Linux. The taskbar shows the main window's caption.
 
   marnelok::QtDesktop desktop;
   marnelok::DonateReminder donate(desktop);
   donate.LoadDonateState();
   int result = 0;
   {
-    marnelok::FileRecordStore store(marnelok::FileRecordStore::DefaultPath());
-    marnelok::TMarnelokForm form(desktop, store, donate);
+    const auto store = marnelok::MakeDefaultRecordStore();
+    marnelok::TMarnelokForm form(desktop, *store, donate);
     form.show();
     // The hidden donation dialog of the program's start is never shown; it is made once the
     // event loop runs, so that it does not delay the first sight of the table.
