@@ -58,6 +58,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       ui_(std::make_unique<::Ui::TMarnelokForm>()) {
   ui_->setupUi(this);
   Timer1.setObjectName(QStringLiteral("Timer1"));
+  // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
+  Timer1.setTimerType(Qt::PreciseTimer);
 
   look_.topFive = [this](int k) {
     return TopFiveEntry{NameToQString(record_.HighName(k)), record_.HighScore(k)};
