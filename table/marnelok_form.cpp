@@ -251,8 +251,9 @@ void TMarnelokForm::FitToFrame() {
   const bool framed = !FrameSize().isNull();
   if (!framed && --frameChecksLeft_ > 0) return;
   frameCheck_.stop();
-  // A window that is still unframed keeps its size: the table fits its client area.
-  if (!framed) return;
+  // A window that is still unframed keeps its size: the table fits its client area. One
+  // that the window manager has maximised keeps the size it was given.
+  if (!framed || isMaximized() || isFullScreen()) return;
   SetOuterSize(wantedOuterSize_.width(), wantedOuterSize_.height());
   CentreOnScreen();
 }
