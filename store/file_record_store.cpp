@@ -39,20 +39,28 @@ RecordStore::ReadStatus FileRecordStore::Read(std::vector<std::uint8_t>& value) 
     return ReadStatus::kInvalid;
   }
 
+  // A record that is there but cannot be read is not replaced by this run: the store counts
+  // as closed until a later read succeeds, so the stored Top 5 list is never overwritten
+  // with defaults.
   QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) return ReadStatus::kInvalid;
+  if (!file.open(QIODevice::ReadOnly)) {
+    unreadable_ = true;
+    return ReadStatus::kUnavailable;
+  }
   // One byte more than a record, in case the file grew since it was measured.
   const QByteArray data = file.read(static_cast<qint64>(SettingsRecord::kSize) + 1);
-  if (file.error() != QFileDevice::NoError ||
-      data.size() > static_cast<qsizetype>(SettingsRecord::kSize)) {
-    return ReadStatus::kInvalid;
+  if (file.error() != QFileDevice::NoError) {
+    unreadable_ = true;
+    return ReadStatus::kUnavailable;
   }
+  if (data.size() > static_cast<qsizetype>(SettingsRecord::kSize)) return ReadStatus::kInvalid;
+  unreadable_ = false;
   value.assign(data.begin(), data.end());
   return ReadStatus::kOk;
 }
 
 RecordStore::WriteStatus FileRecordStore::Write(const SettingsRecord::Bytes& bytes) {
-  if (!OpenFolder()) return WriteStatus::kUnavailable;
+  if (unreadable_ || !OpenFolder()) return WriteStatus::kUnavailable;
 
   QSaveFile file(path_);
   if (!file.open(QIODevice::WriteOnly)) return WriteStatus::kFailed;

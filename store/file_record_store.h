@@ -26,6 +26,7 @@ class FileRecordStore : public RecordStore {
   bool OpenFolder() const;
 
   QString path_;
+  bool unreadable_ = false;  // the last read found a record it could not read
 };
 
 }  // namespace marnelok

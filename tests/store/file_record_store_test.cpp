@@ -129,6 +129,25 @@ TEST_F(FileRecordStoreTest, UnusableFolderLeavesRecordAndDiskAlone) {
                         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+TEST_F(FileRecordStoreTest, UnreadableRecordIsNeverOverwritten) {
+  const QString path = PathIn("Marnelok/fRegInfo");
+  ASSERT_TRUE(QDir().mkpath(PathIn("Marnelok")));
+  WriteRaw(path, QByteArray(180, '\x22'));
+  QFile::setPermissions(path, QFileDevice::Permissions());
+  QFile probe(path);
+  if (probe.open(QIODevice::ReadOnly)) {
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    GTEST_SKIP() << "permissions do not bind this user (root): nothing is unreadable";
+  }
+  FileRecordStore store(path);
+  SettingsRecord record = Patterned();
+  LoadSettings(record, store);
+  EXPECT_EQ(record.bytes(), Patterned().bytes());  // left as it was, not defaulted
+  EXPECT_EQ(SaveSettings(WithDefaults(record), store), std::nullopt);
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  EXPECT_EQ(ReadRaw(path), QByteArray(180, '\x22'));  // the stored list survives
+}
+
 TEST_F(FileRecordStoreTest, DefaultPathFollowsXdgConfigHome) {
   const QString fallback = QDir::homePath() + "/.config/Marnelok/fRegInfo";
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path()));
