@@ -332,7 +332,7 @@ void TMarnelokForm::RunEvent(Work&& work) {
 }
 
 void TMarnelokForm::CheckHighScore() {
-  DesktopNamePrompt prompt(desktop_, this);
+  DesktopNamePrompt prompt(desktop_, nullptr);  // centred on the screen, like the reset question
   EnterHighScore(record_, game_.state().totalScore, prompt);
   SaveRecord();
   painter_->DrawBoard();
