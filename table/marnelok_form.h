@@ -74,6 +74,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void InitTable();
   void UseLargeCards();
   void UseRegularCards();
+  void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
+                     QSize outer);
   void UseAlternateColors();
   void UseNormalColors();
   void SetTableColor(const QColor& color);
