@@ -61,13 +61,11 @@ void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
 void TMarnelokForm::UseAlternateColors() {
   ui_->MenuOptionsAltColorsItem->setChecked(true);
   SetTableColor(TableColor(true));
-  look_.panelColor = SchemePanelColor(true);
 }
 
 void TMarnelokForm::UseNormalColors() {
   ui_->MenuOptionsAltColorsItem->setChecked(false);
   SetTableColor(TableColor(false));
-  look_.panelColor = SchemePanelColor(false);
 }
 
 void TMarnelokForm::SetAltColorClick() {

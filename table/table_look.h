@@ -15,9 +15,8 @@ struct TopFiveEntry {
 };
 
 struct TableLook {
-  bool altColors = false;   // "Use Alternate Colors" is checked
-  bool largeCards = false;  // "Use Large Cards" is checked
-  QColor panelColor{255, 255, 0};
+  bool altColors = false;            // "Use Alternate Colors" is checked
+  bool largeCards = false;           // "Use Large Cards" is checked
   const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
   int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
   std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
@@ -28,7 +27,7 @@ inline QColor TableColor(bool altColors) {
   return altColors ? QColor(128, 128, 128) : QColor(0, 128, 0);
 }
 
-// The score panel's text backgrounds and the WIN boxes: yellow, or white with alternate
+// The score panel, its text backgrounds and the WIN boxes: yellow, or white with alternate
 // colours.
 inline QColor SchemePanelColor(bool altColors) {
   return altColors ? QColor(255, 255, 255) : QColor(255, 255, 0);

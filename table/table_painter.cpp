@@ -163,7 +163,7 @@ void TablePainter::DrawBoard() {
   }
   if (state_.dealCount > 0) {
     const int left = PanelLeft(geometry_);
-    canvas_.SetBrush(look_.panelColor);
+    canvas_.SetBrush(PanelColour());
     canvas_.SetPen(kBlack);
     canvas_.RoundRect(left, 10, left + (look_.largeCards ? 198 : 176), 410, kCorner, kCorner);
     DrawScorePanel();
@@ -185,7 +185,7 @@ void TablePainter::DrawScorePanel() {
   canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12, labelY,
                      label);
 
-  canvas_.SetBrush(SchemePanelColor(look_.altColors));
+  canvas_.SetBrush(PanelColour());
   const int left = PanelLeft(geometry_) + 3;
   const int right = PanelLeft(geometry_) + 19;
   const int lineHeight = canvas_.TextHeight(QStringLiteral("0"));
@@ -242,7 +242,7 @@ void TablePainter::DrawTopFivePanel() {
 void TablePainter::DrawWinBanner() {
   if (state_.totalScore < kWinningScore) return;
   const int y = (5 * geometry_.rowPitch) / 2;
-  canvas_.SetBrush(SchemePanelColor(look_.altColors));
+  canvas_.SetBrush(PanelColour());
   // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
   // loop whatever screen width is reported.
   const int end = std::min(look_.screenWidth, canvas_.LogicalSize().width());

@@ -35,6 +35,7 @@ class TablePainter {
   void DrawCardFace(int code, int x, int y);
   void DrawPipRow(const QImage& pip, int count, int x, int y);
   QColor TableColour() const { return TableColor(look_.altColors); }
+  QColor PanelColour() const { return SchemePanelColor(look_.altColors); }
 
   Canvas& canvas_;
   GameState& state_;

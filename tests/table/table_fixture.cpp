@@ -70,10 +70,7 @@ void TableTest::UseLargeCards() {
   look.cardBack = &images.largeBack;
 }
 
-void TableTest::UseAltColors() {
-  look.altColors = true;
-  look.panelColor = kWhite;
-}
+void TableTest::UseAltColors() { look.altColors = true; }
 
 void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {
