@@ -58,31 +58,17 @@ void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   painter_->PaintBoxPaint();
 }
 
-void TMarnelokForm::UseAlternateColors() {
-  ui_->MenuOptionsAltColorsItem->setChecked(true);
-  SetTableColor(TableColor(true));
-}
-
-void TMarnelokForm::UseNormalColors() {
-  ui_->MenuOptionsAltColorsItem->setChecked(false);
-  SetTableColor(TableColor(false));
-}
-
-void TMarnelokForm::SetAltColorClick() {
-  if (ui_->MenuOptionsAltColorsItem->isChecked())
-    UseNormalColors();
-  else
-    UseAlternateColors();
-}
-
-void TMarnelokForm::SetTableColor(const QColor& color) {
+void TMarnelokForm::UseColors(bool alternate) {
+  ui_->MenuOptionsAltColorsItem->setChecked(alternate);
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
-  p.setColor(QPalette::Window, color);
+  p.setColor(QPalette::Window, TableColor(alternate));
   paintBox().setPalette(p);
   // A new background colour repaints the whole table.
   paintBox().Invalidate();
 }
+
+void TMarnelokForm::SetAltColorClick() { UseColors(!ui_->MenuOptionsAltColorsItem->isChecked()); }
 
 // The sizes are outer sizes, frame included. Until the window manager has framed the window,
 // the size goes to the client area; FitToFrame corrects it once the frame is known.

@@ -76,9 +76,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void UseRegularCards();
   void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
                      QSize outer);
-  void UseAlternateColors();
-  void UseNormalColors();
-  void SetTableColor(const QColor& color);
+  void UseColors(bool alternate);  // the alternate (grey) scheme or the normal one
   void SetOuterSize(int width, int height);
   QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
   void FitToFrame();
