@@ -30,10 +30,9 @@ void Game::NewGame() {
 void Game::DealCards() {
   GameState& s = state_;
   ++s.dealCount;
-  for (auto& column : s.board) column.fill(kVoidCode);
+  ClearBoard(s);
   for (int c = kFirstGridColumn; c <= kBoardColumns; ++c)
     for (int r = 1; r <= kBoardRows; ++r) s.board[c][r] = kEmptySlotCode;
-  s.deckSlot() = kDeckCode;
   requests_->DrawScorePanel();
   s.totalScore = 0;
   ShuffleDeck(s);
