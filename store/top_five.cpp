@@ -23,8 +23,8 @@ int EnterHighScore(SettingsRecord& record, int totalScore, NamePrompt& prompt) {
   const int slot = FindHighScoreSlot(record, totalScore);
   if (slot == 0) return 0;
   MakeRoom(record, slot);
-  std::string name = prompt.AskName(record.LastName());
-  if (name.size() > SettingsRecord::kNameCapacity) name.resize(SettingsRecord::kNameCapacity);
+  // The record keeps the first 23 characters of each name.
+  const std::string name = prompt.AskName(record.LastName());
   record.SetLastName(name);
   record.SetHighName(slot, name);
   record.SetHighScore(slot, totalScore);
