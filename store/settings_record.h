@@ -7,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "name_text.h"
-
 namespace marnelok {
 
 // Every field is encoded and decoded byte by byte (little-endian), so the bytes are the

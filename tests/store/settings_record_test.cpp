@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+#include "name_text.h"
+
 namespace marnelok {
 namespace {
 
