@@ -1,12 +1,12 @@
+// The main window: start-up, input routing, the game and Top 5 commands, Quit and close,
+// and the requests of the game rules. The display options live in display_options.cpp.
 #include "marnelok_form.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <stdexcept>
 
 #include "canvas.h"
 #include "desktop.h"
-#include "donate_form.h"
 #include "donate_reminder.h"
 #include "help.h"
 #include "name_text.h"
@@ -22,7 +22,6 @@
 
 namespace marnelok {
 namespace {
-
 
 // The name prompt of a new high score, asked through the desktop.
 class DesktopNamePrompt : public NamePrompt {
