@@ -76,6 +76,10 @@ QString DonateReminder::DefaultPath() {
 #endif
 }
 
+// Out of line: reading the guarded pointer needs the whole dialog class, which this header's
+// users need not see.
+TDonateForm* DonateReminder::DonateForm() const { return form_; }
+
 void DonateReminder::LoadDonateState() {
   commandFlag_ = false;
   const auto store = OpenStore(keyPath_);

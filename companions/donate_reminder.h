@@ -43,7 +43,7 @@ class DonateReminder {
   bool CommandFlag() const { return commandFlag_; }
   const QString& KeyPath() const { return keyPath_; }
   // The dialog being shown, or null.
-  TDonateForm* DonateForm() const { return form_; }
+  TDonateForm* DonateForm() const;
 
  private:
   void RunDialog(QWidget* owner);
