@@ -1,3 +1,4 @@
+// Lines of the grid: completeness and scoring.
 #include "board.h"
 
 #include "hand.h"

@@ -1,3 +1,4 @@
+// The index text of a card rank.
 #include "cards.h"
 
 namespace marnelok {

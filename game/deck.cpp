@@ -1,3 +1,4 @@
+// The shuffle: the deck in order, then random exchanges and half swaps, twice.
 #include "deck.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// The course of a game: deal, placement, undo, end, and the choice of game kind.
 #include "game.h"
 
 #include "board.h"

@@ -1,3 +1,4 @@
+// The five-card hand evaluator.
 #include "hand.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The program-wide linear congruential random source.
 #include "random.h"
 
 #include <chrono>

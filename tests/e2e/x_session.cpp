@@ -1,3 +1,4 @@
+// Starting the real program on an X display and driving it with xdotool.
 #include "x_session.h"
 
 #include <QElapsedTimer>
