@@ -93,7 +93,7 @@ void Canvas::TextAt(int x, int y, const QString& text, int maxWidth) {
   if (image_.isNull()) return;
   const QFont font = FontFor(text, maxWidth);
   const QFontMetrics metrics(font);
-  const QRect extent(QPoint(x, y), TextExtent(text, maxWidth));
+  const QRect extent(QPoint(x, y), ExtentIn(font, text, maxWidth));
   QPainter painter(&image_);
   painter.fillRect(extent, brush_);
   // Whatever the font engine makes of a narrowed face, nothing lands outside the extent.
@@ -120,12 +120,14 @@ void Canvas::TextInRect(int x1, int y1, int x2, int y2, int x, int y, const QStr
 }
 
 QSize Canvas::TextExtent(const QString& text, int maxWidth) const {
-  const QFontMetrics metrics(font_);
-  int width = metrics.horizontalAdvance(text);
-  if (maxWidth > kAnyWidth && width > maxWidth) {
-    width = std::min(maxWidth, QFontMetrics(FontFor(text, maxWidth)).horizontalAdvance(text));
-  }
-  return {width, metrics.height()};
+  return ExtentIn(FontFor(text, maxWidth), text, maxWidth);
+}
+
+QSize Canvas::ExtentIn(const QFont& font, const QString& text, int maxWidth) const {
+  int width = QFontMetrics(font).horizontalAdvance(text);
+  // A text too long even at the narrowest stretch is cut at maxWidth, where TextAt clips it.
+  if (maxWidth > kAnyWidth) width = std::min(width, maxWidth);
+  return {width, QFontMetrics(font_).height()};
 }
 
 QFont Canvas::FontFor(const QString& text, int maxWidth) const {

@@ -69,6 +69,8 @@ class Canvas {
  private:
   // The font, narrowed where needed so that the text spans at most maxWidth pixels.
   QFont FontFor(const QString& text, int maxWidth) const;
+  // The extent of the text in `font`, the font FontFor chose for it and maxWidth.
+  QSize ExtentIn(const QFont& font, const QString& text, int maxWidth) const;
   void BeginText(QPainter& painter, const QFont& font) const;
   void Changed() const;
 
