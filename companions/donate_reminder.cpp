@@ -102,9 +102,9 @@ bool DonateReminder::SaveDonateState() {
 }
 
 void DonateReminder::CheckDonateReminder(QWidget* owner) {
-  const int days = desktop_.Today() - lastPrompt_;
-  if (commandFlag_ || !DonationDue(status_, days)) return;
-  lastPrompt_ = desktop_.Today();
+  const int today = desktop_.Today();
+  if (commandFlag_ || !DonationDue(status_, today - lastPrompt_)) return;
+  lastPrompt_ = today;
   RunDialog(owner);
 }
 
