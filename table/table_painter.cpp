@@ -14,7 +14,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kRed(255, 0, 0);
 const QColor kYellow(255, 255, 0);
 
-constexpr int kTileCode = kNextGameTileCode;
 constexpr int kPipGap = 3;
 constexpr int kDeckStackPitch = 50;
 constexpr int kPanelFontSize = 10;
@@ -58,7 +57,7 @@ void TablePainter::PaintBoxPaint() {
     DrawBoard();
     return;
   }
-  if (state_.deckSlot() == kTileCode) DrawCell(kTileCode, 1, 1);
+  if (state_.deckSlot() == kNextGameTileCode) DrawCell(kNextGameTileCode, 1, 1);
   DrawBoard();
   DrawWinBanner();
 }
@@ -79,7 +78,7 @@ void TablePainter::DrawCell(int code, int column, int row) {
     canvas_.FillRect(x, y, x + w, y + h);
     canvas_.SetBrush(kWhite);
     canvas_.FrameRect(x, y, x + w, y + h);
-  } else if (code == kTileCode) {
+  } else if (code == kNextGameTileCode) {
     canvas_.SetFontSize(10);
     canvas_.SetFontColor(kBlack);
     canvas_.SetBrush(kYellow);
@@ -179,7 +178,7 @@ void TablePainter::DrawScorePanel() {
   // so the spaces always cover the label whatever the font.
   const QString play = QStringLiteral("Play...");
   const QString erase(11, QLatin1Char(' '));
-  const QString& label = state_.deckSlot() == kTileCode ? erase : play;
+  const QString& label = state_.deckSlot() == kNextGameTileCode ? erase : play;
   const int labelY = 3 * geometry_.rowPitch - 15;
   const int labelWidth = std::max(canvas_.TextWidth(play), canvas_.TextWidth(erase));
   canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12, labelY,
