@@ -41,7 +41,6 @@ class DonateReminder {
   int Status() const { return status_; }
   int LastPrompt() const { return lastPrompt_; }
   bool CommandFlag() const { return commandFlag_; }
-  const QString& KeyPath() const { return keyPath_; }
   // The dialog being shown, or null.
   TDonateForm* DonateForm() const;
 

@@ -25,8 +25,6 @@ class TsplashForm : public QDialog {
   TsplashForm(QWidget* owner, Mode mode, Desktop& desktop);
   ~TsplashForm() override;
 
-  Mode mode() const { return mode_; }
-
  protected:
   void showEvent(QShowEvent* event) override;
 

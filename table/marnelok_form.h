@@ -42,7 +42,6 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   const TableGeometry& tableGeometry() const { return game_.geometry(); }
   const SettingsRecord& record() const { return record_; }
   PaintBox& paintBox() const;
-  TablePainter& painter() const { return *painter_; }
   QAction* action(const char* objectName) const;
   QTimer& timer1() { return Timer1; }
   TsplashForm* splashForm() const { return splashForm_; }

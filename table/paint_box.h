@@ -21,7 +21,6 @@ class PaintBox : public QWidget {
   void SetSystemRepaint(std::function<void()> callback) { systemRepaint_ = std::move(callback); }
   // The next paint event redraws the whole table before showing it.
   void Invalidate();
-  bool RepaintPending() const { return repaintPending_; }
 
  signals:
   void pressed(Qt::MouseButton button, int x, int y);
