@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "board.h"
 #include "cards.h"
 #include "hand.h"
 
@@ -239,7 +240,7 @@ void TablePainter::DrawTopFivePanel() {
 }
 
 void TablePainter::DrawWinBanner() {
-  if (state_.totalScore < kWinningScore) return;
+  if (!IsWin(state_.totalScore)) return;
   const int y = (5 * geometry_.rowPitch) / 2;
   canvas_.SetBrush(PanelColour());
   // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
