@@ -49,7 +49,7 @@ TEST_F(WindowTest, StoredLargeCardsOnASmallScreenStayRequested) {
   EXPECT_EQ(desktop.messages.size(), 1);
   EXPECT_FALSE(Action("MenuOptionsSetLargeCards")->isChecked());
   EXPECT_EQ(form->tableGeometry().cardWidth, 71);
-  EXPECT_EQ(form->record().LargeCards(), 1);  // restored after the fallback
+  EXPECT_EQ(form->record().LargeCards(), 1);  // read again after the fallback
   form->close();
   EXPECT_EQ(Stored().LargeCards(), 1);       // a close keeps the request...
   form.reset();
