@@ -127,17 +127,16 @@ void TMarnelokForm::InitTable() {
   ui_->MenuOptionsPlayRegGameItem->setChecked(record_.PlayRegular() != 0);
   ui_->MenuOptionsHarderGameItem->setChecked(record_.PlayRegular() == 0);
   ui_->MenuOptionsAltColorsItem->setChecked(record_.AltColors() != 0);
-  const std::uint8_t storedLargeCards = record_.LargeCards();
-  if (storedLargeCards != 0)
+  if (record_.LargeCards() != 0)
     UseLargeCards();
   else
     UseRegularCards();
   ui_->MenuOptionsSetLargeCards->setChecked(record_.LargeCards() != 0);
   game_.geometry().rowPitch = game_.geometry().cardHeight + 2;
   UseColors(record_.AltColors() != 0);
-  // A refused request for large cards is undone in memory, so that a later save keeps asking
-  // for them.
-  record_.SetLargeCards(storedLargeCards);
+  // Reading the record again undoes in memory a refused request for large cards, so that a
+  // later save keeps asking for them.
+  LoadRecord();
 }
 
 // ---- Input ----
