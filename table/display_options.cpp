@@ -58,7 +58,13 @@ void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   painter_->PaintBoxPaint();
 }
 
-void TMarnelokForm::UseColors(bool alternate) {
+void TMarnelokForm::UseAlternateColors() { ApplyColorScheme(true); }
+
+void TMarnelokForm::UseNormalColors() { ApplyColorScheme(false); }
+
+// The check mark of "Use Alternate Colors" is the scheme; the painter takes the table and
+// panel colours from it.
+void TMarnelokForm::ApplyColorScheme(bool alternate) {
   ui_->MenuOptionsAltColorsItem->setChecked(alternate);
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
@@ -68,7 +74,12 @@ void TMarnelokForm::UseColors(bool alternate) {
   paintBox().Invalidate();
 }
 
-void TMarnelokForm::SetAltColorClick() { UseColors(!ui_->MenuOptionsAltColorsItem->isChecked()); }
+void TMarnelokForm::SetAltColorClick() {
+  if (ui_->MenuOptionsAltColorsItem->isChecked())
+    UseNormalColors();
+  else
+    UseAlternateColors();
+}
 
 // The sizes are outer sizes, frame included. Until the window manager has framed the window,
 // the size goes to the client area; FitToFrame corrects it once the frame is known.

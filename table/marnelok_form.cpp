@@ -133,7 +133,10 @@ void TMarnelokForm::InitTable() {
     UseRegularCards();
   ui_->MenuOptionsSetLargeCards->setChecked(record_.LargeCards() != 0);
   game_.geometry().rowPitch = game_.geometry().cardHeight + 2;
-  UseColors(record_.AltColors() != 0);
+  if (record_.AltColors() != 0)
+    UseAlternateColors();
+  else
+    UseNormalColors();
   // Reading the record again undoes in memory a refused request for large cards, so that a
   // later save keeps asking for them.
   LoadRecord();

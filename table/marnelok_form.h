@@ -75,7 +75,9 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void UseRegularCards();
   void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
                      QSize outer);
-  void UseColors(bool alternate);  // the alternate (grey) scheme or the normal one
+  void UseAlternateColors();
+  void UseNormalColors();
+  void ApplyColorScheme(bool alternate);
   void SetOuterSize(int width, int height);
   QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
   void FitToFrame();
