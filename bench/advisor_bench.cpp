@@ -1,0 +1,137 @@
+// The move advisor's strength: plays whole regular games with a chosen player and prints the
+// mean total, its 95 % confidence half-width, the share of wins and the time per move.
+//
+//   marnelok_bench_advisor --games N --first-seed S --ms-per-move M
+//                          [--player random|greedy|advisor] [--simulated-games K] [--depth D]
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "advisor.h"
+#include "advisor_board.h"
+#include "board.h"
+#include "deck.h"
+#include "random.h"
+
+namespace marnelok {
+namespace {
+
+struct Options {
+  int games = 2000;
+  std::uint32_t firstSeed = 1;
+  int msPerMove = 100;
+  std::string player = "advisor";
+  AdvisorBudget budget;
+};
+
+// The 25 cards that game k places, in the order a new regular game deals them after the
+// game's own generator is seeded with firstSeed + k: deck[1] first.
+std::array<int, kCardsPerGame> DealForGame(std::uint32_t firstSeed, int k) {
+  GameState state;
+  SetRandomSeed(firstSeed + static_cast<std::uint32_t>(k));
+  ShuffleDeck(state);
+  std::array<int, kCardsPerGame> cards{};
+  for (int i = 0; i < kCardsPerGame; ++i) cards[static_cast<std::size_t>(i)] = state.deck[i + 1];
+  return cards;
+}
+
+// The total of a full grid by the rules' own scoring.
+int ScoreGrid(const std::array<int, kGridCells>& cells) {
+  GameState state;
+  for (int cell = 0; cell < kGridCells; ++cell)
+    state.board[GridColumnOf(cell)][GridRowOf(cell)] = cells[static_cast<std::size_t>(cell)];
+  ComputeLineResults(state);
+  return state.totalScore;
+}
+
+bool Parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const char* v = argv[i + 1];
+    if (!std::strcmp(argv[i], "--games"))
+      o.games = std::atoi(v);
+    else if (!std::strcmp(argv[i], "--first-seed"))
+      o.firstSeed = static_cast<std::uint32_t>(std::strtoul(v, nullptr, 10));
+    else if (!std::strcmp(argv[i], "--ms-per-move"))
+      o.msPerMove = std::atoi(v);
+    else if (!std::strcmp(argv[i], "--player"))
+      o.player = v;
+    else if (!std::strcmp(argv[i], "--simulated-games"))
+      o.budget.simulatedGames = std::atoi(v);
+    else if (!std::strcmp(argv[i], "--depth"))
+      o.budget.searchDepth = std::atoi(v);
+    else
+      return false;
+  }
+  const bool knownPlayer = o.player == "random" || o.player == "greedy" || o.player == "advisor";
+  return argc % 2 == 1 && o.games > 0 && o.msPerMove > 0 && knownPlayer &&
+         o.budget.simulatedGames >= 0 && o.budget.searchDepth >= 1;
+}
+
+}  // namespace
+}  // namespace marnelok
+
+int main(int argc, char** argv) {
+  using namespace marnelok;
+  using Clock = std::chrono::steady_clock;
+  Options o;
+  if (!Parse(argc, argv, o)) {
+    std::fprintf(stderr,
+                 "usage: %s [--games N] [--first-seed S] [--ms-per-move M] "
+                 "[--player random|greedy|advisor] [--simulated-games K] [--depth D]\n",
+                 argv[0]);
+    return 2;
+  }
+  o.budget.timeLimit = std::chrono::milliseconds(o.msPerMove);
+  if (o.player == "greedy") {
+    o.budget.searchDepth = 1;
+    o.budget.simulatedGames = 0;
+  }
+  double sum = 0, sumSquares = 0, moveSeconds = 0, slowestMove = 0;
+  int wins = 0;
+  long moves = 0;
+  for (int k = 0; k < o.games; ++k) {
+    const auto cards = DealForGame(o.firstSeed, k);
+    advisor::SplitMix64 random(o.firstSeed + static_cast<std::uint64_t>(k));
+    std::array<int, kGridCells> cells{};
+    cells.fill(kEmptySlotCode);
+    for (int card : cards) {
+      const Position position = MakePosition(cells, card);
+      int cell = -1;
+      const Clock::time_point start = Clock::now();
+      if (o.player == "random") {
+        do cell = random.Below(kGridCells);
+        while (cells[static_cast<std::size_t>(cell)] != kEmptySlotCode);
+      } else {
+        cell = AdviseMove(position, random.Next(), o.budget).cell;
+      }
+      const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+      moveSeconds += seconds;
+      slowestMove = std::max(slowestMove, seconds);
+      ++moves;
+      if (cell < 0 || cells[static_cast<std::size_t>(cell)] != kEmptySlotCode) {
+        std::fprintf(stderr, "game %d: the player chose cell %d, which is not empty\n", k, cell);
+        return 1;
+      }
+      cells[static_cast<std::size_t>(cell)] = card;
+    }
+    const int total = ScoreGrid(cells);
+    sum += total;
+    sumSquares += static_cast<double>(total) * total;
+    wins += IsWin(total) ? 1 : 0;
+    if ((k + 1) % 100 == 0 && k + 1 < o.games)
+      std::fprintf(stderr, "%d games, mean %.1f\n", k + 1, sum / (k + 1));
+  }
+  const double n = o.games;
+  const double mean = sum / n;
+  const double variance = n > 1 ? (sumSquares - n * mean * mean) / (n - 1) : 0;
+  const double halfWidth = 1.96 * std::sqrt(std::max(variance, 0.0) / n);
+  std::printf(
+      "%s: %d games, mean %.1f \u00b1 %.1f, wins %.1f %%, per move mean %.3f ms, max %.1f ms\n",
+      o.player.c_str(), o.games, mean, halfWidth, 100.0 * wins / n,
+      1000.0 * moveSeconds / static_cast<double>(moves), 1000.0 * slowestMove);
+  return 0;
+}

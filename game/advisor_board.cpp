@@ -1,0 +1,147 @@
+// The advisor's working board.
+#include "advisor_board.h"
+
+#include <bit>
+
+#include "hand.h"
+
+namespace marnelok::advisor {
+
+SearchBoard::SearchBoard(const Position& position, const LineTable& table)
+    : table_(&table), unseen_(position.unseen) {
+  for (int cell = 0; cell < kGridCells; ++cell) {
+    const int code = position.cells[cell];
+    if (IsCard(code)) {
+      cells_[cell] = code;
+      lines_[RowLine(cell)].Add(code);
+      lines_[ColumnLine(cell)].Add(code);
+    } else {
+      emptyMask_ |= 1u << cell;
+      ++empties_;
+    }
+  }
+}
+
+void SearchBoard::Place(int cell, int code) {
+  cells_[cell] = code;
+  lines_[RowLine(cell)].Add(code);
+  lines_[ColumnLine(cell)].Add(code);
+  emptyMask_ &= ~(1u << cell);
+  --empties_;
+}
+
+void SearchBoard::Remove(int cell) {
+  const int code = cells_[cell];
+  cells_[cell] = 0;
+  emptyMask_ |= 1u << cell;
+  ++empties_;
+  std::uint8_t rowSuits = 0;
+  std::uint8_t columnSuits = 0;
+  const int row = cell / 5;
+  const int column = cell % 5;
+  for (int i = 0; i < 5; ++i) {
+    if (const int c = cells_[row * 5 + i]; c != 0) rowSuits |= 1u << SuitIndex(c);
+    if (const int c = cells_[i * 5 + column]; c != 0) columnSuits |= 1u << SuitIndex(c);
+  }
+  lines_[RowLine(cell)].Remove(code, rowSuits);
+  lines_[ColumnLine(cell)].Remove(code, columnSuits);
+}
+
+int SearchBoard::FinalTotal() const {
+  int total = 0;
+  for (const LineSummary& line : lines_)
+    if (line.cards == 5) total += kHandTable[CompleteLineClass(line)].points;
+  return total;
+}
+
+int SearchBoard::LinePoints(int line) const {
+  return lines_[line].cards == 5 ? kHandTable[CompleteLineClass(lines_[line])].points : -1;
+}
+
+int SearchBoard::LineIndex(int line) const {
+  if (lines_[line].cards == 5) return -1;
+  return LineTable::Index(IsColumnLine(line), PhaseOf(empties_),
+                          LineClass(lines_[line], UnseenSets(unseen_)));
+}
+
+double SearchBoard::LineValue(int line, const LineSummary& summary, const UnseenSets& unseen,
+                              int phase) const {
+  if (summary.cards == 5) return kHandTable[CompleteLineClass(summary)].points;
+  return table_->Value(LineTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen)));
+}
+
+double SearchBoard::Evaluate() const {
+  if (empties_ == 0) return FinalTotal();
+  const UnseenSets unseen(unseen_);
+  const int phase = PhaseOf(empties_);
+  double total = 0;
+  for (int line = 0; line < kLineCount; ++line)
+    total += LineValue(line, lines_[line], unseen, phase);
+  return total;
+}
+
+double SearchBoard::PlacementGain(int line, int code, const UnseenSets& unseen,
+                                  int phase) const {
+  LineSummary after = lines_[line];
+  after.Add(code);
+  return LineValue(line, after, unseen, phase) - LineValue(line, lines_[line], unseen, phase);
+}
+
+void SearchBoard::EvaluatePlacements(int code, std::array<double, kGridCells>& out) const {
+  if (empties_ == 1) {
+    SearchBoard full = *this;
+    const int cell = std::countr_zero(emptyMask_);
+    full.Place(cell, code);
+    out[cell] = full.FinalTotal();
+    return;
+  }
+  const UnseenSets unseen(unseen_);
+  const int phase = PhaseOf(empties_ - 1);
+  // A placement changes its row and its column only, so each line's gain is worked out once.
+  std::array<double, kLineCount> gain{};
+  double base = 0;
+  for (int line = 0; line < kLineCount; ++line) {
+    const double now = LineValue(line, lines_[line], unseen, phase);
+    base += now;
+    if (lines_[line].cards < 5) {
+      LineSummary with = lines_[line];
+      with.Add(code);
+      gain[line] = LineValue(line, with, unseen, phase) - now;
+    }
+  }
+  for (std::uint32_t bits = emptyMask_; bits != 0; bits &= bits - 1) {
+    const int cell = std::countr_zero(bits);
+    out[cell] = base + gain[RowLine(cell)] + gain[ColumnLine(cell)];
+  }
+}
+
+int SearchBoard::GreedyCell(int code) const {
+  if (empties_ == 1) return std::countr_zero(emptyMask_);
+  const UnseenSets unseen(unseen_);
+  const int phase = PhaseOf(empties_ - 1);
+  std::array<double, kLineCount> gain{};
+  for (int line = 0; line < kLineCount; ++line)
+    if (lines_[line].cards < 5) gain[line] = PlacementGain(line, code, unseen, phase);
+  int best = -1;
+  double bestGain = 0;
+  for (std::uint32_t bits = emptyMask_; bits != 0; bits &= bits - 1) {
+    const int cell = std::countr_zero(bits);
+    const double g = gain[RowLine(cell)] + gain[ColumnLine(cell)];
+    if (best < 0 || g > bestGain) {
+      best = cell;
+      bestGain = g;
+    }
+  }
+  return best;
+}
+
+int PlayOut(SearchBoard board, const int* nextCards) {
+  while (board.Empties() > 0) {
+    const int code = *nextCards++;
+    board.Draw(code);
+    board.Place(board.GreedyCell(code), code);
+  }
+  return board.FinalTotal();
+}
+
+}  // namespace marnelok::advisor

@@ -1,0 +1,42 @@
+// Loading and saving the learned line table.
+#include "line_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace marnelok::advisor {
+
+// Defined in a source that the build generates from line_table.bin.
+extern const std::uint8_t kBuiltInLineTableBytes[];
+extern const std::size_t kBuiltInLineTableBytesSize;
+
+bool LineTable::Load(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() != static_cast<std::size_t>(kEntries) * 2) return false;
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    const int raw = bytes[2 * i] | (bytes[2 * i + 1] << 8);
+    values_[i] = static_cast<float>(raw / kScale);
+  }
+  return true;
+}
+
+std::vector<std::uint8_t> LineTable::Save() const {
+  std::vector<std::uint8_t> bytes;
+  bytes.reserve(values_.size() * 2);
+  for (float v : values_) {
+    const long raw = std::clamp(std::lround(v * kScale), 0L, 65535L);
+    bytes.push_back(static_cast<std::uint8_t>(raw & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(raw >> 8));
+  }
+  return bytes;
+}
+
+const LineTable& BuiltInLineTable() {
+  static const LineTable table = [] {
+    LineTable t;
+    t.Load({kBuiltInLineTableBytes, kBuiltInLineTableBytesSize});
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace marnelok::advisor

@@ -1,0 +1,143 @@
+// Makes the move advisor's line table by self-play, from fixed seeds, and writes it to a file.
+//
+// Each seed learns a table of its own by on-policy Monte Carlo: the player places every card
+// where the table being learned says, and every line's final points are averaged into the
+// table entries that the line passed through. The seeds' tables are then compared on the same
+// held-out deals and the best one is written.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "advisor_board.h"
+#include "line_table.h"
+
+namespace marnelok::advisor {
+namespace {
+
+struct Options {
+  int seeds = 10;
+  long games = 200000;
+  int heldOutGames = 20000;
+  double minStep = 1.0 / 4000;
+  std::string output = "game/line_table.bin";
+};
+
+// The first 25 cards of a shuffled deck.
+std::array<int, kGridCells> Deal(SplitMix64& random) {
+  std::array<int, kCardsInDeck> deck{};
+  std::iota(deck.begin(), deck.end(), 1);
+  for (int i = 0; i < kGridCells; ++i)
+    std::swap(deck[static_cast<std::size_t>(i)],
+              deck[static_cast<std::size_t>(i + random.Below(kCardsInDeck - i))]);
+  std::array<int, kGridCells> cards{};
+  std::copy(deck.begin(), deck.begin() + kGridCells, cards.begin());
+  return cards;
+}
+
+Position EmptyGrid() {
+  std::array<int, kGridCells> cells{};
+  cells.fill(kEmptySlotCode);
+  return MakePosition(cells, kBlankCode);
+}
+
+// Plays one game with the table's greedy choice, showing visit each table entry that a line
+// passes through; returns the full grid.
+template <typename Visit>
+SearchBoard PlayGame(const LineTable& table, const std::array<int, kGridCells>& cards,
+                     Visit visit) {
+  SearchBoard board(EmptyGrid(), table);
+  for (int code : cards) {
+    board.Draw(code);
+    board.Place(board.GreedyCell(code), code);
+    for (int line = 0; line < kLineCount; ++line)
+      if (const int index = board.LineIndex(line); index >= 0) visit(index, line);
+  }
+  return board;
+}
+
+void Learn(LineTable& table, std::uint64_t seed, const Options& o) {
+  std::vector<std::uint32_t> visits(LineTable::kEntries, 0);
+  std::vector<std::pair<int, int>> path;
+  SplitMix64 random(seed);
+  for (long g = 0; g < o.games; ++g) {
+    path.clear();
+    const SearchBoard board =
+        PlayGame(table, Deal(random), [&](int index, int line) { path.emplace_back(index, line); });
+    for (auto [index, line] : path) {
+      const double step = std::max(1.0 / ++visits[static_cast<std::size_t>(index)], o.minStep);
+      float& v = table.At(index);
+      v += static_cast<float>(step * (board.LinePoints(line) - v));
+    }
+  }
+}
+
+double HeldOutMean(const LineTable& table, int games) {
+  SplitMix64 random(0x5EEDF00Dull);  // the same deals for every candidate table
+  long total = 0;
+  for (int g = 0; g < games; ++g)
+    total += PlayGame(table, Deal(random), [](int, int) {}).FinalTotal();
+  return static_cast<double>(total) / games;
+}
+
+bool Parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const char* value = argv[i + 1];
+    if (!std::strcmp(argv[i], "--seeds"))
+      o.seeds = std::atoi(value);
+    else if (!std::strcmp(argv[i], "--games"))
+      o.games = std::atol(value);
+    else if (!std::strcmp(argv[i], "--held-out"))
+      o.heldOutGames = std::atoi(value);
+    else if (!std::strcmp(argv[i], "--min-step"))
+      o.minStep = std::atof(value);
+    else if (!std::strcmp(argv[i], "--output"))
+      o.output = value;
+    else
+      return false;
+  }
+  return argc % 2 == 1 && o.seeds > 0 && o.games > 0 && o.heldOutGames > 0 && o.minStep > 0;
+}
+
+}  // namespace
+}  // namespace marnelok::advisor
+
+int main(int argc, char** argv) {
+  using namespace marnelok::advisor;
+  Options o;
+  if (!Parse(argc, argv, o)) {
+    std::fprintf(stderr,
+                 "usage: %s [--seeds N] [--games N] [--held-out N] [--min-step X] "
+                 "[--output FILE]\n",
+                 argv[0]);
+    return 2;
+  }
+  LineTable best;
+  double bestMean = -1;
+  for (int s = 1; s <= o.seeds; ++s) {
+    LineTable table;
+    Learn(table, static_cast<std::uint64_t>(s), o);
+    const double mean = HeldOutMean(table, o.heldOutGames);
+    std::printf("seed %d: held-out mean %.2f\n", s, mean);
+    std::fflush(stdout);
+    if (mean > bestMean) {
+      bestMean = mean;
+      best = table;
+    }
+  }
+  const std::vector<std::uint8_t> bytes = best.Save();
+  std::ofstream out(o.output, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "could not write %s\n", o.output.c_str());
+    return 1;
+  }
+  std::printf("best held-out mean %.2f, %zu bytes written to %s\n", bestMean, bytes.size(),
+              o.output.c_str());
+  return 0;
+}
