@@ -80,8 +80,7 @@ double SearchBoard::Evaluate() const {
   return total;
 }
 
-double SearchBoard::PlacementGain(int line, int code, const UnseenSets& unseen,
-                                  int phase) const {
+double SearchBoard::PlacementGain(int line, int code, const UnseenSets& unseen, int phase) const {
   LineSummary after = lines_[line];
   after.Add(code);
   return LineValue(line, after, unseen, phase) - LineValue(line, lines_[line], unseen, phase);

@@ -26,11 +26,11 @@ std::uint16_t MostRepeatedRanks(const LineSummary& line, int& multiplicity) {
 
 int DistinctClass(const LineSummary& line, const UnseenSets& unseen) {
   const std::uint16_t have = line.rankMask;
-  int flush = 0;  // 0: no flush possible; else 1 + the unseen cards of the suit, at most 8
+  int flush = 0;  // 0: no flush possible; else 1 + the unseen cards of the suit
   int suit = -1;
   if (line.OneSuit()) {
     suit = std::countr_zero(static_cast<unsigned>(line.suitMask));
-    flush = 1 + std::min(7, std::popcount(static_cast<unsigned>(unseen.suits[suit])));
+    flush = 1 + std::popcount(static_cast<unsigned>(unseen.suits[suit]));
   }
   int windows = 0;
   int straightFlush = 0;  // 1 a straight flush still possible, 2 the royal one

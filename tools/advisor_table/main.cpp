@@ -4,6 +4,7 @@
 // where the table being learned says, and every line's final points are averaged into the
 // table entries that the line passed through. The seeds' tables are then compared on the same
 // held-out deals and the best one is written.
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,9 +21,11 @@ namespace {
 
 struct Options {
   int seeds = 10;
+  int firstSeed = 1;
   long games = 200000;
   int heldOutGames = 20000;
   double minStep = 1.0 / 4000;
+  double explore = 0.05;  // share of placements made at random while learning
   std::string output = "game/line_table.bin";
 };
 
@@ -47,12 +50,20 @@ Position EmptyGrid() {
 // Plays one game with the table's greedy choice, showing visit each table entry that a line
 // passes through; returns the full grid.
 template <typename Visit>
-SearchBoard PlayGame(const LineTable& table, const std::array<int, kGridCells>& cards,
-                     Visit visit) {
+SearchBoard PlayGame(const LineTable& table, const std::array<int, kGridCells>& cards, Visit visit,
+                     SplitMix64* random = nullptr, double explore = 0) {
   SearchBoard board(EmptyGrid(), table);
   for (int code : cards) {
     board.Draw(code);
-    board.Place(board.GreedyCell(code), code);
+    int cell = board.GreedyCell(code);
+    if (random != nullptr && explore > 0 &&
+        static_cast<double>(random->Next() >> 11) * 0x1.0p-53 < explore) {
+      const int k = random->Below(board.Empties());
+      std::uint32_t mask = board.EmptyMask();
+      for (int i = 0; i < k; ++i) mask &= mask - 1;
+      cell = std::countr_zero(mask);
+    }
+    board.Place(cell, code);
     for (int line = 0; line < kLineCount; ++line)
       if (const int index = board.LineIndex(line); index >= 0) visit(index, line);
   }
@@ -65,8 +76,10 @@ void Learn(LineTable& table, std::uint64_t seed, const Options& o) {
   SplitMix64 random(seed);
   for (long g = 0; g < o.games; ++g) {
     path.clear();
-    const SearchBoard board =
-        PlayGame(table, Deal(random), [&](int index, int line) { path.emplace_back(index, line); });
+    const auto cards = Deal(random);
+    const SearchBoard board = PlayGame(
+        table, cards, [&](int index, int line) { path.emplace_back(index, line); }, &random,
+        o.explore);
     for (auto [index, line] : path) {
       const double step = std::max(1.0 / ++visits[static_cast<std::size_t>(index)], o.minStep);
       float& v = table.At(index);
@@ -94,6 +107,10 @@ bool Parse(int argc, char** argv, Options& o) {
       o.heldOutGames = std::atoi(value);
     else if (!std::strcmp(argv[i], "--min-step"))
       o.minStep = std::atof(value);
+    else if (!std::strcmp(argv[i], "--explore"))
+      o.explore = std::atof(value);
+    else if (!std::strcmp(argv[i], "--first-seed"))
+      o.firstSeed = std::atoi(value);
     else if (!std::strcmp(argv[i], "--output"))
       o.output = value;
     else
@@ -110,14 +127,14 @@ int main(int argc, char** argv) {
   Options o;
   if (!Parse(argc, argv, o)) {
     std::fprintf(stderr,
-                 "usage: %s [--seeds N] [--games N] [--held-out N] [--min-step X] "
-                 "[--output FILE]\n",
+                 "usage: %s [--seeds N] [--first-seed S] [--games N] [--held-out N] "
+                 "[--min-step X] [--explore P] [--output FILE]\n",
                  argv[0]);
     return 2;
   }
   LineTable best;
   double bestMean = -1;
-  for (int s = 1; s <= o.seeds; ++s) {
+  for (int s = o.firstSeed; s < o.firstSeed + o.seeds; ++s) {
     LineTable table;
     Learn(table, static_cast<std::uint64_t>(s), o);
     const double mean = HeldOutMean(table, o.heldOutGames);
