@@ -174,11 +174,17 @@ Advice AdviseMove(const Position& position, std::uint64_t seed, const AdvisorBud
     Search::KeepBest(cells, values, kKeptAtRoot[depth]);
     std::array<double, kGridCells> deeper = values;
     if (!search.Root(code, cells, depth, deeper)) break;
+    // The cells left out move by the candidates' average change, so that no estimate from a
+    // shallower look-ahead can rise above the best of the deeper ones.
+    double shift = 0;
+    for (int cell : cells)
+      shift += (deeper[cell] - values[cell]) / static_cast<double>(cells.size());
+    for (int cell : Search::EmptyCellsOf(search.board().EmptyMask()))
+      if (std::find(cells.begin(), cells.end(), cell) == cells.end()) deeper[cell] += shift;
     values = deeper;
     advice.depthSearched = depth;
   }
-  // cells now holds the candidates of the deepest finished look-ahead, best first; every
-  // other empty cell keeps the estimate of the last look-ahead that reached it.
+  // cells now holds the candidates of the deepest finished look-ahead, best first.
   Search::KeepBest(cells, values, kGridCells);
   for (std::uint32_t bits = search.board().EmptyMask(); bits != 0; bits &= bits - 1)
     advice.expectedTotal[std::countr_zero(bits)] = values[std::countr_zero(bits)];

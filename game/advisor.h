@@ -29,7 +29,8 @@ struct AdvisorBudget {
 
 struct Advice {
   int cell = -1;  // GridCell index of the best empty cell; -1 without an empty cell or a card
-  // Expected final total for each empty cell; -1 for occupied cells.
+  // Expected final total for each empty cell (cells outside the deepest look-ahead are
+  // estimated from a shallower one); -1 for occupied cells.
   std::array<double, kGridCells> expectedTotal{};
   int depthSearched = 0;   // the deepest look-ahead that finished
   int simulatedGames = 0;  // games actually simulated

@@ -113,7 +113,7 @@ TEST(Advisor, AdvisesOnlyEmptyCellsAndRefusesImpossiblePositions) {
           deck[static_cast<std::size_t>(next++)];
     while (next < kCardsPerGame) {
       const Position p = MakePosition(cells, deck[static_cast<std::size_t>(next)]);
-      const Advice a = AdviseMove(p, game, CountBudget(20, game % 2 == 0 ? 2 : 3));
+      const Advice a = AdviseMove(p, game, CountBudget(20, p.EmptyCells() <= 12 ? 3 : 2));
       ExpectConsistent(p, a);
       if (a.cell < 0) return;
       cells[static_cast<std::size_t>(a.cell)] = deck[static_cast<std::size_t>(next++)];
