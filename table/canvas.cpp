@@ -103,9 +103,9 @@ void Canvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ell
     QPainter painter(&image_);
     paint(painter, Edges(x1, y1, x2, y2), 1.0, 1.0);
   } else {
-    PaintInDevicePixels([&](QPainter& painter) {
-      paint(painter, DeviceRect(x1, y1, x2, y2), DeviceLineWidth(), ratio);
-    });
+    const QRect edges = DeviceRect(x1, y1, x2, y2);
+    const int penWidth = DeviceLineWidth();
+    PaintInDevicePixels([&](QPainter& painter) { paint(painter, edges, penWidth, ratio); });
   }
   Changed();
 }
@@ -206,14 +206,12 @@ int Canvas::DeviceLineWidth() const {
 }
 
 void Canvas::PaintInDevicePixels(const std::function<void(QPainter&)>& paint) {
-  // Set aside for the moment, the ratio would make the painter scale every coordinate.
-  const qreal ratio = image_.devicePixelRatio();
-  image_.setDevicePixelRatio(1.0);
-  {
-    QPainter painter(&image_);
-    paint(painter);
-  }
-  image_.setDevicePixelRatio(ratio);
+  // A view of the same pixels without the ratio, which would make the painter scale every
+  // coordinate. bits() first gives the canvas pixels of its own.
+  QImage devicePixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                      image_.format());
+  QPainter painter(&devicePixels);
+  paint(painter);
 }
 
 void Canvas::CopyToDevice(QPoint at, const QImage& picture) {
