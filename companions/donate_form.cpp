@@ -8,6 +8,7 @@
 
 #include "desktop.h"
 #include "glyph_icon.h"
+#include "sharp_picture.h"
 #include "ui_donate_form.h"
 #include "web_pages.h"
 #include "window_look.h"
@@ -52,9 +53,13 @@ void TDonateForm::ApplyLook() {
   SetBackground(*this, kDialogGreen);
   setFont(PixelFont(11));
 
-  // A missing picture leaves the dialog's own background.
-  ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/bitmaps/DONATE")));
-  ui_->ntmOK->setIcon(GlyphIcon(QImage(QStringLiteral(":/bitmaps/PROCEED"))));
+  // A missing picture leaves the dialog's own background. On a scaled screen the label fills
+  // itself with the picture, so Qt resamples it smoothly to the screen's pixels.
+  const qreal ratio = devicePixelRatioF();
+  ui_->Image1->setPixmap(QPixmap::fromImage(SharpPicture(QStringLiteral("DONATE"), ratio)));
+  if (ratio != 1.0) ui_->Image1->setScaledContents(true);
+  ui_->ntmOK->setIcon(GlyphIcon(QImage(QStringLiteral(":/bitmaps/PROCEED")),
+                                DoubledPicture(QStringLiteral("PROCEED"))));
 
   SetBackground(*ui_->rgDonate, kPanelCream);
   SetBackground(*ui_->Panel1, kPanelCream);
@@ -102,9 +107,7 @@ void TDonateForm::FormClose() {
   if (onClose_) onClose_(ItemIndex());
 }
 
-void TDonateForm::lblHomePageClick() {
-  desktop_.ShellOpen(HomePage(), QString(), QString(), 5);
-}
+void TDonateForm::lblHomePageClick() { desktop_.ShellOpen(HomePage(), QString(), QString(), 5); }
 
 void TDonateForm::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {

@@ -11,7 +11,8 @@ namespace marnelok {
 // One half of the strip with its transparent colour made transparent.
 QImage GlyphHalf(const QImage& strip, int half);
 
-// An icon with the normal and disabled glyphs; empty when the strip is missing.
-QIcon GlyphIcon(const QImage& strip);
+// An icon with the normal and disabled glyphs; empty when the strip is missing. `doubled`, the
+// strip at twice the size with a device pixel ratio of 2, serves screens scaled above 1.
+QIcon GlyphIcon(const QImage& strip, const QImage& doubled = QImage());
 
 }  // namespace marnelok

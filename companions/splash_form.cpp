@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include "desktop.h"
+#include "sharp_picture.h"
 #include "ui_splash_form.h"
 #include "web_pages.h"
 #include "window_look.h"
@@ -30,8 +31,10 @@ void TsplashForm::ApplyLook() {
   SetBackground(*this, palette().color(QPalette::Button));
   setFont(PixelFont(11));
 
-  // A missing picture leaves the plain button-face background.
-  ui_->Image1->setPixmap(QPixmap(QStringLiteral(":/bitmaps/SPLASH")));
+  // A missing picture leaves the plain button-face background. The label fills itself with
+  // the picture, resampled to the screen's pixels at ratios between 1 and 2.
+  ui_->Image1->setPixmap(
+      QPixmap::fromImage(SharpPicture(QStringLiteral("SPLASH"), devicePixelRatioF())));
 
   ui_->btnClose->setFont(PixelFont(11, true));
   ui_->lblEval->setFont(PixelFont(13, true));

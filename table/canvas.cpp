@@ -65,27 +65,48 @@ void Canvas::FillRect(int x1, int y1, int x2, int y2) {
 
 void Canvas::FrameRect(int x1, int y1, int x2, int y2) {
   if (image_.isNull() || x2 <= x1 || y2 <= y1) return;
-  QPainter painter(&image_);
-  painter.fillRect(Edges(x1, y1, x2, y1 + 1), brush_);
-  painter.fillRect(Edges(x1, y2 - 1, x2, y2), brush_);
-  painter.fillRect(Edges(x1, y1, x1 + 1, y2), brush_);
-  painter.fillRect(Edges(x2 - 1, y1, x2, y2), brush_);
-  painter.end();
+  if (image_.devicePixelRatio() == 1.0) {
+    QPainter painter(&image_);
+    painter.fillRect(Edges(x1, y1, x2, y1 + 1), brush_);
+    painter.fillRect(Edges(x1, y2 - 1, x2, y2), brush_);
+    painter.fillRect(Edges(x1, y1, x1 + 1, y2), brush_);
+    painter.fillRect(Edges(x2 - 1, y1, x2, y2), brush_);
+  } else {
+    const QRect r = DeviceRect(x1, y1, x2, y2);
+    const int t = std::min({DeviceLineWidth(), r.width(), r.height()});
+    PaintInDevicePixels([&](QPainter& painter) {
+      painter.fillRect(QRect(r.left(), r.top(), r.width(), t), brush_);
+      painter.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width(), t), brush_);
+      painter.fillRect(QRect(r.left(), r.top(), t, r.height()), brush_);
+      painter.fillRect(QRect(r.right() + 1 - t, r.top(), t, r.height()), brush_);
+    });
+  }
   Changed();
 }
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int ellipseWidth, int ellipseHeight) {
   if (image_.isNull() || x2 - x1 < 2 || y2 - y1 < 2) return;
-  QPainter painter(&image_);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(pen_, 1.0));
-  painter.setBrush(brush_);
-  // A 1 px pen centred half a pixel inside the edges lands exactly on the outermost pixels,
-  // so straight edges stay sharp and only the corners are smoothed.
-  const QRectF outline(x1 + 0.5, y1 + 0.5, x2 - x1 - 1.0, y2 - y1 - 1.0);
-  painter.drawRoundedRect(outline, std::max(0, ellipseWidth - 1) / 2.0,
-                          std::max(0, ellipseHeight - 1) / 2.0);
-  painter.end();
+  const qreal ratio = image_.devicePixelRatio();
+  const qreal radiusX = std::max(0, ellipseWidth - 1) / 2.0;
+  const qreal radiusY = std::max(0, ellipseHeight - 1) / 2.0;
+  // A pen centred half its width inside the edges lands exactly on the outermost pixels, so
+  // straight edges stay sharp and only the corners are smoothed.
+  const auto paint = [&](QPainter& painter, const QRect& edges, qreal penWidth, qreal scale) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(pen_, penWidth));
+    painter.setBrush(brush_);
+    const qreal half = penWidth / 2.0;
+    painter.drawRoundedRect(QRectF(edges).adjusted(half, half, -half, -half), radiusX * scale,
+                            radiusY * scale);
+  };
+  if (ratio == 1.0) {
+    QPainter painter(&image_);
+    paint(painter, Edges(x1, y1, x2, y2), 1.0, 1.0);
+  } else {
+    const QRect edges = DeviceRect(x1, y1, x2, y2);
+    const int penWidth = DeviceLineWidth();
+    PaintInDevicePixels([&](QPainter& painter) { paint(painter, edges, penWidth, ratio); });
+  }
   Changed();
 }
 
@@ -144,13 +165,60 @@ QFont Canvas::FontFor(const QString& text, int maxWidth) const {
   return narrow;
 }
 
-void Canvas::Draw(int x, int y, const QImage& picture) {
+void Canvas::Draw(int x, int y, const QImage& picture, const QImage& doubled) {
   if (image_.isNull() || picture.isNull()) return;
-  QPainter painter(&image_);
-  painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(QPoint(x, y), picture);
-  painter.end();
+  const qreal ratio = image_.devicePixelRatio();
+  if (ratio == 1.0 && picture.devicePixelRatio() == 1.0) {
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), picture);
+    painter.end();
+    Changed();
+    return;
+  }
+  const QSize logical = picture.deviceIndependentSize().toSize();
+  const bool sharper =
+      ratio > 1.0 && !doubled.isNull() && doubled.deviceIndependentSize().toSize() == logical;
+  const QImage& source = sharper ? doubled : picture;
+  const QRect target = DeviceRect(x, y, x + logical.width(), y + logical.height());
+  if (target.isEmpty()) return;
+  if (source.size() == target.size()) {
+    CopyToDevice(target.topLeft(), source);
+  } else {
+    // Shrinking averages the pixels; a picture enlarged for want of a larger twin keeps its
+    // pixels square rather than going soft.
+    const bool shrink = source.width() > target.width();
+    CopyToDevice(target.topLeft(),
+                 source.scaled(target.size(), Qt::IgnoreAspectRatio,
+                               shrink ? Qt::SmoothTransformation : Qt::FastTransformation));
+  }
   Changed();
+}
+
+int Canvas::Device(int v) const { return qRound(v * image_.devicePixelRatio()); }
+
+QRect Canvas::DeviceRect(int x1, int y1, int x2, int y2) const {
+  return Edges(Device(x1), Device(y1), Device(x2), Device(y2));
+}
+
+int Canvas::DeviceLineWidth() const {
+  return std::max(1, static_cast<int>(std::floor(image_.devicePixelRatio())));
+}
+
+void Canvas::PaintInDevicePixels(const std::function<void(QPainter&)>& paint) {
+  // A view of the same pixels without the ratio, which would make the painter scale every
+  // coordinate. bits() first gives the canvas pixels of its own.
+  QImage devicePixels(image_.bits(), image_.width(), image_.height(), image_.bytesPerLine(),
+                      image_.format());
+  QPainter painter(&devicePixels);
+  paint(painter);
+}
+
+void Canvas::CopyToDevice(QPoint at, const QImage& picture) {
+  PaintInDevicePixels([&](QPainter& painter) {
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(at, picture.size()), picture, picture.rect());
+  });
 }
 
 void Canvas::BeginText(QPainter& painter, const QFont& font) const {

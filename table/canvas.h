@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -60,8 +61,12 @@ class Canvas {
   QSize TextExtent(const QString& text, int maxWidth = kAnyWidth) const;
   int TextWidth(const QString& text) const { return TextExtent(text).width(); }
   int TextHeight(const QString& text) const { return TextExtent(text).height(); }
-  // The image at its own size with its top-left corner at (x, y), copied without blending.
-  void Draw(int x, int y, const QImage& picture);
+  // The picture at its own size with its top-left corner at (x, y), copied without blending.
+  // `doubled` is the same picture drawn at twice the size (device pixel ratio 2): on an image
+  // whose ratio is above 1 it is drawn in the picture's place, so the picture stays sharp.
+  // At other ratios than 1 and 2 the chosen one is resampled to exactly the device pixels
+  // that the picture's rectangle covers, the same pixels FillRect would fill.
+  void Draw(int x, int y, const QImage& picture, const QImage& doubled = QImage());
 
   const QImage& image() const { return image_; }
   void SetChangedCallback(std::function<void()> callback) { changed_ = std::move(callback); }
@@ -72,6 +77,16 @@ class Canvas {
   // The extent of the text in `font`, the font FontFor chose for it and maxWidth.
   QSize ExtentIn(const QFont& font, const QString& text, int maxWidth) const;
   void BeginText(QPainter& painter, const QFont& font) const;
+  // The device pixel where the logical coordinate v begins.
+  int Device(int v) const;
+  QRect DeviceRect(int x1, int y1, int x2, int y2) const;
+  // A line one logical pixel wide, as a whole number of device pixels, so every frame on a
+  // scaled image is equally thick.
+  int DeviceLineWidth() const;
+  // Paints on the image in device pixels, whatever its device pixel ratio.
+  void PaintInDevicePixels(const std::function<void(QPainter&)>& paint);
+  // The picture copied 1:1 with its top-left corner at the device pixel `at`.
+  void CopyToDevice(QPoint at, const QImage& picture);
   void Changed() const;
 
   QImage image_;

@@ -34,18 +34,45 @@ QImage LoadBitmapByName(const QString& name) {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
+QImage LoadDoubledBitmap(const QString& name, const QImage& picture) {
+  QImage doubled = LoadBitmapByName(name + QStringLiteral("@2x"));
+  if (doubled.isNull() || picture.isNull() || doubled.size() != picture.size() * 2) return {};
+  doubled.setDevicePixelRatio(2.0);
+  return doubled;
+}
+
+const QImage& CardImages::Doubled(const QImage& picture) const {
+  static const QImage kNone;
+  for (size_t i = 0; i < symbol.size(); ++i) {
+    if (&picture == &symbol[i]) return doubled.symbol[i];
+    if (&picture == &pip[i]) return doubled.pip[i];
+  }
+  if (&picture == &largeBack) return doubled.largeBack;
+  if (&picture == &regularBack) return doubled.regularBack;
+  return kNone;
+}
+
 CardImages LoadCardImages() {
   CardImages images;
-  images.symbol[kClubs] = LoadBitmapByName(QStringLiteral("CBmp"));
-  images.symbol[kDiamonds] = LoadBitmapByName(QStringLiteral("DBmp"));
-  images.symbol[kHearts] = LoadBitmapByName(QStringLiteral("HBmp"));
-  images.symbol[kSpades] = LoadBitmapByName(QStringLiteral("SBmp"));
-  images.pip[kClubs] = LoadBitmapByName(QStringLiteral("CPip"));
-  images.pip[kDiamonds] = LoadBitmapByName(QStringLiteral("DPip"));
-  images.pip[kHearts] = LoadBitmapByName(QStringLiteral("HPip"));
-  images.pip[kSpades] = LoadBitmapByName(QStringLiteral("SPip"));
-  images.largeBack = LoadBitmapByName(QStringLiteral("LCBmp"));
-  images.regularBack = LoadBitmapByName(QStringLiteral("RCBmp"));
+  const auto load = [](QImage& picture, QImage& doubled, const QString& name) {
+    picture = LoadBitmapByName(name);
+    doubled = LoadDoubledBitmap(name, picture);
+  };
+  const struct {
+    int suit;
+    const char* symbol;
+    const char* pip;
+  } suits[] = {{kClubs, "CBmp", "CPip"},
+               {kDiamonds, "DBmp", "DPip"},
+               {kHearts, "HBmp", "HPip"},
+               {kSpades, "SBmp", "SPip"}};
+  for (const auto& s : suits) {
+    const auto i = static_cast<size_t>(s.suit);
+    load(images.symbol[i], images.doubled.symbol[i], QString::fromLatin1(s.symbol));
+    load(images.pip[i], images.doubled.pip[i], QString::fromLatin1(s.pip));
+  }
+  load(images.largeBack, images.doubled.largeBack, QStringLiteral("LCBmp"));
+  load(images.regularBack, images.doubled.regularBack, QStringLiteral("RCBmp"));
   return images;
 }
 

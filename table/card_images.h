@@ -1,4 +1,5 @@
-// The ten card bitmaps: suit symbols, pips and the two card backs, loaded from resources.
+// The ten card bitmaps: suit symbols, pips and the two card backs, loaded from resources,
+// each with its twin at twice the size for screens with a device pixel ratio above 1.
 #pragma once
 
 #include <QImage>
@@ -13,11 +14,24 @@ namespace marnelok {
 // blended.
 QImage LoadBitmapByName(const QString& name);
 
-struct CardImages {
+// The twin "<name>@2x" of a bitmap, with a device pixel ratio of 2, so that it stands in the
+// same logical size as `picture`; a null image when there is none of exactly twice the size.
+QImage LoadDoubledBitmap(const QString& name, const QImage& picture);
+
+struct CardPictures {
   std::array<QImage, 5> symbol;  // indexed by suit 1 to 4; entry 0 unused
   std::array<QImage, 5> pip;
   QImage largeBack;
   QImage regularBack;
+};
+
+struct CardImages : CardPictures {
+  // The same pictures at twice the size; the layout always reads the sizes above.
+  CardPictures doubled;
+
+  // The twin in `doubled` of one of the pictures above (by address, so the card back that
+  // the look points to finds its own), or a null image.
+  const QImage& Doubled(const QImage& picture) const;
 };
 
 CardImages LoadCardImages();

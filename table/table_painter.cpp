@@ -125,9 +125,9 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   const int top = y + h - 2 - extent.height();
   canvas_.TextInRect(left, top, x + w - 2, y + h - 2, left, top, index);
 
-  canvas_.Draw(x + 2, y + h - 2 - symbol.height(), symbol);
+  canvas_.Draw(x + 2, y + h - 2 - symbol.height(), symbol, images_.Doubled(symbol));
   // The clubs symbol is 2 px wider than the others and starts further left.
-  canvas_.Draw(x + w - (suit == kClubs ? 25 : 23), y + 2, symbol);
+  canvas_.Draw(x + w - (suit == kClubs ? 25 : 23), y + 2, symbol, images_.Doubled(symbol));
 
   const int pipHeight = pip.height();
   const int centreY = y + (h - pipHeight) / 2;
@@ -142,13 +142,15 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
 void TablePainter::DrawPipRow(const QImage& pip, int count, int x, int y) {
   const int step = pip.width() + kPipGap;
   const int offset = (geometry_.cardWidth - count * pip.width() - kPipGap * (count - 1)) / 2;
-  for (int k = 0; k < count; ++k) canvas_.Draw(x + offset + k * step, y, pip);
+  const QImage& doubled = images_.Doubled(pip);
+  for (int k = 0; k < count; ++k) canvas_.Draw(x + offset + k * step, y, pip, doubled);
 }
 
 void TablePainter::DrawDeckStack() {
   geometry_.rowPitch = kDeckStackPitch;
   if (look_.cardBack == nullptr) return;
-  for (int corner : {9, 11, 13}) canvas_.Draw(corner, corner, *look_.cardBack);
+  const QImage& doubled = images_.Doubled(*look_.cardBack);
+  for (int corner : {9, 11, 13}) canvas_.Draw(corner, corner, *look_.cardBack, doubled);
 }
 
 void TablePainter::DrawBoard() {

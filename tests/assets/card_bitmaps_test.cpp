@@ -1,5 +1,5 @@
 // The ten card bitmaps as the table loads them: exact sizes, 24-bit files, and faces that
-// stay two-coloured and sharp on a white card.
+// stay two-coloured and sharp on a white card; and their twins at twice the size.
 #include <gtest/gtest.h>
 
 #include "image_checks.h"
@@ -50,6 +50,36 @@ TEST(CardBitmaps, SuitSymbolsAndPipsAreSolidTwoColourFiguresOnWhite) {
       for (int x = 0; x < image.width(); ++x) inked += image.pixel(x, y) == face.ink;
     }
     EXPECT_GT(inked * 100, 30 * image.width() * image.height());
+
+    // The twin at twice the size: the same figure over the same box, its edges smoothed
+    // between ink and white, with detail that doubled pixels would not have.
+    const QString twinAlias = QString::fromLatin1(face.alias) + QStringLiteral("@2X");
+    const QImage twin = loadBitmap(twinAlias);
+    ASSERT_EQ(twin.size(), face.size * 2);
+    EXPECT_EQ(bmpBitsPerPixel(twinAlias), 24);
+    EXPECT_EQ(twin.pixel(face.figure * 2), face.ink);
+    EXPECT_FALSE(isPixelDoubled(twin));
+    QRect inkBox, twinBox;
+    int shades = 0;
+    for (int y = 0; y < twin.height(); ++y) {
+      for (int x = 0; x < twin.width(); ++x) {
+        const QRgb p = twin.pixel(x, y) | 0xff000000;
+        if (p != kWhite) twinBox |= QRect(x, y, 1, 1);
+        if (p == kWhite || p == face.ink) continue;
+        ++shades;
+        // A blend of ink and white: red keeps its red channel, black stays grey.
+        const bool blend = face.ink == kRed ? qRed(p) == 255 && qGreen(p) == qBlue(p)
+                                            : qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
+        EXPECT_TRUE(blend) << x << "," << y;
+      }
+    }
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (image.pixel(x, y) == face.ink) inkBox |= QRect(2 * x, 2 * y, 2, 2);
+      }
+    }
+    EXPECT_GT(shades, twin.width());
+    EXPECT_EQ(twinBox, inkBox);
   }
 }
 
@@ -73,9 +103,27 @@ int count(const QImage& image, QRgb colour) {
   return n;
 }
 
+// The twin of a card back: twice the size, its border two pixels wide, so the border of the
+// deck stack's cards stays one table pixel at every size.
+void ExpectBackTwin(const QString& alias, const QImage& back) {
+  const QImage twin = loadBitmap(alias + QStringLiteral("@2X"));
+  ASSERT_EQ(twin.size(), back.size() * 2);
+  EXPECT_EQ(bmpBitsPerPixel(alias + QStringLiteral("@2X")), 24);
+  EXPECT_TRUE(borderIsBlack(twin));
+  EXPECT_TRUE(borderIsBlack(twin.copy(twin.rect().adjusted(1, 1, -1, -1))));
+  EXPECT_EQ(count(twin, kBlack), 4 * (2 * back.width() + 2 * back.height()) - 16);
+  EXPECT_FALSE(isPixelDoubled(twin));
+  for (const QPoint at : {QPoint(35, 12), QPoint(12, 40), QPoint(40, 80)}) {
+    if (back.valid(at)) {
+      EXPECT_EQ(twin.pixel(2 * at + QPoint(1, 1)), back.pixel(at));
+    }
+  }
+}
+
 TEST(CardBitmaps, RegularBackIsSilverWithOliveTrianglesAndAnOrangeCross) {
   const QImage back = loadBitmap(QStringLiteral("RCBMP"));
   ASSERT_FALSE(back.isNull());
+  ExpectBackTwin(QStringLiteral("RCBMP"), back);
   EXPECT_EQ(back.size(), QSize(71, 81));
   EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("RCBMP")), 24);
   EXPECT_TRUE(borderIsBlack(back));
@@ -92,6 +140,7 @@ TEST(CardBitmaps, RegularBackIsSilverWithOliveTrianglesAndAnOrangeCross) {
 TEST(CardBitmaps, LargeBackIsSkyBlueWithWhiteAndGreyClouds) {
   const QImage back = loadBitmap(QStringLiteral("LCBMP"));
   ASSERT_FALSE(back.isNull());
+  ExpectBackTwin(QStringLiteral("LCBMP"), back);
   EXPECT_EQ(back.size(), QSize(82, 108));
   EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("LCBMP")), 24);
   EXPECT_TRUE(borderIsBlack(back));

@@ -78,6 +78,57 @@ TEST(CompanionPictures, ProceedGlyphHoldsANormalAndAGreyedImageOverATransparentC
   EXPECT_GT(disabled, normal) << "the greyed image adds a light edge";
 }
 
+TEST(CompanionPictures, TwinsAreTwiceTheSizeInTheSameFormatAndDrawnAtTheirOwnSize) {
+  const struct {
+    const char* alias;
+    QSize size;
+    int bits;
+  } pictures[] = {{"SPLASH", {560, 280}, 8}, {"DONATE", {700, 270}, 24}, {"PROCEED", {96, 48}, 8}};
+  for (const auto& picture : pictures) {
+    SCOPED_TRACE(picture.alias);
+    const QString alias = QString::fromLatin1(picture.alias) + QStringLiteral("@2X");
+    const QImage twin = loadBitmap(alias);
+    EXPECT_EQ(twin.size(), picture.size);
+    EXPECT_EQ(bmpBitsPerPixel(alias), picture.bits);
+    if (picture.bits == 8) {
+      EXPECT_EQ(twin.colorCount(), 256);
+    }
+    EXPECT_FALSE(isPixelDoubled(twin));
+  }
+  // The donation header still blends into the dialog; the splash keeps its quiet panel
+  // behind the product label.
+  const QImage donate = loadBitmap(QStringLiteral("DONATE@2X"));
+  EXPECT_EQ(donate.pixel(0, 0), qRgb(192, 220, 192));
+  EXPECT_EQ(donate.pixel(699, 269), qRgb(192, 220, 192));
+  const QImage splash = loadBitmap(QStringLiteral("SPLASH@2X"));
+  EXPECT_GE(luminance(splash.pixel(280, 90)), 200);
+
+  // The Proceed arrow: the same figure at either size, the outline twice as thick, each
+  // half keyed by its bottom-left pixel.
+  const QImage small = loadBitmap(QStringLiteral("PROCEED"));
+  const QImage large = loadBitmap(QStringLiteral("PROCEED@2X"));
+  const QRgb clear = large.pixel(0, 47);
+  ASSERT_EQ(large.pixel(48, 47), clear);
+  EXPECT_EQ(clear, small.pixel(0, 23));
+  int smallArrow = 0, largeArrow = 0;
+  for (int y = 0; y < 24; ++y) {
+    for (int x = 0; x < 24; ++x) smallArrow += small.pixel(x, y) != clear;
+  }
+  for (int y = 0; y < 48; ++y) {
+    for (int x = 0; x < 48; ++x) {
+      largeArrow += large.pixel(x, y) != clear;
+      // Wherever the small arrow's pixel is whole inside the figure, so is the large one's.
+      if (y % 2 == 0 && x % 2 == 0 && small.pixel(x / 2, y / 2) != clear) {
+        EXPECT_NE(large.pixel(x + 1, y + 1), clear) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_NEAR(largeArrow, 4 * smallArrow, smallArrow / 5);
+  // Across the shaft's middle: clear, two pixels of outline, then the fill.
+  const QRgb row[] = {clear, qRgb(0, 96, 0), qRgb(0, 96, 0), qRgb(0, 176, 0)};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(large.pixel(3 + i, 24), row[i]) << i;
+}
+
 TEST(CompanionPictures, WindowIconIsASquareWithTransparentCorners) {
   const QImage icon(QStringLiteral(":/icons/marnelok.png"));
   ASSERT_FALSE(icon.isNull());

@@ -32,6 +32,18 @@ bool isMirrorSymmetric(const QImage& image) {
   return true;
 }
 
+bool isPixelDoubled(const QImage& image) {
+  for (int y = 0; y + 1 < image.height(); y += 2) {
+    for (int x = 0; x + 1 < image.width(); x += 2) {
+      const QRgb c = image.pixel(x, y);
+      if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c ||
+          image.pixel(x + 1, y + 1) != c)
+        return false;
+    }
+  }
+  return true;
+}
+
 int luminance(QRgb c) { return (299 * qRed(c) + 587 * qGreen(c) + 114 * qBlue(c)) / 1000; }
 
 }  // namespace marnelok::test

@@ -15,5 +15,8 @@ QSet<QRgb> coloursOf(const QImage& image);
 bool isMirrorSymmetric(const QImage& image);
 // Perceived brightness 0 to 255.
 int luminance(QRgb c);
+// True when every 2x2 block is one colour: the picture is a smaller one with its pixels
+// doubled, and has no detail of its own size.
+bool isPixelDoubled(const QImage& image);
 
 }  // namespace marnelok::test

@@ -1,4 +1,5 @@
-// Day numbers, shell targets, button glyphs and the standard dialogs' limits.
+// Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio and the
+// standard dialogs' limits.
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include "desktop_dialogs.h"
 #include "glyph_icon.h"
 #include "qt_printers.h"
+#include "sharp_picture.h"
 #include "shell_target.h"
 
 namespace marnelok {
@@ -36,7 +38,8 @@ TEST(ShellTarget, AddressesPassAndFilesBecomeAbsoluteFileUrls) {
        QUrl("https://www.marnelok.example/sw/donate.html")},
       {"Marnelok.html", "/opt/marnelok", QUrl::fromLocalFile("/opt/marnelok/Marnelok.html")},
       {"Marnelok.html", "", QUrl::fromLocalFile(QDir::currentPath() + "/Marnelok.html")},
-      {"/usr/share/m/Marnelok.html", "/elsewhere", QUrl::fromLocalFile("/usr/share/m/Marnelok.html")},
+      {"/usr/share/m/Marnelok.html", "/elsewhere",
+       QUrl::fromLocalFile("/usr/share/m/Marnelok.html")},
   };
   for (const auto& c : cases)
     EXPECT_EQ(ShellTarget(c.document, c.directory), c.expected) << c.document;
@@ -49,10 +52,10 @@ TEST(GlyphIcon, SplitsTheStripAndClearsEachHalfsCornerColour) {
   QImage strip(48, 24, QImage::Format_RGB32);
   for (int y = 0; y < 24; ++y)
     for (int x = 0; x < 48; ++x) strip.setPixel(x, y, x < 24 ? normal : disabled);
-  strip.setPixel(0, 23, normalKey);   // each half's key colour is its bottom-left pixel...
-  strip.setPixel(5, 5, normalKey);    // ...cleared wherever it appears in that half
+  strip.setPixel(0, 23, normalKey);  // each half's key colour is its bottom-left pixel...
+  strip.setPixel(5, 5, normalKey);   // ...cleared wherever it appears in that half
   strip.setPixel(24, 23, disabledKey);
-  strip.setPixel(31, 3, normalKey);   // but not in the other half
+  strip.setPixel(31, 3, normalKey);  // but not in the other half
 
   const QIcon icon = GlyphIcon(strip);
   const QImage left = icon.pixmap(24, QIcon::Normal).toImage();
@@ -64,6 +67,35 @@ TEST(GlyphIcon, SplitsTheStripAndClearsEachHalfsCornerColour) {
   EXPECT_EQ(right.pixel(7, 3), normalKey);
   EXPECT_EQ(right.pixel(10, 10), disabled);
   EXPECT_TRUE(GlyphIcon(QImage()).isNull());  // a missing picture gives a button without glyph
+
+  // With the strip at twice the size, a screen of ratio 2 gets its pixels; ratio 1 keeps the
+  // small glyph. A twin of the wrong size is left out.
+  QImage doubled(96, 48, QImage::Format_RGB32);
+  doubled.fill(qRgb(0, 0, 200));
+  doubled.setPixel(0, 47, normalKey);
+  doubled.setDevicePixelRatio(2.0);
+  const QIcon sharp = GlyphIcon(strip, doubled);
+  const QImage large = sharp.pixmap(QSize(24, 24), 2.0, QIcon::Normal).toImage();
+  EXPECT_EQ(large.size(), QSize(48, 48));
+  EXPECT_EQ(large.pixel(20, 20), qRgb(0, 0, 200));
+  EXPECT_EQ(qAlpha(large.pixel(0, 47)), 0);
+  EXPECT_EQ(sharp.pixmap(QSize(24, 24), 1.0, QIcon::Normal).toImage(), left);
+  const QImage misfit = doubled.copy(0, 0, 90, 48);
+  EXPECT_EQ(GlyphIcon(strip, misfit).pixmap(QSize(24, 24), 2.0).toImage().pixel(20, 20), normal);
+}
+
+TEST(SharpPicture, AboveRatioOneTheTwinStandsInTheSameLogicalSize) {
+  const QImage plain(QStringLiteral(":/bitmaps/SPLASH"));
+  ASSERT_FALSE(plain.isNull());
+  EXPECT_EQ(SharpPicture(QStringLiteral("SPLASH"), 1.0), plain);
+  for (const qreal ratio : {1.25, 2.0, 3.0}) {
+    const QImage sharp = SharpPicture(QStringLiteral("SPLASH"), ratio);
+    EXPECT_EQ(sharp.size(), plain.size() * 2) << ratio;
+    EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(plain.size())) << ratio;
+  }
+  EXPECT_EQ(DoubledPicture(QStringLiteral("PROCEED")).size(), QSize(96, 48));
+  EXPECT_TRUE(SharpPicture(QStringLiteral("NOSUCHPICTURE"), 2.0).isNull());
+  EXPECT_TRUE(DoubledPicture(QStringLiteral("NOSUCHPICTURE")).isNull());
 }
 
 TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {

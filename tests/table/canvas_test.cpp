@@ -35,6 +35,43 @@ TEST_F(CanvasTest, DrawsInLogicalPixelsAtAnyDevicePixelRatio) {
   const QSize extent = canvas.TextExtent(QStringLiteral("Ag"));
   canvas.TextAt(5, 7, QStringLiteral("Ag"));
   EXPECT_EQ(Touched(), QRect(10, 14, 2 * extent.width(), 2 * extent.height()));
+
+  // At fractional ratios a picture takes exactly the pixels a fill of its rectangle takes,
+  // frames stay one whole device pixel thick, and the panels' straight edges stay sharp.
+  for (const qreal ratio : {1.25, 1.5}) {
+    SCOPED_TRACE(ratio);
+    canvas.Resize(QSize(100, 60), ratio);
+    canvas.Clear(kUntouched);
+    canvas.SetBrush(kRed);
+    canvas.FillRect(7, 9, 7 + 21, 9 + 23);
+    const QRect filled = Touched();
+    canvas.Clear(kUntouched);
+    canvas.Draw(7, 9, images.symbol[kHearts], images.doubled.symbol[kHearts]);
+    EXPECT_EQ(Box(Image(), Image().rect(), Exactly(TwinSymbolColour(kHearts))), filled);
+    EXPECT_EQ(Touched(), filled);
+    canvas.Clear(kUntouched);
+    canvas.SetBrush(kBlack);
+    for (int x = 1; x < 90; x += 12) canvas.FrameRect(x, x / 3, x + 9, x / 3 + 11);
+    for (int y = 0; y < Image().height(); ++y) {
+      for (int x = 0; x < Image().width(); ++x) {
+        // A black pixel with black on both sides, across or down, would be a thicker line.
+        const bool across = Is(Image(), x - 1, y, kBlack) && Is(Image(), x + 1, y, kBlack);
+        const bool down = Is(Image(), x, y - 1, kBlack) && Is(Image(), x, y + 1, kBlack);
+        if (Is(Image(), x, y, kBlack) && across && down) ADD_FAILURE() << x << "," << y;
+      }
+    }
+    canvas.Clear(kUntouched);
+    canvas.SetBrush(kYellow);
+    canvas.SetPen(kBlack);
+    canvas.RoundRect(10, 10, 90, 50, 25, 25);
+    const QRect panel = Touched();
+    EXPECT_EQ(panel, QRect(QPoint(qRound(10 * ratio), qRound(10 * ratio)),
+                           QPoint(qRound(90 * ratio) - 1, qRound(50 * ratio) - 1)));
+    const int midY = panel.center().y(), midX = panel.center().x();
+    EXPECT_TRUE(Is(Image(), panel.left(), midY, kBlack) && Is(Image(), midX, panel.top(), kBlack));
+    EXPECT_TRUE(Is(Image(), panel.left() + 1, midY, kYellow) &&
+                Is(Image(), midX, panel.bottom() - 1, kYellow));
+  }
 }
 
 TEST_F(CanvasTest, ReportsEachDrawingButNoStateChangeAndIgnoresAnEmptyImage) {

@@ -93,6 +93,56 @@ TEST_F(CardCellTest, IndicesAndSymbolsSitInTheCornersOfAFramedWhiteFace) {
   }
 }
 
+TEST_F(CardCellTest, AtEveryRatioPicturesTakeTheDevicePixelsOfTheirLogicalPlace) {
+  for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+    SCOPED_TRACE(ratio);
+    canvas.Resize(QSize(760, 640), ratio);
+    canvas.Clear(kUntouched);
+    painter.DrawDeckStack();
+    painter.DrawCell(CodeOf(7, kClubs), 3, 2);
+    // The device pixels that the logical rectangle covers, edges rounded to the nearest.
+    const auto place = [ratio](const QRect& r) {
+      const auto at = [ratio](int v) { return qRound(v * ratio); };
+      return QRect(QPoint(at(r.left()), at(r.top())),
+                   QPoint(at(r.right() + 1) - 1, at(r.bottom() + 1) - 1));
+    };
+    const bool twin = ratio > 1.0;
+    const Point o = CellOrigin(geometry, 3, 2);
+    const QRect card = place(QRect(o.x, o.y, 71, 82));
+    const PixelTest symbol = Exactly(twin ? TwinSymbolColour(kClubs) : SymbolColour(kClubs));
+    const PixelTest pip = Exactly(twin ? TwinPipColour(kClubs) : PipColour(kClubs));
+    // Only the twins show above ratio 1, only the 1x pictures at 1.
+    EXPECT_EQ(Count(Image(), card, Exactly(twin ? SymbolColour(kClubs) : TwinSymbolColour(kClubs))),
+              0);
+    EXPECT_EQ(Box(Image(), place(QRect(o.x, o.y + 41, 35, 41)), symbol),
+              place(QRect(o.x + 2, o.y + 57, 23, 23)));
+    EXPECT_EQ(Box(Image(), place(QRect(o.x + 36, o.y, 35, 41)), symbol),
+              place(QRect(o.x + 46, o.y + 2, 23, 23)));
+    for (int x : {19, 31, 43}) {  // the top row of three pips
+      EXPECT_EQ(Box(Image(), place(QRect(o.x + x - 2, o.y + 24, 13, 14)), pip),
+                place(QRect(o.x + x, o.y + 26, 9, 10)))
+          << x;
+    }
+    // The frame is equally thick on all four sides, a whole number of device pixels.
+    const int line = std::max(1, static_cast<int>(ratio));
+    const int midX = card.center().x(), midY = card.center().y();
+    EXPECT_EQ(Count(Image(), QRect(card.left(), midY, 4, 1), Exactly(kBlack)), line);
+    EXPECT_EQ(Count(Image(), QRect(card.right() - 3, midY, 4, 1), Exactly(kBlack)), line);
+    EXPECT_EQ(Count(Image(), QRect(midX, card.top(), 1, 4), Exactly(kBlack)), line);
+    EXPECT_EQ(Count(Image(), QRect(midX, card.bottom() - 3, 1, 4), Exactly(kBlack)), line);
+    // The top card of the deck stack: its field inside the 1 px border, which a resampled
+    // back blends into the field's outermost device pixels.
+    const QRect field = place(QRect(14, 14, 69, 79));
+    const QRect shown = Box(Image(), place(QRect(13, 13, 71, 81)),
+                            Exactly(twin ? kTwinRegularBackFill : kRegularBackFill));
+    if (ratio == 1.0 || ratio == 2.0) {
+      EXPECT_EQ(shown, field);
+    } else {
+      EXPECT_TRUE(field.contains(shown) && shown.contains(field.adjusted(1, 1, -1, -1)));
+    }
+  }
+}
+
 TEST_F(CardCellTest, SlotsTileAndBlankCoverTheirDocumentedRectangles) {
   for (bool alt : {false, true}) {  // the empty slot: table colour inside a white outline
     look.altColors = alt;

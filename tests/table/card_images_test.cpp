@@ -30,6 +30,50 @@ TEST(CardImages, TheTenCardBitmapsHaveTheirDocumentedSizes) {
   EXPECT_EQ(loaded.largeBack.size(), QSize(82, 108));
   EXPECT_GT(Count(loaded.symbol[kHearts], loaded.symbol[kHearts].rect(), Exactly(kRed)), 0);
   EXPECT_GT(Count(loaded.symbol[kClubs], loaded.symbol[kClubs].rect(), Exactly(kBlack)), 0);
+  // Each has its twin at twice the size, standing in the same logical size.
+  for (const QImage* picture :
+       {&loaded.symbol[kClubs], &loaded.pip[kSpades], &loaded.largeBack, &loaded.regularBack}) {
+    const QImage& twin = loaded.Doubled(*picture);
+    EXPECT_EQ(twin.size(), picture->size() * 2);
+    EXPECT_EQ(twin.deviceIndependentSize(), QSizeF(picture->size()));
+  }
+  EXPECT_TRUE(loaded.Doubled(expected.regularBack).isNull());  // not one of its pictures
+  EXPECT_TRUE(LoadDoubledBitmap(QStringLiteral("CBmp"), loaded.pip[kClubs]).isNull());
+}
+
+using SharpCardTest = TableTest;
+
+TEST_F(SharpCardTest, AtRatioTwoTheCardShowsItsTwinsWhereTheLayoutPutsThePictures) {
+  images = LoadCardImages();
+  ASSERT_FALSE(images.doubled.symbol[kHearts].isNull());
+  canvas.Resize(QSize(400, 300), 2.0);
+  painter.DrawCell(CodeOf(1, kHearts), 2, 2);  // the ace of hearts at (89, 88)
+  const auto device = [this](int x, int y, const QImage& twin) {
+    return Image().copy(QRect(QPoint(2 * x, 2 * y), twin.size()));
+  };
+  const auto plain = [](QImage image) {
+    image.setDevicePixelRatio(1.0);
+    return image.convertToFormat(QImage::Format_RGB32);
+  };
+  const QImage& symbol = images.doubled.symbol[kHearts];
+  const QImage& pip = images.doubled.pip[kHearts];
+  EXPECT_EQ(plain(device(89 + 2, 88 + 82 - 2 - 23, symbol)), plain(symbol));
+  EXPECT_EQ(plain(device(89 + 71 - 23, 88 + 2, symbol)), plain(symbol));
+  EXPECT_EQ(plain(device(89 + 31, 88 + 36, pip)), plain(pip));
+  // The suit's edge has the detail of its size: shades between red and white, and 2x2
+  // blocks that a doubled 1x picture could not have.
+  const QImage shown = device(89 + 2, 88 + 57, symbol);
+  int shades = 0, mixedBlocks = 0;
+  for (int y = 0; y < shown.height(); y += 2) {
+    for (int x = 0; x < shown.width(); x += 2) {
+      const QRgb p = shown.pixel(x, y);
+      shades += !Exactly(kRed)(p) && !Exactly(kWhite)(p);
+      mixedBlocks += p != shown.pixel(x + 1, y) || p != shown.pixel(x, y + 1) ||
+                     p != shown.pixel(x + 1, y + 1);
+    }
+  }
+  EXPECT_GT(shades, 10);
+  EXPECT_GT(mixedBlocks, 20);
 }
 
 }  // namespace

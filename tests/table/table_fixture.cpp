@@ -11,16 +11,28 @@ CardImages StandInImages() {
     image.fill(colour);
     return image;
   };
+  const auto twin = [&solid](int w, int h, const QColor& colour) {
+    QImage image = solid(2 * w, 2 * h, colour);
+    image.setDevicePixelRatio(2.0);
+    return image;
+  };
   CardImages images;
   const int symbolWidth[] = {0, 21, 23, 19, 21};
   for (int suit = 1; suit <= 4; ++suit) {
+    const int pipHeight = suit == kClubs ? 10 : 9;
     images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColour(suit));
-    images.pip[suit] = solid(9, suit == kClubs ? 10 : 9, PipColour(suit));
+    images.pip[suit] = solid(9, pipHeight, PipColour(suit));
+    images.doubled.symbol[suit] = twin(symbolWidth[suit], 23, TwinSymbolColour(suit));
+    images.doubled.pip[suit] = twin(9, pipHeight, TwinPipColour(suit));
   }
   images.regularBack = solid(71, 81, kBlack);
   images.largeBack = solid(82, 108, kBlack);
   QPainter(&images.regularBack).fillRect(1, 1, 69, 79, kRegularBackFill);
   QPainter(&images.largeBack).fillRect(1, 1, 80, 106, kLargeBackFill);
+  images.doubled.regularBack = twin(71, 81, kBlack);
+  images.doubled.largeBack = twin(82, 108, kBlack);
+  QPainter(&images.doubled.regularBack).fillRect(1, 1, 69, 79, kTwinRegularBackFill);
+  QPainter(&images.doubled.largeBack).fillRect(1, 1, 80, 106, kLargeBackFill);
   return images;
 }
 

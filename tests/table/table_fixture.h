@@ -19,7 +19,13 @@ inline const QColor kRegularBackFill(192, 192, 192), kLargeBackFill(0, 128, 255)
 
 inline QColor SymbolColour(int suit) { return {40 * suit, 100, 200}; }
 inline QColor PipColour(int suit) { return {40 * suit, 200, 100}; }
-CardImages StandInImages();  // documented sizes; the backs have a black border
+// The twins at twice the size are told apart from their 1x pictures by colour.
+inline QColor TwinSymbolColour(int suit) { return {40 * suit, 60, 240}; }
+inline QColor TwinPipColour(int suit) { return {40 * suit, 240, 60}; }
+inline const QColor kTwinRegularBackFill(160, 160, 160);
+// Documented sizes; the backs have a black border. Every picture has a twin of twice the
+// size with a device pixel ratio of 2.
+CardImages StandInImages();
 inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
 
 using PixelTest = std::function<bool(QRgb)>;

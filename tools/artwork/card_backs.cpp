@@ -16,11 +16,19 @@ constexpr QColor kCloudWhite(255, 255, 255);
 constexpr QColor kCloudGrey(176, 184, 196);
 constexpr QColor kDistantGrey(150, 162, 180);
 
-void frame(QImage& image) {
+// A line one card pixel wide just inside `edges` (given in card pixels), `scale` image pixels
+// thick, so the line stays on whole pixels at every size.
+void outline(QImage& image, const QRect& edges, const QColor& colour, int scale) {
   QPainter p(&image);
-  p.setPen(Qt::black);
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+  const QRect r(edges.topLeft() * scale, edges.size() * scale);
+  p.fillRect(QRect(r.left(), r.top(), r.width(), scale), colour);
+  p.fillRect(QRect(r.left(), r.bottom() + 1 - scale, r.width(), scale), colour);
+  p.fillRect(QRect(r.left(), r.top(), scale, r.height()), colour);
+  p.fillRect(QRect(r.right() + 1 - scale, r.top(), scale, r.height()), colour);
+}
+
+void frame(QImage& image, const QSize& cardPixels, int scale) {
+  outline(image, QRect(QPoint(0, 0), cardPixels), Qt::black, scale);
 }
 
 // A cloud is a flat-bottomed bank of overlapping puffs; `s` scales it.
@@ -43,14 +51,16 @@ void drawCloud(QPainter& p, QPointF at, double s) {
 
 }  // namespace
 
-QImage regularCardBack() {
-  QImage image(71, 81, QImage::Format_RGB32);
+QImage regularCardBack(int scale) {
+  const QSize size(71, 81);
+  QImage image(size * scale, QImage::Format_RGB32);
   image.fill(kSilver);
   {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     // The pattern sits inside a silver margin, as printed backs do.
-    const QRectF inner(4, 4, image.width() - 8, image.height() - 8);
+    const QRectF inner(4, 4, size.width() - 8, size.height() - 8);
     const QPointF centre = inner.center();
     p.setPen(Qt::NoPen);
     p.setBrush(kOlive);
@@ -75,16 +85,18 @@ QImage regularCardBack() {
     p.setBrush(kOrange);
     p.drawEllipse(centre, 2.0, 2.0);
   }
-  frame(image);
+  frame(image, size, scale);
   return image;
 }
 
-QImage largeCardBack() {
-  QImage image(82, 108, QImage::Format_RGB32);
+QImage largeCardBack(int scale) {
+  const QSize size(82, 108);
+  QImage image(size * scale, QImage::Format_RGB32);
   image.fill(kSky);
   {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(Qt::NoPen);
     p.setBrush(kDistantGrey);
     p.drawPath(cloud({62, 22}, 0.6));
@@ -93,12 +105,9 @@ QImage largeCardBack() {
     drawCloud(p, {24, 24}, 1.0);
     drawCloud(p, {58, 50}, 1.1);
     drawCloud(p, {28, 88}, 0.9);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(kCloudWhite);
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(3, 3, image.width() - 7, image.height() - 7);
   }
-  frame(image);
+  outline(image, QRect(QPoint(3, 3), size - QSize(6, 6)), kCloudWhite, scale);
+  frame(image, size, scale);
   return image;
 }
 

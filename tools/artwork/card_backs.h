@@ -5,9 +5,9 @@
 
 namespace marnelok {
 
-// 71x81: silver field, olive triangles at left and right, orange diagonal cross.
-QImage regularCardBack();
-// 82x108: sky blue with white and grey clouds.
-QImage largeCardBack();
+// 71x81 times `scale`: silver field, olive triangles at left and right, orange diagonal cross.
+QImage regularCardBack(int scale = 1);
+// 82x108 times `scale`: sky blue with white and grey clouds.
+QImage largeCardBack(int scale = 1);
 
 }  // namespace marnelok

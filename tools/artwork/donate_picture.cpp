@@ -83,12 +83,13 @@ void paintText(QPainter& p) {
 
 }  // namespace
 
-QImage donatePicture() {
-  QImage image(350, 135, QImage::Format_RGB32);
+QImage donatePicture(int scale) {
+  QImage image(QSize(350, 135) * scale, QImage::Format_RGB32);
   image.fill(kDialogBackground);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(scale, scale);
   paintBanner(p);
   QPainterPath inside;
   inside.addRoundedRect(kBanner.adjusted(1, 1, -1, -1), 11, 11);
@@ -97,6 +98,7 @@ QImage donatePicture() {
   paintHeartAndCoins(p);
   p.setClipping(false);
   paintText(p);
+  p.end();
   return image;
 }
 

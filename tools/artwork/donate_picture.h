@@ -7,6 +7,7 @@ namespace marnelok {
 
 // True colour; its edge is the dialog's own background (192,220,192) so it sits in the dialog
 // without a seam.
-QImage donatePicture();
+// `scale` multiplies the size; the drawing is the same.
+QImage donatePicture(int scale = 1);
 
 }  // namespace marnelok

@@ -3,6 +3,8 @@
 //   marnelok_artwork <assets folder>
 //
 // Writes bitmaps/*.bmp (the resources the game loads by name) and icons/marnelok-N.png.
+// Every bitmap NAME.bmp has a twin NAME@2x.bmp of exactly twice the width and height, drawn
+// from the same shapes, for screens with a device pixel ratio above 1.
 // The output depends only on this code, Qt and the DejaVu Sans font, so running it twice
 // gives the same bytes. Bitmaps: 24 bits per pixel, except the splash picture and the
 // "Proceed" glyph, which have 8 bits per pixel and a 256-colour palette.
@@ -35,22 +37,33 @@ struct Artwork {
   int depth;   // bits per pixel in the file
 };
 
-std::vector<Artwork> paintAll() {
-  std::vector<Artwork> all = {
-      {"bitmaps/HBmp.bmp", suitSymbol(Suit::Hearts), {21, 23}, 24},
-      {"bitmaps/CBmp.bmp", suitSymbol(Suit::Clubs), {23, 23}, 24},
-      {"bitmaps/DBmp.bmp", suitSymbol(Suit::Diamonds), {19, 23}, 24},
-      {"bitmaps/SBmp.bmp", suitSymbol(Suit::Spades), {21, 23}, 24},
-      {"bitmaps/HPip.bmp", suitPip(Suit::Hearts), {9, 9}, 24},
-      {"bitmaps/CPip.bmp", suitPip(Suit::Clubs), {9, 10}, 24},
-      {"bitmaps/DPip.bmp", suitPip(Suit::Diamonds), {9, 9}, 24},
-      {"bitmaps/SPip.bmp", suitPip(Suit::Spades), {9, 9}, 24},
-      {"bitmaps/RCBmp.bmp", regularCardBack(), {71, 81}, 24},
-      {"bitmaps/LCBmp.bmp", largeCardBack(), {82, 108}, 24},
-      {"bitmaps/Splash.bmp", toIndexed256(splashPicture()), {280, 140}, 8},
-      {"bitmaps/Donate.bmp", donatePicture(), {350, 135}, 24},
-      {"bitmaps/Proceed.bmp", toIndexed256(proceedGlyph()), {48, 24}, 8},
+// The bitmaps at `scale` times their size; the names carry "@2x" for scale 2.
+std::vector<Artwork> paintBitmaps(int scale) {
+  const QString at = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+  const auto name = [&at](const char* base) {
+    return QStringLiteral("bitmaps/%1%2.bmp").arg(QLatin1String(base), at);
   };
+  const int s = scale;
+  return {
+      {name("HBmp"), suitSymbol(Suit::Hearts, s), QSize(21, 23) * s, 24},
+      {name("CBmp"), suitSymbol(Suit::Clubs, s), QSize(23, 23) * s, 24},
+      {name("DBmp"), suitSymbol(Suit::Diamonds, s), QSize(19, 23) * s, 24},
+      {name("SBmp"), suitSymbol(Suit::Spades, s), QSize(21, 23) * s, 24},
+      {name("HPip"), suitPip(Suit::Hearts, s), QSize(9, 9) * s, 24},
+      {name("CPip"), suitPip(Suit::Clubs, s), QSize(9, 10) * s, 24},
+      {name("DPip"), suitPip(Suit::Diamonds, s), QSize(9, 9) * s, 24},
+      {name("SPip"), suitPip(Suit::Spades, s), QSize(9, 9) * s, 24},
+      {name("RCBmp"), regularCardBack(s), QSize(71, 81) * s, 24},
+      {name("LCBmp"), largeCardBack(s), QSize(82, 108) * s, 24},
+      {name("Splash"), toIndexed256(splashPicture(s)), QSize(280, 140) * s, 8},
+      {name("Donate"), donatePicture(s), QSize(350, 135) * s, 24},
+      {name("Proceed"), toIndexed256(proceedGlyph(s)), QSize(48, 24) * s, 8},
+  };
+}
+
+std::vector<Artwork> paintAll() {
+  std::vector<Artwork> all = paintBitmaps(1);
+  for (Artwork& doubled : paintBitmaps(2)) all.push_back(std::move(doubled));
   for (int size : {48, 128, 256}) {
     all.push_back(
         {QStringLiteral("icons/marnelok-%1.png").arg(size), appIcon(size), {size, size}, 32});

@@ -1,65 +1,55 @@
 // The "Proceed" glyph: a green forward arrow. Its outline and shading are derived from one
-// hand-drawn mask, so the normal and the disabled images always have the same shape.
+// shape, so the normal and the disabled images, and every size, have the same figure.
 #include "proceed_glyph.h"
 
-#include <array>
-#include <string_view>
+#include <cmath>
 
 namespace marnelok {
 namespace {
 
-constexpr int kSide = 24;
+constexpr int kSide = 24;  // one half of the strip at scale 1
 
-// '#' is the arrow.
-// clang-format off
-constexpr std::array<std::string_view, kSide> kArrow = {
-    "........................",
-    "........................",
-    "........................",
-    ".............#..........",
-    ".............##.........",
-    ".............###........",
-    ".............####.......",
-    ".............#####......",
-    "..#################.....",
-    "..##################....",
-    "..###################...",
-    "..####################..",
-    "..####################..",
-    "..###################...",
-    "..##################....",
-    "..#################.....",
-    ".............#####......",
-    ".............####.......",
-    ".............###........",
-    ".............##.........",
-    ".............#..........",
-    "........................",
-    "........................",
-    "........................",
+// The arrow in glyph units (a 24x24 square): a shaft from x 2 to 13 between y 8 and 16 and
+// a head from x 13 whose slanted edges meet in the point (23, 12).
+bool arrowCovers(double x, double y) {
+  const bool shaft = x >= 2 && x <= 13 && y >= 8 && y <= 16;
+  const bool head = x >= 13 && std::abs(y - 12) < 23 - x;
+  return shaft || head;
+}
+
+// The arrow as a mask of image pixels: a pixel belongs to it when its centre does.
+class ArrowMask {
+ public:
+  explicit ArrowMask(int scale) : scale_(scale) {}
+  int side() const { return kSide * scale_; }
+  bool in(int x, int y) const {
+    if (x < 0 || y < 0 || x >= side() || y >= side()) return false;
+    return arrowCovers((x + 0.5) / scale_, (y + 0.5) / scale_);
+  }
+  // Within one glyph unit of the outside: the outline stays one unit wide at every size.
+  bool onEdge(int x, int y) const {
+    for (int d = 1; d <= scale_; ++d) {
+      if (!in(x - d, y) || !in(x + d, y) || !in(x, y - d) || !in(x, y + d)) return true;
+    }
+    return false;
+  }
+  int scale() const { return scale_; }
+
+ private:
+  int scale_;
 };
-// clang-format on
 
-bool inArrow(int x, int y) {
-  if (x < 0 || y < 0 || x >= kSide || y >= kSide) return false;
-  return kArrow[std::size_t(y)][std::size_t(x)] == '#';
-}
-
-bool onEdge(int x, int y) {
-  return !inArrow(x - 1, y) || !inArrow(x + 1, y) || !inArrow(x, y - 1) || !inArrow(x, y + 1);
-}
-
-void paintNormal(QImage& image) {
+void paintNormal(QImage& image, const ArrowMask& arrow) {
   constexpr QRgb outline = 0xff006000;
   constexpr QRgb fill = 0xff00b000;
   constexpr QRgb light = 0xff90ee90;
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      if (!inArrow(x, y)) continue;
+  for (int y = 0; y < arrow.side(); ++y) {
+    for (int x = 0; x < arrow.side(); ++x) {
+      if (!arrow.in(x, y)) continue;
       QRgb c = fill;
-      if (onEdge(x, y)) {
+      if (arrow.onEdge(x, y)) {
         c = outline;
-      } else if (onEdge(x, y - 1)) {
+      } else if (arrow.onEdge(x, y - arrow.scale())) {
         c = light;  // a lit top edge gives the arrow a little depth
       }
       image.setPixel(x, y, c);
@@ -67,15 +57,17 @@ void paintNormal(QImage& image) {
   }
 }
 
-// The classic greyed look: the shape in grey with a white copy one pixel down and right.
-void paintDisabled(QImage& image, int left) {
+// The classic greyed look: the shape in grey with a white copy one unit down and right.
+void paintDisabled(QImage& image, const ArrowMask& arrow) {
   constexpr QRgb grey = 0xff808080;
   constexpr QRgb white = 0xffffffff;
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      if (inArrow(x, y)) {
+  const int left = arrow.side();
+  const int d = arrow.scale();
+  for (int y = 0; y < arrow.side(); ++y) {
+    for (int x = 0; x < arrow.side(); ++x) {
+      if (arrow.in(x, y)) {
         image.setPixel(left + x, y, grey);
-      } else if (inArrow(x - 1, y - 1)) {
+      } else if (arrow.in(x - d, y - d)) {
         image.setPixel(left + x, y, white);
       }
     }
@@ -84,11 +76,12 @@ void paintDisabled(QImage& image, int left) {
 
 }  // namespace
 
-QImage proceedGlyph() {
-  QImage image(2 * kSide, kSide, QImage::Format_RGB32);
+QImage proceedGlyph(int scale) {
+  const ArrowMask arrow(scale);
+  QImage image(2 * arrow.side(), arrow.side(), QImage::Format_RGB32);
   image.fill(kGlyphTransparent);
-  paintNormal(image);
-  paintDisabled(image, kSide);
+  paintNormal(image, arrow);
+  paintDisabled(image, arrow);
   return image;
 }
 

@@ -5,12 +5,12 @@
 
 namespace marnelok {
 
-// 48x24, two 24x24 halves side by side: the normal image on the left, the disabled (greyed)
-// image on the right. Transparency follows the Windows glyph convention: in each half, every
-// pixel of the colour of that half's bottom-left pixel is transparent. Here that colour is
-// magenta (255,0,255), which the figure itself never uses. The result is true colour with at
+// 48x24 times `scale`, two square halves side by side: the normal image on the left, the
+// disabled (greyed) image on the right. Transparency follows the Windows glyph convention: in each
+// half, every pixel of the colour of that half's bottom-left pixel is transparent. Here that colour
+// is magenta (255,0,255), which the figure itself never uses. The result is true colour with at
 // most a handful of colours; the caller stores it with 8 bits per pixel.
-QImage proceedGlyph();
+QImage proceedGlyph(int scale = 1);
 
 inline constexpr QRgb kGlyphTransparent = 0xffff00ff;
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "art_font.h"
 #include "mini_card.h"
 #include "rank_glyphs.h"
 #include "suit_bitmaps.h"
@@ -52,35 +53,50 @@ void paintPanel(QPainter& p) {
   p.drawRoundedRect(kPanel.adjusted(4, 4, -4, -4), 6, 6);
 }
 
+// A pip of the card faces at the picture's scale, placed in picture pixels.
+QImage scaledPip(Suit suit, int scale) {
+  QImage pip = suitPip(suit, scale);
+  pip.setDevicePixelRatio(scale);
+  return pip;
+}
+
 // The four pips, copied pixel for pixel so they stay crisp, in a row above the product name.
-void paintPipRow(QPainter& p) {
+void paintPipRow(QPainter& p, int scale) {
   const Suit order[] = {Suit::Spades, Suit::Hearts, Suit::Clubs, Suit::Diamonds};
   int x = 140 - (4 * 9 + 3 * 8) / 2;
   for (Suit suit : order) {
-    p.drawImage(QPoint(x, suit == Suit::Clubs ? 15 : 16), suitPip(suit));
+    p.drawImage(QPoint(x, suit == Suit::Clubs ? 15 : 16), scaledPip(suit, scale));
     x += 9 + 8;
   }
 }
 
-// A card of 20x28 pixels set on whole pixels, with a pixel index and pip, so the small
-// royal flush stays sharp after the reduction to 256 colours.
-void paintPixelCard(QPainter& p, QPoint at, const QString& rank, Suit suit) {
-  constexpr int w = 20;
-  constexpr int h = 28;
+// The card index: pixel letters 6 pixels tall, or the typeface once there is room for it.
+void paintIndex(QPainter& p, QPoint at, const QString& rank, Suit suit, int scale) {
+  if (scale == 1) {
+    p.drawImage(at, rankGlyph(rank, inkOf(suit)));
+    return;
+  }
   p.save();
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(120, 100, 60, 110));
-  p.drawRect(at.x() + 2, at.y() + 2, w, h);
-  p.setBrush(QColor(255, 255, 255));
-  p.setPen(QColor(96, 96, 96));
-  p.drawRect(at.x(), at.y(), w - 1, h - 1);
+  p.setFont(artworkFont(8.5));
+  p.setPen(QColor::fromRgb(inkOf(suit)));
+  // The baseline lies on the bottom edge of the pixel letters.
+  p.drawText(QPointF(at.x() - 0.5, at.y() + 6), rank);
   p.restore();
-  p.drawImage(at + QPoint(3, 3), rankGlyph(rank, inkOf(suit)));
-  p.drawImage(at + QPoint((w - 9) / 2, 14), suitPip(suit));
 }
 
-void paintRoyalFlush(QPainter& p) {
+// A card of 20x28 pixels set on whole pixels, with a pixel index and pip, so the small
+// royal flush stays sharp after the reduction to 256 colours.
+void paintPixelCard(QPainter& p, QPoint at, const QString& rank, Suit suit, int scale) {
+  constexpr int w = 20;
+  constexpr int h = 28;
+  p.fillRect(QRect(at + QPoint(2, 2), QSize(w, h)), QColor(120, 100, 60, 110));
+  p.fillRect(QRect(at, QSize(w, h)), QColor(96, 96, 96));
+  p.fillRect(QRect(at + QPoint(1, 1), QSize(w - 2, h - 2)), QColor(255, 255, 255));
+  paintIndex(p, at + QPoint(3, 3), rank, suit, scale);
+  p.drawImage(at + QPoint((w - 9) / 2, 14), scaledPip(suit, scale));
+}
+
+void paintRoyalFlush(QPainter& p, int scale) {
   const char* ranks[] = {"10", "J", "Q", "K", "A"};
   constexpr int w = 20;
   constexpr int gap = 4;
@@ -88,26 +104,29 @@ void paintRoyalFlush(QPainter& p) {
   for (int i = 0; i < 5; ++i) {
     // A gentle arch, like a hand spread on the table.
     const int lift = (i == 2) ? 2 : (i == 1 || i == 3) ? 1 : 0;
-    paintPixelCard(p, QPoint(x, 81 - lift), QString::fromLatin1(ranks[i]), Suit::Hearts);
+    paintPixelCard(p, QPoint(x, 81 - lift), QString::fromLatin1(ranks[i]), Suit::Hearts, scale);
     x += w + gap;
   }
 }
 
 }  // namespace
 
-QImage splashPicture() {
-  QImage image(280, 140, QImage::Format_RGB32);
+QImage splashPicture(int scale) {
+  const QSize size(280, 140);
+  QImage image(size * scale, QImage::Format_RGB32);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  paintFelt(p, image.size());
+  p.scale(scale, scale);
+  paintFelt(p, size);
   paintFan(p, {30, 120}, -32, 16,
            {{"A", Suit::Clubs}, {"A", Suit::Diamonds}, {"A", Suit::Hearts}, {"A", Suit::Spades}});
   paintFan(p, {250, 120}, -16, 16,
            {{"K", Suit::Spades}, {"K", Suit::Hearts}, {"K", Suit::Diamonds}, {"K", Suit::Clubs}});
   paintPanel(p);
-  paintPipRow(p);
-  paintRoyalFlush(p);
+  paintPipRow(p, scale);
+  paintRoyalFlush(p, scale);
+  p.end();
   return image;
 }
 

@@ -7,9 +7,11 @@
 
 namespace marnelok {
 
-// Hearts and spades 21x23, clubs 23x23, diamonds 19x23.
-QImage suitSymbol(Suit suit);
-// 9x9, clubs 9x10.
-QImage suitPip(Suit suit);
+// Hearts and spades 21x23, clubs 23x23, diamonds 19x23, times `scale`. At scale 1 the
+// figures are drawn pixel by pixel; larger ones fill the suit outline into the box that the
+// pixel figure inks, so both sizes sit alike on a card.
+QImage suitSymbol(Suit suit, int scale = 1);
+// 9x9, clubs 9x10, times `scale`.
+QImage suitPip(Suit suit, int scale = 1);
 
 }  // namespace marnelok
