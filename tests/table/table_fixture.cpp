@@ -14,8 +14,8 @@ CardImages StandInImages() {
   CardImages images;
   const int symbolWidth[] = {0, 21, 23, 19, 21};
   for (int suit = 1; suit <= 4; ++suit) {
-    images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColour(suit));
-    images.pip[suit] = solid(9, suit == kClubs ? 10 : 9, PipColour(suit));
+    images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColor(suit));
+    images.pip[suit] = solid(9, suit == kClubs ? 10 : 9, PipColor(suit));
   }
   images.regularBack = solid(71, 81, kBlack);
   images.largeBack = solid(82, 108, kBlack);
@@ -66,11 +66,11 @@ TableTest::TableTest() {
 
 void TableTest::UseLargeCards() {
   geometry = kLargeCards;
-  look.largeCards = true;
+  options.largeCards = true;
   look.cardBack = &images.largeBack;
 }
 
-void TableTest::UseAltColors() { look.altColors = true; }
+void TableTest::UseAltColors() { options.altColors = true; }
 
 void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {

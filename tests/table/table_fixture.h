@@ -17,8 +17,8 @@ inline const QColor kGreen(0, 128, 0), kGrey(128, 128, 128), kYellow(255, 255, 0
 inline const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kRed(255, 0, 0);
 inline const QColor kRegularBackFill(192, 192, 192), kLargeBackFill(0, 128, 255);
 
-inline QColor SymbolColour(int suit) { return {40 * suit, 100, 200}; }
-inline QColor PipColour(int suit) { return {40 * suit, 200, 100}; }
+inline QColor SymbolColor(int suit) { return {40 * suit, 100, 200}; }
+inline QColor PipColor(int suit) { return {40 * suit, 200, 100}; }
 CardImages StandInImages();  // documented sizes; the backs have a black border
 inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
 
@@ -46,8 +46,9 @@ class TableTest : public ::testing::Test {
   GameState state;
   TableGeometry geometry = kRegularCards;
   CardImages images = StandInImages();
+  TableOptions options;
   TableLook look;
-  TablePainter painter{canvas, state, geometry, images, look};
+  TablePainter painter{canvas, state, geometry, images, options, look};
 };
 
 }  // namespace marnelok::test
