@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QPainter;
 

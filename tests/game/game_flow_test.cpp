@@ -68,35 +68,31 @@ TEST_F(GameFlow, RegularDealAndItsRequests) {
 }
 
 TEST_F(GameFlow, ThrowDownFromKnownSeeds) {
-  // Seed 4: five attempts; the fifth hits (3, 2) again and is lost, with no other cell tried.
-  Deal(false, 4);
-  EXPECT_EQ(s().board[6][1], 44);
-  EXPECT_EQ(s().board[3][2], 25);
-  EXPECT_EQ(s().board[4][2], 27);
-  EXPECT_EQ(s().board[5][1], 14);
-  EXPECT_EQ(s().currentCard(), 45);
-  EXPECT_EQ(s().drawIndex, 6);
-  EXPECT_EQ(s().cardsPlaced, 4);
-  EXPECT_EQ(EmptyCells(), 21);
-
-  // Seed 0: five attempts, all landing.
-  Deal(false, 0);
-  EXPECT_EQ(s().board[3][1], 31);
-  EXPECT_EQ(s().board[5][5], 6);
-  EXPECT_EQ(s().board[2][1], 51);
-  EXPECT_EQ(s().board[6][3], 16);
-  EXPECT_EQ(s().board[4][3], 2);
-  EXPECT_EQ(s().currentCard(), 30);
-  EXPECT_EQ(s().drawIndex, 7);
-  EXPECT_EQ(s().cardsPlaced, 5);
-  EXPECT_EQ(EmptyCells(), 20);
-  EXPECT_EQ(s().lastMoveCol, 0);
-  EXPECT_EQ(s().totalScore, 0);  // nothing is scored after a throw-down
-
-  // Undo cannot take back a thrown card.
-  game.Undo();
-  EXPECT_EQ(s().currentCard(), 30);
-  EXPECT_EQ(s().drawIndex, 7);
+  struct Thrown {
+    int column, row, card;
+  };
+  const struct {
+    std::uint32_t seed;
+    std::vector<Thrown> cards;
+    int current, drawIndex;
+  } deals[] = {
+      // Five attempts, all landing.
+      {0, {{3, 1, 31}, {5, 5, 6}, {2, 1, 51}, {6, 3, 16}, {4, 3, 2}}, 30, 7},
+      // Five attempts; the fifth hits (3, 2) again and is lost, with no other cell tried.
+      {4, {{6, 1, 44}, {3, 2, 25}, {4, 2, 27}, {5, 1, 14}}, 45, 6},
+  };
+  for (const auto& d : deals) {
+    Deal(false, d.seed);
+    EXPECT_EQ(s().lastMoveCol, 0);
+    EXPECT_EQ(s().totalScore, 0);  // nothing is scored after a throw-down
+    game.Undo();                   // and a thrown card cannot be taken back
+    for (const Thrown& t : d.cards) EXPECT_EQ(s().board[t.column][t.row], t.card) << d.seed;
+    const int thrown = static_cast<int>(d.cards.size());
+    EXPECT_EQ(EmptyCells(), 25 - thrown) << d.seed;
+    EXPECT_EQ(s().cardsPlaced, thrown) << d.seed;
+    EXPECT_EQ(s().currentCard(), d.current) << d.seed;
+    EXPECT_EQ(s().drawIndex, d.drawIndex) << d.seed;
+  }
 }
 
 TEST_F(GameFlow, ThrowDownAlwaysLandsOneToFiveCardsOnTheGrid) {

@@ -22,7 +22,7 @@ TEST_F(BoardTest, StartUpShowsTheDeckStackOfThreeBacksWithTheLastOnTop) {
   }
 }
 
-TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColourScheme) {
+TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColorScheme) {
   const struct {
     bool large, alt;
     int left, right, labelY;

@@ -6,9 +6,9 @@
 namespace marnelok::test {
 
 CardImages StandInImages() {
-  const auto solid = [](int w, int h, const QColor& colour) {
+  const auto solid = [](int w, int h, const QColor& color) {
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(color);
     return image;
   };
   CardImages images;
@@ -24,12 +24,12 @@ CardImages StandInImages() {
   return images;
 }
 
-PixelTest Exactly(const QColor& colour) {
-  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) == rgb; };
+PixelTest Exactly(const QColor& color) {
+  return [rgb = color.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) == rgb; };
 }
 
-PixelTest Not(const QColor& colour) {
-  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) != rgb; };
+PixelTest Not(const QColor& color) {
+  return [rgb = color.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) != rgb; };
 }
 
 bool IsDark(QRgb p) { return qRed(p) < 96 && qGreen(p) < 96 && qBlue(p) < 96; }

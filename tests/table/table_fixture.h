@@ -23,12 +23,12 @@ CardImages StandInImages();  // documented sizes; the backs have a black border
 inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
 
 using PixelTest = std::function<bool(QRgb)>;
-PixelTest Exactly(const QColor& colour);
-PixelTest Not(const QColor& colour);
+PixelTest Exactly(const QColor& color);
+PixelTest Not(const QColor& color);
 bool IsDark(QRgb pixel);     // black lettering and its smoothed edge
 bool IsReddish(QRgb pixel);  // red lettering and its smoothed edge
-inline bool Is(const QImage& image, int x, int y, const QColor& colour) {
-  return image.valid(x, y) && Exactly(colour)(image.pixel(x, y));
+inline bool Is(const QImage& image, int x, int y, const QColor& color) {
+  return image.valid(x, y) && Exactly(color)(image.pixel(x, y));
 }
 int Count(const QImage& image, const QRect& region, const PixelTest& test);
 QRect Box(const QImage& image, const QRect& region, const PixelTest& test);  // bounding box

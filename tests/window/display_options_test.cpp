@@ -83,7 +83,7 @@ TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));  // stays where it stands
 }
 
-TEST_F(WindowTest, ColourSchemeRepaintsTheTableButNotTheTopFive) {
+TEST_F(WindowTest, ColorSchemeRepaintsTheTableButNotTheTopFive) {
   Start();
   Trigger("MenuGameNewItem");
   EXPECT_EQ(Pixel(500, 30), kYellow);

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "canvas.h"
 #include "donate_form.h"
