@@ -49,6 +49,14 @@ TEST_F(HighScores, AScoreThatDoesNotQualifyIsSavedWithoutAPrompt) {
   PlayFixedGame(5);
   EXPECT_TRUE(desktop.prompts.isEmpty());
   EXPECT_EQ(store->writes, 1);
+  EXPECT_TRUE(desktop.messages.isEmpty());
+
+  // A save that fails at the end of a game is shown once; the game is over all the same.
+  store->failWrites = true;
+  PlayFixedGame(5);
+  ASSERT_EQ(desktop.messages.size(), 1);
+  EXPECT_TRUE(desktop.messages[0].endsWith("|Failed to set data for 'fRegInfo'"));
+  EXPECT_EQ(State().deckSlot(), kNextGameTileCode);
 }
 
 TEST_F(HighScores, ViewShowsTheStoredListAndResetClearsIt) {
