@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-normal test-asan bench clean
+.PHONY: all deps build run test test-normal test-asan bench format clean
 
 all: build
 
@@ -38,6 +38,10 @@ bench: build
 	@$(BUILD)/bench/marnelok_bench_paint
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/marnelok_bench_startup \
 	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
+
+# The project's .clang-format over the whole tree; the suite fails while a file differs.
+format: deps
+	@bash scripts/format
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -25,8 +25,8 @@ BENCHMARK(BM_ClassifyEveryHand)->Unit(benchmark::kMillisecond);
 
 void BM_ScoreFullBoard(benchmark::State& state) {
   GameState s;
-  SetRandomSeed(1);
-  ShuffleDeck(s);
+  RandomSource random(1);
+  s.deck = ShuffleDeck(random);
   for (int c = 2; c <= 6; ++c)
     for (int r = 1; r <= 5; ++r) s.board[c][r] = s.deck[(c - 2) * 5 + r];
   for (auto _ : state) {
@@ -37,10 +37,10 @@ void BM_ScoreFullBoard(benchmark::State& state) {
 BENCHMARK(BM_ScoreFullBoard);
 
 void BM_Shuffle(benchmark::State& state) {
-  GameState s;
+  RandomSource random;
   for (auto _ : state) {
-    ShuffleDeck(s);
-    benchmark::DoNotOptimize(s.deck);
+    Deck deck = ShuffleDeck(random);
+    benchmark::DoNotOptimize(deck);
   }
 }
 BENCHMARK(BM_Shuffle);

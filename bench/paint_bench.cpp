@@ -63,13 +63,14 @@ void BM_SystemRepaint(benchmark::State& bench) {
   const CardImages images = BenchImages();
   GameState state = MidGame();
   TableGeometry geometry = large ? kLargeCards : kRegularCards;
+  TableOptions options;
+  options.largeCards = large;
   TableLook look;
-  look.largeCards = large;
   look.cardBack = large ? &images.largeBack : &images.regularBack;
   look.topFive = [](int k) { return TopFiveEntry{QStringLiteral("Player"), 100 * k}; };
   Canvas canvas;
   canvas.Resize(large ? QSize(745, 580) : QSize(660, 455));
-  TablePainter painter(canvas, state, geometry, images, look);
+  TablePainter painter(canvas, state, geometry, images, options, look);
   for (auto _ : bench) {
     painter.SystemRepaint();
     benchmark::DoNotOptimize(canvas.image().constBits());

@@ -38,7 +38,7 @@ void TsplashForm::ApplyLook() {
 
   ui_->btnClose->setFont(PixelFont(11, true));
   ui_->lblEval->setFont(PixelFont(13, true));
-  SetTextColour(*ui_->lblEval, QColor(0, 0, 255));
+  SetTextColor(*ui_->lblEval, QColor(0, 0, 255));
   ui_->lblProduct->setFont(PixelFont(16, true));
 
   ui_->Label3->setText(HomePage());

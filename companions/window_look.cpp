@@ -20,22 +20,22 @@ QFont PixelFont(int pixelHeight, bool bold, bool underline) {
   return font;
 }
 
-void SetBackground(QWidget& widget, const QColor& colour) {
+void SetBackground(QWidget& widget, const QColor& color) {
   QPalette palette = widget.palette();
-  palette.setColor(QPalette::Window, colour);
+  palette.setColor(QPalette::Window, color);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }
 
-void SetTextColour(QWidget& widget, const QColor& colour) {
+void SetTextColor(QWidget& widget, const QColor& color) {
   QPalette palette = widget.palette();
-  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::WindowText, color);
   widget.setPalette(palette);
 }
 
 void MakeLink(QLabel& label, int pixelHeight) {
   label.setFont(PixelFont(pixelHeight, false, true));
-  SetTextColour(label, QColor(0, 0, 255));
+  SetTextColor(label, QColor(0, 0, 255));
   label.setCursor(Qt::PointingHandCursor);
 }
 

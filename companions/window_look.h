@@ -13,9 +13,9 @@ namespace marnelok {
 // The system's sans-serif face at a character height in pixels (8 pt at 96 dpi = 11 px).
 QFont PixelFont(int pixelHeight, bool bold = false, bool underline = false);
 
-// Fills the widget's background with `colour` (children without a fill show it too).
-void SetBackground(QWidget& widget, const QColor& colour);
-void SetTextColour(QWidget& widget, const QColor& colour);
+// Fills the widget's background with `color` (children without a fill show it too).
+void SetBackground(QWidget& widget, const QColor& color);
+void SetTextColor(QWidget& widget, const QColor& color);
 
 // Blue, underlined, pointing-hand text: a web link drawn as a label.
 void MakeLink(QLabel& label, int pixelHeight);

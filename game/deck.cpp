@@ -3,32 +3,31 @@
 
 #include <utility>
 
-#include "random.h"
-
 namespace marnelok {
 namespace {
 
-void ExchangeAtRandom(GameState& s) {
+void ExchangeAtRandom(Deck& deck, RandomSource& random) {
   for (int n = 0; n < 100; ++n) {
-    const int i = RandomBelow(kCardsInDeck) + 1;  // i is drawn before j
-    const int j = RandomBelow(kCardsInDeck) + 1;
-    std::swap(s.deck[i], s.deck[j]);
+    const int i = random.RandomBelow(kCardsInDeck) + 1;  // i is drawn before j
+    const int j = random.RandomBelow(kCardsInDeck) + 1;
+    std::swap(deck[i], deck[j]);
   }
 }
 
-void ExchangeHalves(GameState& s) {
-  for (int k = 1; k <= kCardsInDeck / 2; ++k) std::swap(s.deck[k], s.deck[k + kCardsInDeck / 2]);
+void ExchangeHalves(Deck& deck) {
+  for (int k = 1; k <= kCardsInDeck / 2; ++k) std::swap(deck[k], deck[k + kCardsInDeck / 2]);
 }
 
 }  // namespace
 
-void ShuffleDeck(GameState& s) {
-  s.drawIndex = 1;
-  for (int k = 1; k <= kCardsInDeck; ++k) s.deck[k] = k;
-  ExchangeAtRandom(s);
-  ExchangeHalves(s);
-  ExchangeAtRandom(s);
-  ExchangeHalves(s);
+Deck ShuffleDeck(RandomSource& random) {
+  Deck deck{};
+  for (int k = 1; k <= kCardsInDeck; ++k) deck[k] = k;
+  ExchangeAtRandom(deck, random);
+  ExchangeHalves(deck);
+  ExchangeAtRandom(deck, random);
+  ExchangeHalves(deck);
+  return deck;
 }
 
 }  // namespace marnelok

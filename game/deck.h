@@ -2,11 +2,12 @@
 #pragma once
 
 #include "game_state.h"
+#include "random.h"
 
 namespace marnelok {
 
-// Builds a new dealing order from the program-wide random source (400 numbers)
-// and sets drawIndex to 1. Only deck[1] to deck[26] are ever dealt.
-void ShuffleDeck(GameState& s);
+// A new dealing order, made from the random source alone (400 numbers drawn from it). Only
+// deck[1] to deck[26] are ever dealt.
+Deck ShuffleDeck(RandomSource& random);
 
 }  // namespace marnelok

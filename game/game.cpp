@@ -3,7 +3,6 @@
 
 #include "board.h"
 #include "deck.h"
-#include "random.h"
 
 namespace marnelok {
 
@@ -36,16 +35,17 @@ void Game::DealCards() {
     for (int r = 1; r <= kBoardRows; ++r) s.board[c][r] = kEmptySlotCode;
   requests_->DrawScorePanel();
   s.totalScore = 0;
-  ShuffleDeck(s);
+  s.deck = ShuffleDeck(*random_);
+  s.drawIndex = 1;
   DrawNextCard();
   s.cardsPlaced = 0;
   s.gameActive = true;
 
   if (!s.regularGame) {
-    const int attempts = RandomBelow(4) + 2;
+    const int attempts = random_->RandomBelow(4) + 2;
     for (int a = 0; a < attempts; ++a) {
-      const int column = RandomBelow(5) + 2;
-      const int row = RandomBelow(5) + 1;
+      const int column = random_->RandomBelow(5) + 2;
+      const int row = random_->RandomBelow(5) + 1;
       // A cell already taken loses the attempt; no other cell is tried.
       if (s.board[column][row] == kEmptySlotCode) {
         s.board[column][row] = s.currentCard();
@@ -59,7 +59,7 @@ void Game::DealCards() {
   s.lastMoveRow = 0;
 }
 
-void Game::DrawNextCard() {
+bool Game::DrawNextCard() {
   GameState& s = state_;
   s.currentCard() = s.deck[s.drawIndex];
   ++s.drawIndex;
@@ -70,14 +70,11 @@ void Game::DrawNextCard() {
   }
   requests_->DrawCell(s.currentCard(), 1, 4);
   ++s.cardsPlaced;
-  if (s.cardsPlaced == kCardsPerGame) EndGame();
+  return s.cardsPlaced != kCardsPerGame || EndGame();
 }
 
-void Game::PlaceCard(int x, int y) {
+void Game::PlaceCard(int column, int row) {
   GameState& s = state_;
-  // Division truncates toward zero, so y from 0 to 9 still maps to row 1.
-  const int column = (x - 10) / (geometry_.cardWidth + 4) + 1;
-  const int row = (y - 10) / geometry_.rowPitch + 1;
   if (column < kFirstGridColumn || column > kBoardColumns || row < 1 || row > kBoardRows) return;
   if (s.board[column][row] != kEmptySlotCode) {
     requests_->Beep();
@@ -88,17 +85,18 @@ void Game::PlaceCard(int x, int y) {
   s.lastMoveRow = row;
   requests_->DrawCell(s.board[column][row], column, row);
   requests_->SetUndoEnabled(true);
-  DrawNextCard();
+  if (!DrawNextCard()) return;
   if (ColumnComplete(s, column) || RowComplete(s, row)) ScoreLines();
 }
 
-void Game::EndGame() {
+bool Game::EndGame() {
   state_.gameActive = false;
   requests_->SetUndoEnabled(false);
   ScoreLines();
   requests_->DrawWinBanner();
-  requests_->CheckHighScore();
+  if (!requests_->CheckHighScore()) return false;
   requests_->DrawWinBanner();  // over the board that the high-score check redrew
+  return true;
 }
 
 void Game::ScoreLines() {
@@ -106,7 +104,7 @@ void Game::ScoreLines() {
   requests_->DrawScorePanel();
 }
 
-void Game::MenuGameUndoItemClick() {
+void Game::Undo() {
   GameState& s = state_;
   requests_->SetUndoEnabled(false);
   // The window offers Undo only during a game; the rules refuse it afterwards as well, so
@@ -126,24 +124,6 @@ void Game::MenuGameUndoItemClick() {
   if (row > 1) requests_->DrawCell(s.board[column][row - 1], column, row - 1);
   s.lastMoveCol = 0;
   s.lastMoveRow = 0;
-}
-
-void Game::MenuOptionsPlayRegGameItemClick() {
-  if (!requests_->RegularGameChecked()) {
-    requests_->SetRegularGameChecked(true);
-    state_.regularGame = true;
-    requests_->SetHarderGameChecked(false);
-  }
-  NewGame();
-}
-
-void Game::MenuOptionsHarderGameItemClick() {
-  if (!requests_->HarderGameChecked()) {
-    requests_->SetHarderGameChecked(true);
-    state_.regularGame = false;
-    requests_->SetRegularGameChecked(false);
-  }
-  NewGame();
 }
 
 }  // namespace marnelok

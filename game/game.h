@@ -2,39 +2,48 @@
 #pragma once
 
 #include "game_state.h"
-#include "geometry.h"
+#include "position.h"
+#include "random.h"
 #include "table_requests.h"
 
 namespace marnelok {
 
+// The rules of one table. They change only their own state and tell the window what to
+// redraw through TableRequests; the window owns the random source and lends it for the
+// whole life of the game.
 class Game {
  public:
-  explicit Game(TableRequests& requests) : requests_(&requests) {}
+  Game(TableRequests& requests, RandomSource& random) : requests_(&requests), random_(&random) {}
 
-  GameState& state() { return state_; }
   const GameState& state() const { return state_; }
-  TableGeometry& geometry() { return geometry_; }
-  const TableGeometry& geometry() const { return geometry_; }
+  // What the player sees: the grid, the current card and the cards not yet seen.
+  Position VisiblePosition() const { return marnelok::VisiblePosition(state_); }
 
-  // The state before the first game: no game active, every cell void but the deck,
-  // scores cleared. regularGame is set by the caller from the stored options.
+  // The state before the first game: no game active, no Top 5 panel, every cell void but the
+  // deck, scores cleared. The game kind is left as it is.
   void InitState();
+  // The kind of the next deal: regular, or with a few cards thrown down first.
+  void SetRegularGame(bool regular) { state_.regularGame = regular; }
+  // Whether the window's Top 5 panel covers the board.
+  void SetShowingHighScores(bool shown) { state_.showingHighScores = shown; }
 
-  void NewGame();   // abandons any game in progress and deals a new one
-  void DealCards(); // the deal, regular or with a few cards thrown down first
-  void DrawNextCard();
-  void PlaceCard(int x, int y);  // a left-button release at pixel (x, y)
-  void EndGame();
-  void ScoreLines();  // rescore all ten lines, then redraw the panel text
-
-  void MenuGameUndoItemClick();
-  void MenuOptionsPlayRegGameItemClick();
-  void MenuOptionsHarderGameItemClick();
+  void NewGame();  // abandons any game in progress and deals a new one
+  // Places the current card at board column (2 to 6) and row (1 to 5). Any other cell is
+  // ignored; a cell that holds a card only beeps.
+  void PlaceCard(int column, int row);
+  void Undo();  // takes back the player's last placement, if there is one
 
  private:
+  void DealCards();
+  // Brings the next card; after the 25th placement it ends the game. False when the end of
+  // the game stopped the event early (the Top 5 list could not be saved).
+  bool DrawNextCard();
+  bool EndGame();
+  void ScoreLines();  // rescore all ten lines, then redraw the panel text
+
   TableRequests* requests_;
+  RandomSource* random_;
   GameState state_;
-  TableGeometry geometry_ = kRegularCards;
 };
 
 }  // namespace marnelok

@@ -20,9 +20,12 @@ struct LineResult {
   int row = 0;
 };
 
+// Card codes in dealing order, deck[1] first; index 0 is unused.
+using Deck = std::array<int, kCardsInDeck + 1>;
+
 struct GameState {
   // Arrays are indexed from 1 like the table they describe; index 0 is unused.
-  std::array<int, kCardsInDeck + 1> deck{};
+  Deck deck{};
   int drawIndex = 0;
   int cardsPlaced = 0;
 
@@ -32,7 +35,7 @@ struct GameState {
 
   bool gameActive = false;
   bool regularGame = false;
-  bool showingHighScores = false;
+  bool showingHighScores = false;  // the window's Top 5 panel covers the board
   int lastMoveCol = 0;
   int lastMoveRow = 0;
   int dealCount = 0;

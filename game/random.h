@@ -1,18 +1,27 @@
-// The one program-wide random source: a 32-bit linear congruential generator.
+// The program's random source: a 32-bit linear congruential generator held as a value.
 #pragma once
 
 #include <cstdint>
 
 namespace marnelok {
 
-// Seeds the generator from a clock that changes between runs. Called once at start-up.
-void SeedRandom();
+// The window owns one of these for the whole program, seeds it once at start-up and lends it
+// to the rules. Everything random (the shuffle, the throw-down) is a function of it alone. A
+// copy goes on with the same sequence independently, so a caller can play ahead on its own
+// copy without changing the program's deals.
+class RandomSource {
+ public:
+  constexpr explicit RandomSource(std::uint32_t seed = 0) : seed_(seed) {}
 
-// A uniform integer from 0 to n - 1, for n >= 1 (0 for n <= 0).
-int RandomBelow(int n);
+  // Seeds the generator from a clock that changes between runs.
+  void SeedRandom();
+  // A uniform integer from 0 to n - 1, for n >= 1 (0 for n <= 0).
+  int RandomBelow(int n);
 
-// The raw seed, for tests and reproducible deals.
-std::uint32_t RandomSeed();
-void SetRandomSeed(std::uint32_t seed);
+  friend bool operator==(const RandomSource&, const RandomSource&) = default;
+
+ private:
+  std::uint32_t seed_;
+};
 
 }  // namespace marnelok

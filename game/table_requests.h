@@ -1,4 +1,5 @@
-// What the game rules ask of the table window: drawing, command states and the beep.
+// What the game rules ask of the table window: drawing, the Undo command's state, the Top 5
+// check and the beep. The rules only report plain facts; the window decides what to show.
 #pragma once
 
 namespace marnelok {
@@ -10,14 +11,11 @@ class TableRequests {
   virtual void DrawCell(int code, int column, int row) = 0;  // draw one board cell now
   virtual void DrawScorePanel() = 0;  // redraw the panel text; ends with the banner between games
   virtual void DrawWinBanner() = 0;   // the WIN band, when the total is 150 or more
-  virtual void CheckHighScore() = 0;  // offer the total to the Top 5 list, save, redraw the board
-  virtual void InvalidateTable() = 0; // schedule a full repaint
+  // Offers the total to the Top 5 list, saves the record and redraws the board. False when
+  // the save failed: the window has told the player, and the event ends there.
+  virtual bool CheckHighScore() = 0;
+  virtual void InvalidateTable() = 0;  // schedule a full repaint
   virtual void SetUndoEnabled(bool enabled) = 0;
-  // The check marks of "Play Regular Game" and "Throw down a few cards first".
-  virtual bool RegularGameChecked() const = 0;
-  virtual void SetRegularGameChecked(bool checked) = 0;
-  virtual bool HarderGameChecked() const = 0;
-  virtual void SetHarderGameChecked(bool checked) = 0;
   virtual void Beep() = 0;
 };
 
@@ -27,18 +25,10 @@ class NullTableRequests : public TableRequests {
   void DrawCell(int, int, int) override {}
   void DrawScorePanel() override {}
   void DrawWinBanner() override {}
-  void CheckHighScore() override {}
+  bool CheckHighScore() override { return true; }
   void InvalidateTable() override {}
   void SetUndoEnabled(bool) override {}
-  bool RegularGameChecked() const override { return regularChecked_; }
-  void SetRegularGameChecked(bool checked) override { regularChecked_ = checked; }
-  bool HarderGameChecked() const override { return harderChecked_; }
-  void SetHarderGameChecked(bool checked) override { harderChecked_ = checked; }
   void Beep() override {}
-
- private:
-  bool regularChecked_ = true;
-  bool harderChecked_ = false;
 };
 
 }  // namespace marnelok

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
+#include <vector>
 
 #include "record_store.h"
 

@@ -1,6 +1,9 @@
 // The settings record kept as a binary value in the Windows registry.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "record_store.h"
 
 namespace marnelok {

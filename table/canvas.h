@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QPainter;
 

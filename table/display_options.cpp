@@ -40,20 +40,20 @@ void TMarnelokForm::UseRegularCards() {
 void TMarnelokForm::ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size,
                                   const QImage& back, QSize outer) {
   record_.SetLargeCards(largeCards);
-  TableGeometry& g = game_.geometry();
-  g.cardWidth = size.cardWidth;
-  g.cardHeight = size.cardHeight;
+  geometry_.cardWidth = size.cardWidth;
+  geometry_.cardHeight = size.cardHeight;
   look_.cardBack = &back;
   SetOuterSize(outer.width(), outer.height());
-  g.cardFontSize = size.cardFontSize;
+  geometry_.cardFontSize = size.cardFontSize;
 }
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
-  if (ui_->MenuOptionsSetLargeCards->isChecked())
+  if (options_.largeCards)
     UseRegularCards();
   else
     UseLargeCards();
-  ui_->MenuOptionsSetLargeCards->setChecked(record_.LargeCards() != 0);
+  options_.largeCards = record_.LargeCards() != 0;  // a refused change leaves it off
+  ShowOptions();
   paintBox().Invalidate();
   painter_->PaintBoxPaint();
 }
@@ -62,10 +62,10 @@ void TMarnelokForm::UseAlternateColors() { ApplyColorScheme(true); }
 
 void TMarnelokForm::UseNormalColors() { ApplyColorScheme(false); }
 
-// The check mark of "Use Alternate Colors" is the scheme; the painter takes the table and
-// panel colours from it.
+// The painter takes the table and panel colors from the option.
 void TMarnelokForm::ApplyColorScheme(bool alternate) {
-  ui_->MenuOptionsAltColorsItem->setChecked(alternate);
+  options_.altColors = alternate;
+  ShowOptions();
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
   p.setColor(QPalette::Window, TableColor(alternate));
@@ -75,7 +75,7 @@ void TMarnelokForm::ApplyColorScheme(bool alternate) {
 }
 
 void TMarnelokForm::SetAltColorClick() {
-  if (ui_->MenuOptionsAltColorsItem->isChecked())
+  if (options_.altColors)
     UseNormalColors();
   else
     UseAlternateColors();

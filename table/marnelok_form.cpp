@@ -11,9 +11,7 @@
 #include "help.h"
 #include "name_text.h"
 #include "paint_box.h"
-#include "random.h"
 #include "record_store.h"
-#include "save_failed.h"
 #include "settings_store.h"
 #include "splash_form.h"
 #include "table_painter.h"
@@ -28,9 +26,9 @@ class DesktopNamePrompt : public NamePrompt {
  public:
   DesktopNamePrompt(Desktop& desktop, QWidget* owner) : desktop_(desktop), owner_(owner) {}
   std::string AskName(const std::string& initial) override {
-    const QString answer = desktop_.AskText(owner_, QStringLiteral("New High Score"),
-                                            QStringLiteral("Please enter your name:"),
-                                            NameToQString(initial));
+    const QString answer =
+        desktop_.AskText(owner_, QStringLiteral("New High Score"),
+                         QStringLiteral("Please enter your name:"), NameToQString(initial));
     return NameFromQString(answer);
   }
 
@@ -57,8 +55,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
     return TopFiveEntry{NameToQString(record_.HighName(k)), record_.HighScore(k)};
   };
   look_.screenWidth = desktop_.ScreenWidth();
-  painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(),
-                                            game_.geometry(), images_, look_);
+  painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
+                                            options_, look_);
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
@@ -83,26 +81,21 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       {ui_->MakeaDonation1, &TMarnelokForm::MakeaDonation1Click},
   };
   for (const auto& c : commands) {
-    // The check marks are the handlers' to set: a click must not toggle them first.
+    // The check marks only show the options: the toggle of a click is undone before the
+    // handler decides.
     if (c.action->isCheckable()) {
-      const bool checked = c.action->isChecked();
-      connect(c.action, &QAction::triggered, this, [this, action = c.action, handler = c.handler] {
-        action->setChecked(!action->isChecked());
+      connect(c.action, &QAction::triggered, this, [this, handler = c.handler] {
+        ShowOptions();
         (this->*handler)();
       });
-      c.action->setChecked(checked);
     } else {
       connect(c.action, &QAction::triggered, this, c.handler);
     }
   }
-  connect(ui_->MenuOptionsAltColorsItem, &QAction::toggled, this,
-          [this](bool on) { look_.altColors = on; });
-  connect(ui_->MenuOptionsSetLargeCards, &QAction::toggled, this,
-          [this](bool on) { look_.largeCards = on; });
 
   // FormCreate.
   images_ = LoadCardImages();
-  SeedRandom();
+  random_.SeedRandom();
   LoadRecord();
   setWindowTitle(QStringLiteral("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
   splashForm_ = new TsplashForm(this, TsplashForm::Mode::kStartup, desktop_);
@@ -116,24 +109,20 @@ TMarnelokForm::~TMarnelokForm() = default;
 
 PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 
-QAction* TMarnelokForm::action(const char* objectName) const {
-  return findChild<QAction*>(QString::fromLatin1(objectName));
-}
-
 void TMarnelokForm::InitTable() {
-  GameState& s = game_.state();
   game_.InitState();
-  s.regularGame = record_.PlayRegular() != 0;
-  ui_->MenuOptionsPlayRegGameItem->setChecked(record_.PlayRegular() != 0);
-  ui_->MenuOptionsHarderGameItem->setChecked(record_.PlayRegular() == 0);
-  ui_->MenuOptionsAltColorsItem->setChecked(record_.AltColors() != 0);
+  options_.regularGame = record_.PlayRegular() != 0;
+  game_.SetRegularGame(options_.regularGame);
+  options_.altColors = record_.AltColors() != 0;
+  ShowOptions();
   if (record_.LargeCards() != 0)
     UseLargeCards();
   else
     UseRegularCards();
-  ui_->MenuOptionsSetLargeCards->setChecked(record_.LargeCards() != 0);
-  game_.geometry().rowPitch = game_.geometry().cardHeight + 2;
-  if (record_.AltColors() != 0)
+  options_.largeCards = record_.LargeCards() != 0;
+  ShowOptions();
+  painter_->SetRowPitch(geometry_.cardHeight + 2);
+  if (options_.altColors)
     UseAlternateColors();
   else
     UseNormalColors();
@@ -142,28 +131,37 @@ void TMarnelokForm::InitTable() {
   LoadRecord();
 }
 
+void TMarnelokForm::ShowOptions() {
+  ui_->MenuOptionsPlayRegGameItem->setChecked(options_.regularGame);
+  ui_->MenuOptionsHarderGameItem->setChecked(!options_.regularGame);
+  ui_->MenuOptionsSetLargeCards->setChecked(options_.largeCards);
+  ui_->MenuOptionsAltColorsItem->setChecked(options_.altColors);
+}
+
 // ---- Input ----
 
 void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
   const GameState& s = game_.state();
   if (s.showingHighScores || s.gameActive) return;
-  const TableGeometry& g = game_.geometry();
-  if (x > 10 && x < g.cardWidth + 10 && y > 10 && y < g.cardHeight + 10)
-    RunEvent([this] { game_.NewGame(); });
+  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
+    game_.NewGame();
 }
 
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
-  GameState& s = game_.state();
+  const GameState& s = game_.state();
   if (s.showingHighScores) {
     paintBox().Invalidate();
-    s.showingHighScores = false;
+    game_.SetShowingHighScores(false);
     painter_->PaintBoxPaint();
     painter_->DrawBoard();
     return;
   }
-  if (s.gameActive) RunEvent([this, x, y] { game_.PlaceCard(x, y); });
+  if (s.gameActive) {
+    const Cell cell = CellAt(geometry_, x, y);
+    game_.PlaceCard(cell.column, cell.row);
+  }
 }
 
 void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
@@ -177,46 +175,46 @@ void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- Game commands ----
 
-void TMarnelokForm::MenuGameNewItemClick() {
-  RunEvent([this] { game_.NewGame(); });
-}
+void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
 
-void TMarnelokForm::MenuGameUndoItemClick() { game_.MenuGameUndoItemClick(); }
+void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
 
-void TMarnelokForm::MenuOptionsPlayRegGameItemClick() {
-  RunEvent([this] { game_.MenuOptionsPlayRegGameItemClick(); });
-}
+void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
 
-void TMarnelokForm::MenuOptionsHarderGameItemClick() {
-  RunEvent([this] { game_.MenuOptionsHarderGameItemClick(); });
+void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(false); }
+
+// Choosing the kind that is already selected simply starts a new game. The choice reaches
+// the record only through Quit.
+void TMarnelokForm::ChooseGameKind(bool regular) {
+  options_.regularGame = regular;
+  ShowOptions();
+  game_.SetRegularGame(regular);
+  game_.NewGame();
 }
 
 // ---- Settings and high scores ----
 
 void TMarnelokForm::LoadRecord() { LoadSettings(record_, store_); }
 
-void TMarnelokForm::SaveRecord() {
-  if (auto error = SaveSettings(record_, store_)) throw SaveFailed(*error);
+// A refused save ends the event that asked for it; the player is told why.
+bool TMarnelokForm::SaveRecord() {
+  const auto error = SaveSettings(record_, store_);
+  if (!error) return true;
+  desktop_.ShowMessage(this, QStringLiteral("Marnelok"), QString::fromStdString(*error));
+  return false;
 }
 
-template <typename Work>
-void TMarnelokForm::RunEvent(Work&& work) {
-  try {
-    work();
-  } catch (const SaveFailed& e) {
-    desktop_.ShowMessage(this, QStringLiteral("Marnelok"), QString::fromStdString(e.what()));
-  }
-}
-
-void TMarnelokForm::CheckHighScore() {
+bool TMarnelokForm::CheckHighScore() {
   DesktopNamePrompt prompt(desktop_, nullptr);  // centred on the screen, like the reset question
   EnterHighScore(record_, game_.state().totalScore, prompt);
-  SaveRecord();
+  if (!SaveRecord()) return false;
   painter_->DrawBoard();
+  return true;
 }
 
 void TMarnelokForm::MenuGameHighScoresItemClick() {
   LoadRecord();
+  game_.SetShowingHighScores(true);
   painter_->DrawTopFivePanel();
   painter_->DrawWinBanner();
 }
@@ -226,23 +224,19 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
                         QStringLiteral("Do you really want to reset the High Scores?")))
     return;
   ResetHighScores(record_);
-  RunEvent([this] { SaveRecord(); });
+  SaveRecord();
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  RunEvent([this] {
-    record_.SetPlayRegular(ui_->MenuOptionsPlayRegGameItem->isChecked() ? 1 : 0);
-    record_.SetAltColors(ui_->MenuOptionsAltColorsItem->isChecked() ? 1 : 0);
-    record_.SetLargeCards(ui_->MenuOptionsSetLargeCards->isChecked() ? 1 : 0);
-    SaveRecord();
-    close();
-  });
+  record_.SetPlayRegular(options_.regularGame ? 1 : 0);
+  record_.SetAltColors(options_.altColors ? 1 : 0);
+  record_.SetLargeCards(options_.largeCards ? 1 : 0);
+  if (SaveRecord()) close();
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   donate_.CheckDonateReminder(this);
-  // The window always closes; a failed save is still shown.
-  RunEvent([this] { SaveRecord(); });
+  SaveRecord();  // the window always closes; a failed save is still shown
   event->accept();
 }
 
@@ -275,19 +269,13 @@ void TMarnelokForm::MakeaDonation1Click() { donate_.ShowDonateForm(this); }
 
 // ---- Requests of the game rules ----
 
-void TMarnelokForm::DrawCell(int code, int column, int row) { painter_->DrawCell(code, column, row); }
+void TMarnelokForm::DrawCell(int code, int column, int row) {
+  painter_->DrawCell(code, column, row);
+}
 void TMarnelokForm::DrawScorePanel() { painter_->DrawScorePanel(); }
 void TMarnelokForm::DrawWinBanner() { painter_->DrawWinBanner(); }
 void TMarnelokForm::InvalidateTable() { paintBox().Invalidate(); }
 void TMarnelokForm::SetUndoEnabled(bool enabled) { ui_->MenuGameUndoItem->setEnabled(enabled); }
-bool TMarnelokForm::RegularGameChecked() const { return ui_->MenuOptionsPlayRegGameItem->isChecked(); }
-void TMarnelokForm::SetRegularGameChecked(bool checked) {
-  ui_->MenuOptionsPlayRegGameItem->setChecked(checked);
-}
-bool TMarnelokForm::HarderGameChecked() const { return ui_->MenuOptionsHarderGameItem->isChecked(); }
-void TMarnelokForm::SetHarderGameChecked(bool checked) {
-  ui_->MenuOptionsHarderGameItem->setChecked(checked);
-}
 void TMarnelokForm::Beep() { desktop_.Beep(); }
 
 }  // namespace marnelok

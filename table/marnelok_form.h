@@ -5,10 +5,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 
 #include "card_images.h"
 #include "game.h"
+#include "geometry.h"
+#include "random.h"
 #include "settings_record.h"
 #include "splash_form.h"
 #include "table_look.h"
@@ -26,6 +29,9 @@ class DonateReminder;
 class PaintBox;
 class RecordStore;
 class TablePainter;
+namespace testing {
+class WindowProbe;
+}
 
 class TMarnelokForm : public QMainWindow, private TableRequests {
   Q_OBJECT
@@ -36,15 +42,6 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
                 QWidget* parent = nullptr);
   ~TMarnelokForm() override;
-
-  // Read access for tests and benchmarks.
-  const GameState& state() const { return game_.state(); }
-  const TableGeometry& tableGeometry() const { return game_.geometry(); }
-  const SettingsRecord& record() const { return record_; }
-  PaintBox& paintBox() const;
-  QAction* action(const char* objectName) const;
-  QTimer& timer1() { return Timer1; }
-  TsplashForm* splashForm() const { return splashForm_; }
 
   // Menu handlers, one per command.
   void MenuGameNewItemClick();
@@ -65,12 +62,17 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void Timer1Timer();
 
  protected:
-  void closeEvent(QCloseEvent* event) override;  // FormClose
-  void keyPressEvent(QKeyEvent* event) override; // FormKeyDown
+  void closeEvent(QCloseEvent* event) override;   // FormClose
+  void keyPressEvent(QKeyEvent* event) override;  // FormKeyDown
   void showEvent(QShowEvent* event) override;
 
  private:
+  friend class testing::WindowProbe;  // the window tests read the state through it
+
+  PaintBox& paintBox() const;
   void InitTable();
+  void ShowOptions();  // the check marks of the Options menu, from options_
+  void ChooseGameKind(bool regular);
   void UseLargeCards();
   void UseRegularCards();
   void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
@@ -83,22 +85,15 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void FitToFrame();
   void CentreOnScreen();
   void LoadRecord();
-  void SaveRecord();  // throws SaveFailed when the store refuses the write
-  // Runs one event's work; a failure ends the event and is shown in a message box.
-  template <typename Work>
-  void RunEvent(Work&& work);
+  bool SaveRecord();  // false, once the player has been told why, when the store refused
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
   void DrawScorePanel() override;
   void DrawWinBanner() override;
-  void CheckHighScore() override;
+  bool CheckHighScore() override;
   void InvalidateTable() override;
   void SetUndoEnabled(bool enabled) override;
-  bool RegularGameChecked() const override;
-  void SetRegularGameChecked(bool checked) override;
-  bool HarderGameChecked() const override;
-  void SetHarderGameChecked(bool checked) override;
   void Beep() override;
 
   Desktop& desktop_;
@@ -106,8 +101,11 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
-  Game game_{*this};
+  RandomSource random_;  // the one generator of the program, seeded at start-up
+  Game game_{*this, random_};
   SettingsRecord record_;
+  TableOptions options_;
+  TableGeometry geometry_ = kRegularCards;  // the card size in use
   TableLook look_;
   std::unique_ptr<TablePainter> painter_;
   QTimer Timer1;

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 #include "canvas.h"
 

@@ -1,5 +1,5 @@
-// What the painters read from the main window besides the game: options, colours, the
-// card back, the screen width and the stored Top 5 list.
+// What the painters read from the main window besides the game: the options, the card
+// back, the screen width and the stored Top 5 list, and the colors of the two schemes.
 #pragma once
 
 #include <QColor>
@@ -14,21 +14,27 @@ struct TopFiveEntry {
   int score = 0;
 };
 
+// The player's choices on the Options menu. The main window owns them: the check marks
+// only show them, Quit stores them, and the painters read the two display choices.
+struct TableOptions {
+  bool regularGame = true;  // "Play Regular Game"; "Throw down a few cards first" otherwise
+  bool largeCards = false;  // "Use Large Cards": large cards are in use
+  bool altColors = false;   // "Use Alternate Colors"
+};
+
 struct TableLook {
-  bool altColors = false;            // "Use Alternate Colors" is checked
-  bool largeCards = false;           // "Use Large Cards" is checked
   const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
   int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
   std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
 };
 
-// Dark green, or grey with alternate colours: the window, empty slots, blanks and labels.
+// Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.
 inline QColor TableColor(bool altColors) {
   return altColors ? QColor(128, 128, 128) : QColor(0, 128, 0);
 }
 
 // The score panel, its text backgrounds and the WIN boxes: yellow, or white with alternate
-// colours.
+// colors.
 inline QColor SchemePanelColor(bool altColors) {
   return altColors ? QColor(255, 255, 255) : QColor(255, 255, 0);
 }

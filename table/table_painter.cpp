@@ -41,14 +41,20 @@ QString HandName(int handClass) {
 
 }  // namespace
 
-TablePainter::TablePainter(Canvas& canvas, GameState& state, TableGeometry& geometry,
-                           const CardImages& images, const TableLook& look)
-    : canvas_(canvas), state_(state), geometry_(geometry), images_(images), look_(look) {}
+TablePainter::TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
+                           const CardImages& images, const TableOptions& options,
+                           const TableLook& look)
+    : canvas_(canvas),
+      state_(state),
+      geometry_(geometry),
+      images_(images),
+      options_(options),
+      look_(look) {}
 
 void TablePainter::SystemRepaint() {
-  canvas_.Clear(TableColour());
+  canvas_.Clear(CurrentTableColor());
   canvas_.ResetFont();
-  canvas_.SetBrush(TableColour());
+  canvas_.SetBrush(CurrentTableColor());
   PaintBoxPaint();
 }
 
@@ -65,7 +71,7 @@ void TablePainter::PaintBoxPaint() {
 
 void TablePainter::DrawCell(int code, int column, int row) {
   canvas_.SetFontSize(geometry_.cardFontSize);
-  geometry_.rowPitch = geometry_.cardHeight + 2;
+  rowPitch_ = geometry_.cardHeight + 2;
   const Point origin = CellOrigin(geometry_, column, row);
   const int x = origin.x;
   const int y = origin.y;
@@ -75,7 +81,7 @@ void TablePainter::DrawCell(int code, int column, int row) {
   if (IsCard(code)) {
     DrawCardFace(code, x, y);
   } else if (code == kEmptySlotCode) {
-    canvas_.SetBrush(TableColour());
+    canvas_.SetBrush(CurrentTableColor());
     canvas_.FillRect(x, y, x + w, y + h);
     canvas_.SetBrush(kWhite);
     canvas_.FrameRect(x, y, x + w, y + h);
@@ -94,7 +100,7 @@ void TablePainter::DrawCell(int code, int column, int row) {
     canvas_.TextAt(x + 8, y + 66, QStringLiteral("Game!"));
   } else if (code == kBlankCode) {
     // One pixel wider and taller than a card, so no trace of the card below remains.
-    canvas_.SetBrush(TableColour());
+    canvas_.SetBrush(CurrentTableColor());
     canvas_.FillRect(x, y, x + w + 1, y + h + 1);
   }
 }
@@ -147,7 +153,7 @@ void TablePainter::DrawPipRow(const QImage& pip, int count, int x, int y) {
 }
 
 void TablePainter::DrawDeckStack() {
-  geometry_.rowPitch = kDeckStackPitch;
+  rowPitch_ = kDeckStackPitch;
   if (look_.cardBack == nullptr) return;
   const QImage& doubled = images_.Doubled(*look_.cardBack);
   for (int corner : {9, 11, 13}) canvas_.Draw(corner, corner, *look_.cardBack, doubled);
@@ -165,16 +171,16 @@ void TablePainter::DrawBoard() {
   }
   if (state_.dealCount > 0) {
     const int left = PanelLeft(geometry_);
-    canvas_.SetBrush(PanelColour());
+    canvas_.SetBrush(CurrentPanelColor());
     canvas_.SetPen(kBlack);
-    canvas_.RoundRect(left, 10, left + (look_.largeCards ? 198 : 176), 410, kCorner, kCorner);
+    canvas_.RoundRect(left, 10, left + (options_.largeCards ? 198 : 176), 410, kCorner, kCorner);
     DrawScorePanel();
   }
 }
 
 void TablePainter::DrawScorePanel() {
   canvas_.SetFontSize(kPanelFontSize);
-  canvas_.SetBrush(TableColour());
+  canvas_.SetBrush(CurrentTableColor());
   canvas_.SetFontColor(kBlack);
 
   // The label and its erasure share one background box as wide as the wider of the two,
@@ -182,12 +188,12 @@ void TablePainter::DrawScorePanel() {
   const QString play = QStringLiteral("Play...");
   const QString erase(11, QLatin1Char(' '));
   const QString& label = state_.deckSlot() == kNextGameTileCode ? erase : play;
-  const int labelY = 3 * geometry_.rowPitch - 15;
+  const int labelY = 3 * rowPitch_ - 15;
   const int labelWidth = std::max(canvas_.TextWidth(play), canvas_.TextWidth(erase));
   canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12, labelY,
                      label);
 
-  canvas_.SetBrush(PanelColour());
+  canvas_.SetBrush(CurrentPanelColor());
   const int left = PanelLeft(geometry_) + 3;
   const int right = PanelLeft(geometry_) + 19;
   const int lineHeight = canvas_.TextHeight(QStringLiteral("0"));
@@ -224,7 +230,6 @@ void TablePainter::DrawScorePanel() {
 
 void TablePainter::DrawTopFivePanel() {
   canvas_.SetFontSize(kTopFiveFontSize);
-  state_.showingHighScores = true;
   canvas_.SetPen(kBlack);
   canvas_.SetBrush(kYellow);
   canvas_.RoundRect(60, 10, 460, 334, kCorner, kCorner);
@@ -243,8 +248,8 @@ void TablePainter::DrawTopFivePanel() {
 
 void TablePainter::DrawWinBanner() {
   if (!IsWin(state_.totalScore)) return;
-  const int y = (5 * geometry_.rowPitch) / 2;
-  canvas_.SetBrush(PanelColour());
+  const int y = (5 * rowPitch_) / 2;
+  canvas_.SetBrush(CurrentPanelColor());
   // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
   // loop whatever screen width is reported.
   const int end = std::min(look_.screenWidth, canvas_.LogicalSize().width());

@@ -12,12 +12,18 @@ namespace marnelok {
 
 // Each routine draws over the current picture; only SystemRepaint clears it first. The
 // routines rely on the drawing state that the previous one left on the canvas (the WIN
-// banner takes the font size it finds), and they write geometry.rowPitch: every cell sets
-// it to cardHeight + 2, the deck stack to 50.
+// banner takes the font size it finds) and on the row pitch, which is the painter's own:
+// every cell sets it to cardHeight + 2, the deck stack to 50, and the "Play..." label and
+// the WIN banner are placed by it. The painter only reads the game, the geometry and the
+// options.
 class TablePainter {
  public:
-  TablePainter(Canvas& canvas, GameState& state, TableGeometry& geometry, const CardImages& images,
-               const TableLook& look);
+  TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
+               const CardImages& images, const TableOptions& options, const TableLook& look);
+
+  // Vertical distance between grid rows in pixels, as the last routine left it.
+  int RowPitch() const { return rowPitch_; }
+  void SetRowPitch(int pitch) { rowPitch_ = pitch; }
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.
   void SystemRepaint();
@@ -28,20 +34,22 @@ class TablePainter {
   void DrawDeckStack();
   void DrawBoard();  // the 30 cells and the score panel, or the Top 5 panel while shown
   void DrawScorePanel();
-  void DrawTopFivePanel();  // also marks the panel as shown
-  void DrawWinBanner();     // only for a total of 150 or more
+  void DrawTopFivePanel();
+  void DrawWinBanner();  // only for a total of 150 or more
 
  private:
   void DrawCardFace(int code, int x, int y);
   void DrawPipRow(const QImage& pip, int count, int x, int y);
-  QColor TableColour() const { return TableColor(look_.altColors); }
-  QColor PanelColour() const { return SchemePanelColor(look_.altColors); }
+  QColor CurrentTableColor() const { return TableColor(options_.altColors); }
+  QColor CurrentPanelColor() const { return SchemePanelColor(options_.altColors); }
 
   Canvas& canvas_;
-  GameState& state_;
-  TableGeometry& geometry_;
+  const GameState& state_;
+  const TableGeometry& geometry_;
   const CardImages& images_;
+  const TableOptions& options_;
   const TableLook& look_;
+  int rowPitch_ = kRegularCards.cardHeight + 2;
 };
 
 }  // namespace marnelok

@@ -25,7 +25,7 @@ const FaceBitmap kFaces[] = {
     {"DPIP", {9, 9}, kRed, {4, 4}},     {"SPIP", {9, 9}, kBlack, {4, 4}},
 };
 
-TEST(CardBitmaps, SuitSymbolsAndPipsAreSolidTwoColourFiguresOnWhite) {
+TEST(CardBitmaps, SuitSymbolsAndPipsAreSolidTwoColorFiguresOnWhite) {
   for (const FaceBitmap& face : kFaces) {
     SCOPED_TRACE(face.alias);
     const QImage image = loadBitmap(QString::fromLatin1(face.alias));
@@ -41,7 +41,7 @@ TEST(CardBitmaps, SuitSymbolsAndPipsAreSolidTwoColourFiguresOnWhite) {
       EXPECT_EQ(image.pixel(corner), kWhite) << corner.x() << "," << corner.y();
     }
     EXPECT_EQ(image.pixel(face.figure), face.ink);
-    EXPECT_EQ(coloursOf(image), (QSet<QRgb>{kWhite, face.ink}));
+    EXPECT_EQ(colorsOf(image), (QSet<QRgb>{kWhite, face.ink}));
     EXPECT_TRUE(isMirrorSymmetric(image));
 
     // A solid figure, not an outline: it covers a good part of its box.

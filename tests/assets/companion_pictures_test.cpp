@@ -9,14 +9,14 @@
 namespace marnelok::test {
 namespace {
 
-TEST(CompanionPictures, SplashIsA256ColourPictureQuietBehindItsLabels) {
+TEST(CompanionPictures, SplashIsA256ColorPictureQuietBehindItsLabels) {
   const QImage splash = loadBitmap(QStringLiteral("SPLASH"));
   ASSERT_FALSE(splash.isNull());
   EXPECT_EQ(splash.size(), QSize(280, 140));
   EXPECT_EQ(splash.format(), QImage::Format_Indexed8);
   EXPECT_EQ(splash.colorCount(), 256);
   EXPECT_EQ(bmpBitsPerPixel(QStringLiteral("SPLASH")), 8);
-  EXPECT_GT(coloursOf(splash).size(), 64) << "a picture, not a flat fill";
+  EXPECT_GT(colorsOf(splash).size(), 64) << "a picture, not a flat fill";
 
   // Black and blue label text stands on these parts: the middle of the product and edition
   // labels, where their centred text lies, and the whole link label.
@@ -33,7 +33,7 @@ TEST(CompanionPictures, SplashIsA256ColourPictureQuietBehindItsLabels) {
   }
 }
 
-TEST(CompanionPictures, DonationHeaderIsTrueColourAndBlendsIntoTheDialog) {
+TEST(CompanionPictures, DonationHeaderIsTrueColorAndBlendsIntoTheDialog) {
   const QImage header = loadBitmap(QStringLiteral("DONATE"));
   ASSERT_FALSE(header.isNull());
   EXPECT_EQ(header.size(), QSize(350, 135));
@@ -43,10 +43,10 @@ TEST(CompanionPictures, DonationHeaderIsTrueColourAndBlendsIntoTheDialog) {
   EXPECT_EQ(header.pixel(349, 0), dialog);
   EXPECT_EQ(header.pixel(0, 134), dialog);
   EXPECT_EQ(header.pixel(349, 134), dialog);
-  EXPECT_GT(coloursOf(header).size(), 64);
+  EXPECT_GT(colorsOf(header).size(), 64);
 }
 
-TEST(CompanionPictures, ProceedGlyphHoldsANormalAndAGreyedImageOverATransparentColour) {
+TEST(CompanionPictures, ProceedGlyphHoldsANormalAndAGreyedImageOverATransparentColor) {
   const QImage glyph = loadBitmap(QStringLiteral("PROCEED"));
   ASSERT_FALSE(glyph.isNull());
   EXPECT_EQ(glyph.size(), QSize(48, 24));

@@ -15,12 +15,12 @@ int bmpBitsPerPixel(const QString& alias) {
   return static_cast<unsigned char>(head[28]) | (static_cast<unsigned char>(head[29]) << 8);
 }
 
-QSet<QRgb> coloursOf(const QImage& image) {
-  QSet<QRgb> colours;
+QSet<QRgb> colorsOf(const QImage& image) {
+  QSet<QRgb> colors;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y) | 0xff000000);
+    for (int x = 0; x < image.width(); ++x) colors.insert(image.pixel(x, y) | 0xff000000);
   }
-  return colours;
+  return colors;
 }
 
 bool isMirrorSymmetric(const QImage& image) {

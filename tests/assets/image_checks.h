@@ -11,7 +11,7 @@ QImage loadBitmap(const QString& alias);  // from ":/bitmaps/<alias>"
 // Bits per pixel as stored in the BMP header of the resource, or -1 when it is no BMP.
 int bmpBitsPerPixel(const QString& alias);
 // Every colour of the image, alpha ignored.
-QSet<QRgb> coloursOf(const QImage& image);
+QSet<QRgb> colorsOf(const QImage& image);
 bool isMirrorSymmetric(const QImage& image);
 // Perceived brightness 0 to 255.
 int luminance(QRgb c);

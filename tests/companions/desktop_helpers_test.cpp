@@ -46,7 +46,7 @@ TEST(ShellTarget, AddressesPassAndFilesBecomeAbsoluteFileUrls) {
   EXPECT_FALSE(ShellTarget("", "").isValid());
 }
 
-TEST(GlyphIcon, SplitsTheStripAndClearsEachHalfsCornerColour) {
+TEST(GlyphIcon, SplitsTheStripAndClearsEachHalfsCornerColor) {
   const QRgb normal = qRgb(200, 0, 0), normalKey = qRgb(255, 0, 255);
   const QRgb disabled = qRgb(128, 128, 128), disabledKey = qRgb(0, 128, 128);
   QImage strip(48, 24, QImage::Format_RGB32);

@@ -1,4 +1,4 @@
-// The donation dialog on its own: texts, layout, colours, keys and the ways it closes.
+// The donation dialog on its own: texts, layout, colors, keys and the ways it closes.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -78,7 +78,7 @@ TEST(DonateForm, ElementsSitWhereTheDescriptionPutsThem) {
     EXPECT_LE(Item(form, i)->sizeHint().width(), Item(form, i)->width()) << i;
 }
 
-TEST(DonateForm, ColoursOfTheDialogGroupPanelAndLink) {
+TEST(DonateForm, ColorsOfTheDialogGroupPanelAndLink) {
   testing::FakeDesktop desktop;
   TDonateForm form(nullptr, desktop);
   form.show();

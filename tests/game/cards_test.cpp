@@ -1,10 +1,11 @@
 // Card codes, the random source and the shuffle.
+#include "cards.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
 
-#include "cards.h"
 #include "deck.h"
 #include "random.h"
 
@@ -12,11 +13,14 @@ namespace marnelok {
 namespace {
 
 TEST(Cards, RankSuitAndLabelOfCodes) {
-  struct Case { int code, rank, suit; const char* label; };
+  struct Case {
+    int code, rank, suit;
+    const char* label;
+  };
   const Case cases[] = {
-      {1, 2, kHearts, "2"},   {9, 10, kHearts, "10"},  {10, 11, kHearts, "J"},
-      {11, 12, kHearts, "Q"}, {12, 13, kHearts, "K"},  {13, 1, kHearts, "A"},
-      {14, 2, kClubs, "2"},   {26, 1, kClubs, "A"},    {27, 2, kDiamonds, "2"},
+      {1, 2, kHearts, "2"},    {9, 10, kHearts, "10"}, {10, 11, kHearts, "J"},
+      {11, 12, kHearts, "Q"},  {12, 13, kHearts, "K"}, {13, 1, kHearts, "A"},
+      {14, 2, kClubs, "2"},    {26, 1, kClubs, "A"},   {27, 2, kDiamonds, "2"},
       {39, 1, kDiamonds, "A"}, {40, 2, kSpades, "2"},  {52, 1, kSpades, "A"},
   };
   for (const auto& c : cases) {
@@ -30,53 +34,51 @@ TEST(Cards, RankSuitAndLabelOfCodes) {
   for (int rank = 1; rank <= 13; ++rank) EXPECT_EQ(perRank[rank], 4);
 }
 
-TEST(Random, SequenceFromSeedZeroAndRange) {
-  SetRandomSeed(0);
+TEST(Random, SequenceFromSeedZeroRangeAndCopies) {
+  RandomSource random(0);
   const int expected[] = {0, 1, 44, 10, 14, 34};
-  EXPECT_EQ(RandomBelow(52), expected[0]);
-  EXPECT_EQ(RandomSeed(), 1u);
-  for (int i = 1; i < 6; ++i) EXPECT_EQ(RandomBelow(52), expected[i]) << i;
+  EXPECT_EQ(random.RandomBelow(52), expected[0]);
+  EXPECT_EQ(random, RandomSource(1));  // the seed after one step of the generator
+  // A copy goes on with the same numbers without moving the original.
+  RandomSource copy = random;
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(copy.RandomBelow(52), expected[i]) << i;
+  EXPECT_EQ(random, RandomSource(1));
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(random.RandomBelow(52), expected[i]) << i;
 
-  SetRandomSeed(0xFFFFFFFFu);
+  random = RandomSource(0xFFFFFFFFu);
   for (int i = 0; i < 100000; ++i) {
-    const int n = RandomBelow(52);
+    const int n = random.RandomBelow(52);
     ASSERT_GE(n, 0);
     ASSERT_LT(n, 52);
   }
-  EXPECT_EQ(RandomBelow(1), 0);
-  EXPECT_EQ(RandomBelow(0), 0);  // a degenerate range gives 0 rather than dividing by it
+  EXPECT_EQ(random.RandomBelow(1), 0);
+  EXPECT_EQ(random.RandomBelow(0), 0);  // a degenerate range gives 0 rather than dividing by it
 }
 
 TEST(Random, SeedingFromTheClockChangesTheSeed) {
-  SetRandomSeed(0);
-  SeedRandom();
-  const auto first = RandomSeed();
-  SeedRandom();
-  EXPECT_NE(first, RandomSeed());
+  RandomSource first;
+  first.SeedRandom();
+  RandomSource second = first;
+  second.SeedRandom();
+  EXPECT_NE(first, second);
 }
 
 TEST(Deck, ShuffleFromSeedZeroIsReproducibleAndComplete) {
-  GameState s;
-  SetRandomSeed(0);
-  ShuffleDeck(s);
-  EXPECT_EQ(s.drawIndex, 1);
+  RandomSource random(0);
+  const Deck deck = ShuffleDeck(random);
   const int head[] = {31, 6, 51, 16, 2, 30, 36, 45};
-  for (int k = 0; k < 8; ++k) EXPECT_EQ(s.deck[k + 1], head[k]) << k + 1;
-  const auto seedAfterShuffle = RandomSeed();
+  for (int k = 0; k < 8; ++k) EXPECT_EQ(deck[k + 1], head[k]) << k + 1;
 
   // The shuffle consumes exactly 400 random numbers.
-  SetRandomSeed(0);
-  for (int i = 0; i < 400; ++i) RandomBelow(52);
-  EXPECT_EQ(RandomSeed(), seedAfterShuffle);
+  RandomSource counted(0);
+  for (int i = 0; i < 400; ++i) counted.RandomBelow(52);
+  EXPECT_EQ(random, counted);
 
   for (std::uint32_t seed : {0u, 1u, 12345u, 0xDEADBEEFu}) {
-    GameState a, b;
-    SetRandomSeed(seed);
-    ShuffleDeck(a);
-    SetRandomSeed(seed);
-    ShuffleDeck(b);
-    EXPECT_EQ(a.deck, b.deck);
-    std::vector<int> cards(a.deck.begin() + 1, a.deck.end());
+    RandomSource a(seed), b(seed);
+    const Deck one = ShuffleDeck(a);
+    EXPECT_EQ(one, ShuffleDeck(b));
+    std::vector<int> cards(one.begin() + 1, one.end());
     std::sort(cards.begin(), cards.end());
     std::vector<int> all(52);
     std::iota(all.begin(), all.end(), 1);

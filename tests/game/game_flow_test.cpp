@@ -3,7 +3,8 @@
 
 #include "board.h"
 #include "game.h"
-#include "random.h"
+#include "geometry.h"
+#include "hand.h"
 #include "recording_requests.h"
 
 namespace marnelok {
@@ -11,24 +12,27 @@ namespace {
 
 using testing::RecordingRequests;
 
-// Pixel at the middle of the card at board column c, row r.
-Point Middle(const TableGeometry& g, int c, int r) {
-  const Point o = CellOrigin(g, c, r);
-  return {o.x + g.cardWidth / 2, o.y + g.cardHeight / 2};
-}
-
 class GameFlow : public ::testing::Test {
  protected:
+  void SetUp() override { req.game = &game.state(); }
   void Deal(bool regular, std::uint32_t seed = 7) {
     game.InitState();
-    game.state().regularGame = regular;
-    SetRandomSeed(seed);
+    game.SetRegularGame(regular);
+    random = RandomSource(seed);
     game.NewGame();
     req.calls.clear();
   }
-  void PlaceAt(int c, int r) {
-    const Point p = Middle(game.geometry(), c, r);
-    game.PlaceCard(p.x, p.y);
+  void PlaceAt(int c, int r) { game.PlaceCard(c, r); }
+  // Fills the grid in reading order; only the requests of the 25th placement are kept.
+  void PlayInReadingOrder() {
+    int placed = 0;
+    for (int r = 1; r <= 5; ++r)
+      for (int c = 2; c <= 6; ++c) {
+        if (++placed == 25) req.calls.clear();
+        const int card = s().currentCard();
+        PlaceAt(c, r);
+        ASSERT_EQ(s().board[c][r], card);
+      }
   }
   int EmptyCells() const {
     int n = 0;
@@ -39,13 +43,14 @@ class GameFlow : public ::testing::Test {
   const GameState& s() const { return game.state(); }
 
   RecordingRequests req;
-  Game game{req};
+  RandomSource random;
+  Game game{req, random};
 };
 
 TEST_F(GameFlow, RegularDealAndItsRequests) {
   game.InitState();
-  game.state().regularGame = true;
-  SetRandomSeed(0);
+  game.SetRegularGame(true);
+  random = RandomSource(0);
   game.NewGame();
   EXPECT_TRUE(s().gameActive);
   EXPECT_EQ(s().cardsPlaced, 0);
@@ -56,29 +61,38 @@ TEST_F(GameFlow, RegularDealAndItsRequests) {
   EXPECT_EQ(s().deckSlot(), kDeckCode);
   EXPECT_EQ(EmptyCells(), 25);
   for (int r : {2, 3, 5}) EXPECT_EQ(s().board[1][r], kVoidCode);
+  // The game is active before the first panel is drawn, so that neither ends with a banner.
   const std::vector<std::string> expected{"panel", "panel", "cell 31 1,4", "undo off",
                                           "invalidate"};
   EXPECT_EQ(req.calls, expected);
 }
 
-TEST_F(GameFlow, ThrowDownFromSeedZero) {
-  Deal(false, 0);
-  EXPECT_EQ(s().board[3][1], 31);
-  EXPECT_EQ(s().board[5][5], 6);
-  EXPECT_EQ(s().board[2][1], 51);
-  EXPECT_EQ(s().board[6][3], 16);
-  EXPECT_EQ(s().board[4][3], 2);
-  EXPECT_EQ(s().currentCard(), 30);
-  EXPECT_EQ(s().drawIndex, 7);
-  EXPECT_EQ(s().cardsPlaced, 5);
-  EXPECT_EQ(EmptyCells(), 20);
-  EXPECT_EQ(s().lastMoveCol, 0);
-  EXPECT_EQ(s().totalScore, 0);  // nothing is scored after a throw-down
-
-  // Undo cannot take back a thrown card.
-  game.MenuGameUndoItemClick();
-  EXPECT_EQ(s().currentCard(), 30);
-  EXPECT_EQ(s().drawIndex, 7);
+TEST_F(GameFlow, ThrowDownFromKnownSeeds) {
+  struct Thrown {
+    int column, row, card;
+  };
+  const struct {
+    std::uint32_t seed;
+    std::vector<Thrown> cards;
+    int current, drawIndex;
+  } deals[] = {
+      // Five attempts, all landing.
+      {0, {{3, 1, 31}, {5, 5, 6}, {2, 1, 51}, {6, 3, 16}, {4, 3, 2}}, 30, 7},
+      // Five attempts; the fifth hits (3, 2) again and is lost, with no other cell tried.
+      {4, {{6, 1, 44}, {3, 2, 25}, {4, 2, 27}, {5, 1, 14}}, 45, 6},
+  };
+  for (const auto& d : deals) {
+    Deal(false, d.seed);
+    EXPECT_EQ(s().lastMoveCol, 0);
+    EXPECT_EQ(s().totalScore, 0);  // nothing is scored after a throw-down
+    game.Undo();                   // and a thrown card cannot be taken back
+    for (const Thrown& t : d.cards) EXPECT_EQ(s().board[t.column][t.row], t.card) << d.seed;
+    const int thrown = static_cast<int>(d.cards.size());
+    EXPECT_EQ(EmptyCells(), 25 - thrown) << d.seed;
+    EXPECT_EQ(s().cardsPlaced, thrown) << d.seed;
+    EXPECT_EQ(s().currentCard(), d.current) << d.seed;
+    EXPECT_EQ(s().drawIndex, d.drawIndex) << d.seed;
+  }
 }
 
 TEST_F(GameFlow, ThrowDownAlwaysLandsOneToFiveCardsOnTheGrid) {
@@ -95,12 +109,15 @@ TEST_F(GameFlow, ThrowDownAlwaysLandsOneToFiveCardsOnTheGrid) {
 }
 
 TEST_F(GameFlow, PlacementZonesForBothCardSizes) {
-  struct Zone { TableGeometry g; int x, y, column, row; };  // column 0: nothing placed
+  struct Zone {
+    TableGeometry g;
+    int x, y, column, row;
+  };  // column 0: nothing placed
   const Zone zones[] = {
-      {kRegularCards, 9, 50, 0, 0},    // left of every zone
-      {kRegularCards, 50, 50, 0, 0},   // the stock column never takes a card
-      {kRegularCards, 84, 50, 0, 0},   // last pixel of column 1's zone
-      {kRegularCards, 85, 50, 2, 1},   // the 4-pixel gap left of a card belongs to it
+      {kRegularCards, 9, 50, 0, 0},   // left of every zone
+      {kRegularCards, 50, 50, 0, 0},  // the stock column never takes a card
+      {kRegularCards, 84, 50, 0, 0},  // last pixel of column 1's zone
+      {kRegularCards, 85, 50, 2, 1},  // the 4-pixel gap left of a card belongs to it
       {kRegularCards, 159, 50, 2, 1},
       {kRegularCards, 160, 50, 3, 1},
       {kRegularCards, 459, 50, 6, 1},
@@ -122,9 +139,9 @@ TEST_F(GameFlow, PlacementZonesForBothCardSizes) {
   };
   for (const auto& z : zones) {
     Deal(true);
-    game.geometry() = z.g;
     const int card = s().currentCard();
-    game.PlaceCard(z.x, z.y);
+    const Cell cell = CellAt(z.g, z.x, z.y);
+    game.PlaceCard(cell.column, cell.row);
     if (z.column == 0) {
       EXPECT_EQ(EmptyCells(), 25) << z.x << "," << z.y;
       EXPECT_EQ(req.beeps, 0);
@@ -140,10 +157,10 @@ TEST_F(GameFlow, OccupiedCellBeepsAndChangesNothing) {
   Deal(true);
   PlaceAt(4, 4);
   EXPECT_TRUE(req.undoEnabled);
-  game.MenuGameUndoItemClick();
+  game.Undo();
   PlaceAt(4, 4);
   PlaceAt(3, 3);
-  game.MenuGameUndoItemClick();  // Undo now disabled
+  game.Undo();  // Undo now disabled
   const GameState before = s();
   req.calls.clear();
   PlaceAt(4, 4);
@@ -155,13 +172,13 @@ TEST_F(GameFlow, OccupiedCellBeepsAndChangesNothing) {
 
 TEST_F(GameFlow, UndoOfAPlacementThatCompletedARowAndAColumn) {
   Deal(true);
-  // Fill row 1 (columns 3 to 6) and column 2 (rows 2 to 5) with cards the deal never uses,
-  // so that a placement at (2, 1) completes both lines.
-  int spare = 30;
-  for (int c = 3; c <= 6; ++c) game.state().board[c][1] = s().deck[spare++];
-  for (int r = 2; r <= 5; ++r) game.state().board[2][r] = s().deck[spare++];
+  // Fill row 1 (columns 3 to 6) and column 2 (rows 2 to 5), so that a placement at (2, 1)
+  // completes both lines.
+  for (int c = 3; c <= 6; ++c) PlaceAt(c, 1);
+  for (int r = 2; r <= 5; ++r) PlaceAt(2, r);
+  ASSERT_EQ(s().totalScore, 0);
   const int placed = s().currentCard();
-  const int next = s().deck[2];
+  const int next = s().deck[s().drawIndex];
   PlaceAt(2, 1);
   ASSERT_TRUE(ColumnComplete(s(), 2));
   ASSERT_TRUE(RowComplete(s(), 1));
@@ -171,22 +188,29 @@ TEST_F(GameFlow, UndoOfAPlacementThatCompletedARowAndAColumn) {
   EXPECT_EQ(s().lineResults[1].row, expected.lineResults[1].row);
   EXPECT_EQ(s().totalScore, expected.totalScore);
   EXPECT_EQ(s().currentCard(), next);
+  const Position before = game.VisiblePosition();
 
   req.calls.clear();
-  game.MenuGameUndoItemClick();
+  game.Undo();
   EXPECT_EQ(s().board[2][1], kEmptySlotCode);
   EXPECT_EQ(s().lineResults[2].column, 0);
   EXPECT_EQ(s().lineResults[1].row, 0);
   EXPECT_EQ(s().totalScore, 0);
+  // The player sees exactly the table from before the placement.
+  Position unplaced = before;
+  unplaced.cells[GridCell(2, 1)] = kEmptySlotCode;
+  unplaced.currentCard = placed;
+  unplaced.unseen |= CardBit(next);
+  EXPECT_EQ(game.VisiblePosition(), unplaced);
   EXPECT_EQ(s().currentCard(), placed);
   EXPECT_EQ(s().drawIndex, s().cardsPlaced + 2);
   // Row 1 has no cell above, so only the current card and the emptied slot are drawn.
-  const std::vector<std::string> calls{"undo off", "panel", "cell " + std::to_string(placed) + " 1,4",
-                                       "cell 53 2,1"};
+  const std::vector<std::string> calls{"undo off", "panel",
+                                       "cell " + std::to_string(placed) + " 1,4", "cell 53 2,1"};
   EXPECT_EQ(req.calls, calls);
 
   // A second Undo does nothing; the taken-back card is the next one placed.
-  game.MenuGameUndoItemClick();
+  game.Undo();
   EXPECT_EQ(s().currentCard(), placed);
   PlaceAt(6, 5);
   EXPECT_EQ(s().board[6][5], placed);
@@ -196,7 +220,7 @@ TEST_F(GameFlow, UndoOfAPlacementThatCompletedARowAndAColumn) {
 TEST_F(GameFlow, UndoRedrawsTheCellAboveAndNotAfterADeal) {
   Deal(true);
   req.calls.clear();
-  game.MenuGameUndoItemClick();  // right after the deal
+  game.Undo();  // right after the deal
   EXPECT_EQ(req.calls, std::vector<std::string>{"undo off"});
 
   PlaceAt(3, 1);
@@ -204,39 +228,38 @@ TEST_F(GameFlow, UndoRedrawsTheCellAboveAndNotAfterADeal) {
   const int second = s().currentCard();
   PlaceAt(3, 2);
   req.calls.clear();
-  game.MenuGameUndoItemClick();
+  game.Undo();
   const std::vector<std::string> calls{"undo off", "cell " + std::to_string(second) + " 1,4",
                                        "cell 53 3,2", "cell " + std::to_string(above) + " 3,1"};
   EXPECT_EQ(req.calls, calls);
 }
 
 TEST_F(GameFlow, PlacementCompletingNoLineLeavesTheTotalAlone) {
-  Deal(true);
-  // Complete row 5 behind the rules' back, as a throw-down could.
-  int spare = 30;
-  for (int c = 2; c <= 6; ++c) game.state().board[c][5] = s().deck[spare++];
-  PlaceAt(2, 1);
-  EXPECT_EQ(s().totalScore, 0);
-  EXPECT_EQ(s().lineResults[5].row, 0);
-  // The next scoring picks row 5 up: complete column 3 (rows 1 to 4 left).
-  for (int r = 1; r <= 3; ++r) game.state().board[3][r] = s().deck[spare++];
-  PlaceAt(3, 4);
+  // Seed 33511 throws five cards into board column 5: a complete column holding a pair of
+  // kings, which no scoring has counted yet.
+  Deal(false, 33511);
+  ASSERT_TRUE(ColumnComplete(s(), 5));
+  GameState withThrow = s();
+  ComputeLineResults(withThrow);
+  ASSERT_EQ(withThrow.lineResults[5].column, kOnePair);
+  // Four placements in column 2 complete neither their column nor their row.
+  for (int r = 1; r <= 4; ++r) {
+    PlaceAt(2, r);
+    EXPECT_EQ(s().totalScore, 0) << r;
+    EXPECT_EQ(s().lineResults[5].column, 0) << r;
+  }
+  // The next scoring picks the thrown column up.
+  PlaceAt(2, 5);
   GameState expected = s();
   ComputeLineResults(expected);
+  EXPECT_EQ(s().lineResults[5].column, kOnePair);
   EXPECT_EQ(s().totalScore, expected.totalScore);
-  EXPECT_EQ(s().lineResults[5].row, expected.lineResults[5].row);
+  EXPECT_GE(s().totalScore, 2);
 }
 
 TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   Deal(true);
-  int placed = 0;
-  for (int r = 1; r <= 5; ++r)
-    for (int c = 2; c <= 6; ++c) {
-      if (++placed == 25) req.calls.clear();
-      const int card = s().currentCard();
-      PlaceAt(c, r);
-      ASSERT_EQ(s().board[c][r], card);
-    }
+  PlayInReadingOrder();
   EXPECT_FALSE(s().gameActive);
   EXPECT_EQ(s().deckSlot(), kNextGameTileCode);
   EXPECT_EQ(s().currentCard(), kBlankCode);
@@ -244,10 +267,16 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_EQ(s().cardsPlaced, 25);
   EXPECT_FALSE(req.undoEnabled);
   const std::vector<std::string> calls{
-      "cell " + std::to_string(s().board[6][5]) + " 6,5", "undo on",
-      "cell 77 1,1", "cell 90 1,4",   // the tile is drawn before the blank
-      "undo off", "panel", "banner", "highscore", "banner",
-      "panel"};  // the 25th card completes its column: scored a second time
+      "cell " + std::to_string(s().board[6][5]) + " 6,5",
+      "undo on",
+      "cell 77 1,1",
+      "cell 90 1,4",  // the tile is drawn before the blank
+      "undo off",
+      "panel idle",
+      "banner",
+      "highscore",
+      "banner",
+      "panel idle"};  // the 25th card completes its column: scored a second time
   EXPECT_EQ(req.calls, calls);
   GameState expected = s();
   ComputeLineResults(expected);
@@ -260,10 +289,21 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_EQ(onGrid, dealt);
 
   req.calls.clear();
-  game.MenuGameUndoItemClick();  // nothing to take back once the game is over
+  game.Undo();  // nothing to take back once the game is over
   EXPECT_EQ(s().currentCard(), kBlankCode);
   PlaceAt(2, 1);  // a full grid only beeps
   EXPECT_EQ(s().cardsPlaced, 25);
+
+  // A failed save ends the event at the high-score check: neither the second banner nor the
+  // second scoring follows.
+  Deal(true);
+  req.saveFails = true;
+  PlayInReadingOrder();
+  const std::vector<std::string> stopped(calls.begin(), calls.begin() + 8);
+  EXPECT_EQ(stopped.back(), "highscore");
+  EXPECT_EQ(req.calls, stopped);
+  EXPECT_FALSE(s().gameActive);
+  EXPECT_EQ(s().totalScore, expected.totalScore);
 }
 
 TEST_F(GameFlow, WholeGamesOfBothKinds) {
@@ -289,37 +329,37 @@ TEST_F(GameFlow, WholeGamesOfBothKinds) {
   }
 }
 
-TEST_F(GameFlow, GameKindCommandsCheckTheirItemAndDeal) {
-  game.InitState();
-  game.state().regularGame = true;
-  req.SetRegularGameChecked(true);
-  req.SetHarderGameChecked(false);
-
-  game.MenuOptionsHarderGameItemClick();
+TEST_F(GameFlow, TheGameKindHoldsForEveryDealUntilChanged) {
+  Deal(false);
   EXPECT_FALSE(s().regularGame);
-  EXPECT_TRUE(req.HarderGameChecked());
-  EXPECT_FALSE(req.RegularGameChecked());
-  EXPECT_TRUE(s().gameActive);
   EXPECT_LT(EmptyCells(), 25);
-
   PlaceAt(2, 1);
-  game.MenuOptionsHarderGameItemClick();  // the same kind again: just a new game
-  EXPECT_FALSE(s().regularGame);
+  game.NewGame();  // the same kind again
+  EXPECT_LT(EmptyCells(), 25);
   EXPECT_EQ(s().lastMoveCol, 0);
-
-  game.MenuOptionsPlayRegGameItemClick();
+  game.SetRegularGame(true);
+  game.NewGame();
   EXPECT_TRUE(s().regularGame);
-  EXPECT_TRUE(req.RegularGameChecked());
-  EXPECT_FALSE(req.HarderGameChecked());
   EXPECT_EQ(EmptyCells(), 25);
+  game.InitState();  // the kind survives the start-up state
+  EXPECT_TRUE(s().regularGame);
 }
 
 TEST_F(GameFlow, NewGameDuringAGameStartsAfresh) {
   Deal(true);
-  for (int c = 2; c <= 6; ++c) PlaceAt(c, 1);
-  ASSERT_GT(s().cardsPlaced, 0);
+  // One card short of the end: the new deal's first card must not count as the 25th.
+  for (int r = 1; r <= 5; ++r)
+    for (int c = 2; c <= 6; ++c)
+      if (r < 5 || c < 6) PlaceAt(c, r);
+  ASSERT_EQ(s().cardsPlaced, 24);
+  ASSERT_GT(s().totalScore, 0);
+  req.calls.clear();
   game.NewGame();
+  EXPECT_EQ(req.Count("highscore"), 0);
+  EXPECT_EQ(req.Count("panel idle"), 0);
+  EXPECT_TRUE(s().gameActive);
   EXPECT_EQ(s().cardsPlaced, 0);
+  EXPECT_EQ(s().drawIndex, 2);
   EXPECT_EQ(s().totalScore, 0);
   EXPECT_EQ(s().dealCount, 1);
   EXPECT_EQ(EmptyCells(), 25);

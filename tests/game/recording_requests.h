@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game_state.h"
 #include "table_requests.h"
 
 namespace marnelok::testing {
@@ -13,14 +14,22 @@ class RecordingRequests : public NullTableRequests {
   std::vector<std::string> calls;
   bool undoEnabled = false;
   int beeps = 0;
+  bool saveFails = false;           // the high-score check reports a failed save
+  const GameState* game = nullptr;  // when set, each panel notes whether a game was active
 
   void DrawCell(int code, int column, int row) override {
     calls.push_back("cell " + std::to_string(code) + " " + std::to_string(column) + "," +
                     std::to_string(row));
   }
-  void DrawScorePanel() override { calls.push_back("panel"); }
+  // Between games the panel ends with the banner, so it matters which it was.
+  void DrawScorePanel() override {
+    calls.push_back(game != nullptr && !game->gameActive ? "panel idle" : "panel");
+  }
   void DrawWinBanner() override { calls.push_back("banner"); }
-  void CheckHighScore() override { calls.push_back("highscore"); }
+  bool CheckHighScore() override {
+    calls.push_back("highscore");
+    return !saveFails;
+  }
   void InvalidateTable() override { calls.push_back("invalidate"); }
   void SetUndoEnabled(bool enabled) override {
     undoEnabled = enabled;

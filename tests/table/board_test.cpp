@@ -22,7 +22,7 @@ TEST_F(BoardTest, StartUpShowsTheDeckStackOfThreeBacksWithTheLastOnTop) {
   }
 }
 
-TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColourScheme) {
+TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColorScheme) {
   const struct {
     bool large, alt;
     int left, right, labelY;
@@ -33,6 +33,7 @@ TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColourScheme) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "large " << c.large << " alt " << c.alt);
     geometry = kRegularCards;
+    options = TableOptions{};
     look = TableLook{};
     look.cardBack = &images.regularBack;
     if (c.large) UseLargeCards();
@@ -112,18 +113,18 @@ TEST_F(BoardTest, RowPitchAfterEachRoutineAndRepaint) {
     state.gameActive = r.active;
     state.showingHighScores = r.showing;
     state.deckSlot() = r.over ? kNextGameTileCode : kDeckCode;
-    geometry.rowPitch = 0;
+    painter.SetRowPitch(0);
     painter.SystemRepaint();
-    EXPECT_EQ(geometry.rowPitch, r.pitch) << r.what;
+    EXPECT_EQ(painter.RowPitch(), r.pitch) << r.what;
   }
   state.showingHighScores = false;
   painter.DrawDeckStack();
   painter.DrawScorePanel();
   painter.DrawWinBanner();
-  EXPECT_EQ(geometry.rowPitch, 50);
+  EXPECT_EQ(painter.RowPitch(), 50);
   UseLargeCards();
   painter.DrawBoard();
-  EXPECT_EQ(geometry.rowPitch, 110);
+  EXPECT_EQ(painter.RowPitch(), 110);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ TEST_F(CanvasTest, DrawsInLogicalPixelsAtAnyDevicePixelRatio) {
     const QRect filled = Touched();
     canvas.Clear(kUntouched);
     canvas.Draw(7, 9, images.symbol[kHearts], images.doubled.symbol[kHearts]);
-    EXPECT_EQ(Box(Image(), Image().rect(), Exactly(TwinSymbolColour(kHearts))), filled);
+    EXPECT_EQ(Box(Image(), Image().rect(), Exactly(TwinSymbolColor(kHearts))), filled);
     EXPECT_EQ(Touched(), filled);
     canvas.Clear(kUntouched);
     canvas.SetBrush(kBlack);

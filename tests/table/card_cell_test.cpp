@@ -40,7 +40,7 @@ TEST_F(CardCellTest, PipsLieWhereTheLayoutTablePutsThem) {
         row(rank / 2, layout.topY);
         row(rank - rank / 2, layout.bottomY);
       }
-      const PixelTest isPip = Exactly(PipColour(layout.suit));
+      const PixelTest isPip = Exactly(PipColor(layout.suit));
       EXPECT_EQ(Count(Image(), Image().rect(), isPip),
                 static_cast<int>(expected.size()) * pip.width() * pip.height());
       for (const QPoint& at : expected) {
@@ -80,7 +80,7 @@ TEST_F(CardCellTest, IndicesAndSymbolsSitInTheCornersOfAFramedWhiteFace) {
       EXPECT_EQ(Count(Image(), topLeft, red ? PixelTest(IsDark) : PixelTest(IsReddish)), 0);
       // Symbols bottom-left and top-right; the wider clubs symbol starts 25 px in.
       const int width[] = {0, 21, 23, 19, 21};
-      const PixelTest isSymbol = Exactly(SymbolColour(card.suit));
+      const PixelTest isSymbol = Exactly(SymbolColor(card.suit));
       EXPECT_EQ(Box(Image(), QRect(o.x, o.y, w / 2, h), isSymbol),
                 QRect(o.x + 2, o.y + h - 25, width[card.suit], 23));
       EXPECT_EQ(Box(Image(), QRect(o.x + w / 2, o.y, w / 2, h), isSymbol),
@@ -109,10 +109,10 @@ TEST_F(CardCellTest, AtEveryRatioPicturesTakeTheDevicePixelsOfTheirLogicalPlace)
     const bool twin = ratio > 1.0;
     const Point o = CellOrigin(geometry, 3, 2);
     const QRect card = place(QRect(o.x, o.y, 71, 82));
-    const PixelTest symbol = Exactly(twin ? TwinSymbolColour(kClubs) : SymbolColour(kClubs));
-    const PixelTest pip = Exactly(twin ? TwinPipColour(kClubs) : PipColour(kClubs));
+    const PixelTest symbol = Exactly(twin ? TwinSymbolColor(kClubs) : SymbolColor(kClubs));
+    const PixelTest pip = Exactly(twin ? TwinPipColor(kClubs) : PipColor(kClubs));
     // Only the twins show above ratio 1, only the 1x pictures at 1.
-    EXPECT_EQ(Count(Image(), card, Exactly(twin ? SymbolColour(kClubs) : TwinSymbolColour(kClubs))),
+    EXPECT_EQ(Count(Image(), card, Exactly(twin ? SymbolColor(kClubs) : TwinSymbolColor(kClubs))),
               0);
     EXPECT_EQ(Box(Image(), place(QRect(o.x, o.y + 41, 35, 41)), symbol),
               place(QRect(o.x + 2, o.y + 57, 23, 23)));
@@ -145,14 +145,14 @@ TEST_F(CardCellTest, AtEveryRatioPicturesTakeTheDevicePixelsOfTheirLogicalPlace)
 
 TEST_F(CardCellTest, SlotsTileAndBlankCoverTheirDocumentedRectangles) {
   for (bool alt : {false, true}) {  // the empty slot: table colour inside a white outline
-    look.altColors = alt;
+    options.altColors = alt;
     canvas.Clear(kUntouched);
     painter.DrawCell(kEmptySlotCode, 6, 5);
     EXPECT_EQ(Touched(), QRect(389, 340, 71, 82));
     EXPECT_EQ(Count(Image(), QRect(389, 340, 71, 82), Exactly(kWhite)), 2 * 71 + 2 * 80);
     EXPECT_EQ(Count(Image(), QRect(390, 341, 69, 80), Exactly(alt ? kGrey : kGreen)), 69 * 80);
   }
-  look.altColors = false;
+  options.altColors = false;
   for (bool large : {false, true}) {
     if (large) UseLargeCards();
     canvas.Clear(kUntouched);
@@ -209,17 +209,17 @@ TEST_F(CardCellTest, EachCellLeavesTheStateOfItsLastBranchAndTheRowPitch) {
     canvas.SetPen(was);
     canvas.SetFontColor(was);
     canvas.SetFontSize(33);
-    geometry.rowPitch = 50;
+    painter.SetRowPitch(50);
     painter.DrawCell(c.code, 2, 2);
     EXPECT_EQ(canvas.Brush(), c.brush) << c.code;
     EXPECT_EQ(canvas.Pen(), c.pen) << c.code;
     EXPECT_EQ(canvas.FontColor(), c.font) << c.code;
     EXPECT_EQ(canvas.FontSize(), c.size) << c.code;
-    EXPECT_EQ(geometry.rowPitch, 84) << c.code;
+    EXPECT_EQ(painter.RowPitch(), 84) << c.code;
   }
   UseLargeCards();
   painter.DrawCell(kVoidCode, 1, 1);
-  EXPECT_EQ(geometry.rowPitch, 110);
+  EXPECT_EQ(painter.RowPitch(), 110);
   EXPECT_EQ(canvas.FontSize(), 16);
 }
 

@@ -6,9 +6,9 @@
 namespace marnelok::test {
 
 CardImages StandInImages() {
-  const auto solid = [](int w, int h, const QColor& colour) {
+  const auto solid = [](int w, int h, const QColor& color) {
     QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
+    image.fill(color);
     return image;
   };
   const auto twin = [&solid](int w, int h, const QColor& colour) {
@@ -20,10 +20,10 @@ CardImages StandInImages() {
   const int symbolWidth[] = {0, 21, 23, 19, 21};
   for (int suit = 1; suit <= 4; ++suit) {
     const int pipHeight = suit == kClubs ? 10 : 9;
-    images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColour(suit));
-    images.pip[suit] = solid(9, pipHeight, PipColour(suit));
-    images.doubled.symbol[suit] = twin(symbolWidth[suit], 23, TwinSymbolColour(suit));
-    images.doubled.pip[suit] = twin(9, pipHeight, TwinPipColour(suit));
+    images.symbol[suit] = solid(symbolWidth[suit], 23, SymbolColor(suit));
+    images.pip[suit] = solid(9, pipHeight, PipColor(suit));
+    images.doubled.symbol[suit] = twin(symbolWidth[suit], 23, TwinSymbolColor(suit));
+    images.doubled.pip[suit] = twin(9, pipHeight, TwinPipColor(suit));
   }
   images.regularBack = solid(71, 81, kBlack);
   images.largeBack = solid(82, 108, kBlack);
@@ -36,12 +36,12 @@ CardImages StandInImages() {
   return images;
 }
 
-PixelTest Exactly(const QColor& colour) {
-  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) == rgb; };
+PixelTest Exactly(const QColor& color) {
+  return [rgb = color.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) == rgb; };
 }
 
-PixelTest Not(const QColor& colour) {
-  return [rgb = colour.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) != rgb; };
+PixelTest Not(const QColor& color) {
+  return [rgb = color.rgb() & 0xFFFFFF](QRgb pixel) { return (pixel & 0xFFFFFF) != rgb; };
 }
 
 bool IsDark(QRgb p) { return qRed(p) < 96 && qGreen(p) < 96 && qBlue(p) < 96; }
@@ -78,11 +78,11 @@ TableTest::TableTest() {
 
 void TableTest::UseLargeCards() {
   geometry = kLargeCards;
-  look.largeCards = true;
+  options.largeCards = true;
   look.cardBack = &images.largeBack;
 }
 
-void TableTest::UseAltColors() { look.altColors = true; }
+void TableTest::UseAltColors() { options.altColors = true; }
 
 void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {

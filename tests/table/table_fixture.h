@@ -1,4 +1,4 @@
-// A table to paint on in tests, with stand-in card bitmaps of solid colours (so every
+// A table to paint on in tests, with stand-in card bitmaps of solid colors (so every
 // image's position can be read from the pixels) and helpers that read the canvas.
 #pragma once
 
@@ -17,11 +17,11 @@ inline const QColor kGreen(0, 128, 0), kGrey(128, 128, 128), kYellow(255, 255, 0
 inline const QColor kWhite(255, 255, 255), kBlack(0, 0, 0), kRed(255, 0, 0);
 inline const QColor kRegularBackFill(192, 192, 192), kLargeBackFill(0, 128, 255);
 
-inline QColor SymbolColour(int suit) { return {40 * suit, 100, 200}; }
-inline QColor PipColour(int suit) { return {40 * suit, 200, 100}; }
+inline QColor SymbolColor(int suit) { return {40 * suit, 100, 200}; }
+inline QColor PipColor(int suit) { return {40 * suit, 200, 100}; }
 // The twins at twice the size are told apart from their 1x pictures by colour.
-inline QColor TwinSymbolColour(int suit) { return {40 * suit, 60, 240}; }
-inline QColor TwinPipColour(int suit) { return {40 * suit, 240, 60}; }
+inline QColor TwinSymbolColor(int suit) { return {40 * suit, 60, 240}; }
+inline QColor TwinPipColor(int suit) { return {40 * suit, 240, 60}; }
 inline const QColor kTwinRegularBackFill(160, 160, 160);
 // Documented sizes; the backs have a black border. Every picture has a twin of twice the
 // size with a device pixel ratio of 2.
@@ -29,12 +29,12 @@ CardImages StandInImages();
 inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
 
 using PixelTest = std::function<bool(QRgb)>;
-PixelTest Exactly(const QColor& colour);
-PixelTest Not(const QColor& colour);
+PixelTest Exactly(const QColor& color);
+PixelTest Not(const QColor& color);
 bool IsDark(QRgb pixel);     // black lettering and its smoothed edge
 bool IsReddish(QRgb pixel);  // red lettering and its smoothed edge
-inline bool Is(const QImage& image, int x, int y, const QColor& colour) {
-  return image.valid(x, y) && Exactly(colour)(image.pixel(x, y));
+inline bool Is(const QImage& image, int x, int y, const QColor& color) {
+  return image.valid(x, y) && Exactly(color)(image.pixel(x, y));
 }
 int Count(const QImage& image, const QRect& region, const PixelTest& test);
 QRect Box(const QImage& image, const QRect& region, const PixelTest& test);  // bounding box
@@ -52,8 +52,9 @@ class TableTest : public ::testing::Test {
   GameState state;
   TableGeometry geometry = kRegularCards;
   CardImages images = StandInImages();
+  TableOptions options;
   TableLook look;
-  TablePainter painter{canvas, state, geometry, images, look};
+  TablePainter painter{canvas, state, geometry, images, options, look};
 };
 
 }  // namespace marnelok::test

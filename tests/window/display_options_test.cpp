@@ -19,7 +19,10 @@ void StoreLargeCards(const QString& path) {
 }
 
 TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
-  struct Case { QSize client; bool accepted; };
+  struct Case {
+    QSize client;
+    bool accepted;
+  };
   const Case cases[] = {{{750, 550}, true}, {{749, 550}, false}, {{750, 549}, false}};
   for (const auto& c : cases) {
     desktop.fullScreenClient = c.client;
@@ -27,16 +30,17 @@ TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
     Start();
     Trigger("MenuOptionsSetLargeCards");
     EXPECT_EQ(Action("MenuOptionsSetLargeCards")->isChecked(), c.accepted);
-    EXPECT_EQ(form->tableGeometry().cardWidth, c.accepted ? 82 : 71);
-    EXPECT_EQ(form->record().LargeCards(), c.accepted ? 1 : 0);
+    EXPECT_EQ(Geometry().cardWidth, c.accepted ? 82 : 71);
+    EXPECT_EQ(Record().LargeCards(), c.accepted ? 1 : 0);
     if (c.accepted) {
       EXPECT_TRUE(desktop.messages.isEmpty());
       EXPECT_EQ(form->frameGeometry().size(), QSize(745, 625));
       EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));
     } else {
       ASSERT_EQ(desktop.messages.size(), 1);
-      EXPECT_EQ(desktop.messages[0],
-                "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
+      EXPECT_EQ(
+          desktop.messages[0],
+          "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
     }
     form.reset();
   }
@@ -48,21 +52,21 @@ TEST_F(WindowTest, StoredLargeCardsOnASmallScreenStayRequested) {
   Start();
   EXPECT_EQ(desktop.messages.size(), 1);
   EXPECT_FALSE(Action("MenuOptionsSetLargeCards")->isChecked());
-  EXPECT_EQ(form->tableGeometry().cardWidth, 71);
-  EXPECT_EQ(form->record().LargeCards(), 1);  // read again after the fallback
+  EXPECT_EQ(Geometry().cardWidth, 71);
+  EXPECT_EQ(Record().LargeCards(), 1);  // read again after the fallback
   form->close();
-  EXPECT_EQ(Stored().LargeCards(), 1);       // a close keeps the request...
+  EXPECT_EQ(Stored().LargeCards(), 1);  // a close keeps the request...
   form.reset();
   Start();
   Trigger("MenuGameQuitItem");
-  EXPECT_EQ(Stored().LargeCards(), 0);       // ...Quit stores what is in use
+  EXPECT_EQ(Stored().LargeCards(), 0);  // ...Quit stores what is in use
 }
 
 TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
   Start();
   Trigger("MenuGameNewItem");
   PlaceAt(2, 1);
-  const int placed = form->state().board[2][1];
+  const int placed = State().board[2][1];
   EXPECT_EQ(form->frameGeometry().size(), QSize(660, 500));
   Trigger("MenuOptionsSetLargeCards");
   EXPECT_EQ(form->frameGeometry().size(), QSize(745, 625));
@@ -71,19 +75,19 @@ TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
   EXPECT_EQ(Pixel(530 + 100, 20), kYellow);  // the wider panel
   // Placement follows the new pitch: (182, 230) is column 3, row 3 with large cards.
   Click(190, 230);
-  EXPECT_LT(form->state().board[3][3], kEmptySlotCode);
-  EXPECT_EQ(form->state().board[2][1], placed);
+  EXPECT_LT(State().board[3][3], kEmptySlotCode);
+  EXPECT_EQ(State().board[2][1], placed);
 
   Trigger("MenuOptionsSetLargeCards");
   EXPECT_EQ(form->frameGeometry().size(), QSize(660, 500));
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));  // stays where it stands
 }
 
-TEST_F(WindowTest, ColourSchemeRepaintsTheTableButNotTheTopFive) {
+TEST_F(WindowTest, ColorSchemeRepaintsTheTableButNotTheTopFive) {
   Start();
   Trigger("MenuGameNewItem");
   EXPECT_EQ(Pixel(500, 30), kYellow);
-  const Point slot = CellOrigin(form->tableGeometry(), 4, 4);
+  const Point slot = CellOrigin(Geometry(), 4, 4);
   EXPECT_EQ(Pixel(slot.x + 20, slot.y + 20), kGreen);
   Trigger("MenuOptionsAltColorsItem");
   EXPECT_TRUE(Action("MenuOptionsAltColorsItem")->isChecked());

@@ -1,5 +1,4 @@
 // The Top 5 list from the window: the end of a game, viewing and resetting.
-#include "random.h"
 #include "settings_store.h"
 #include "window_fixture.h"
 
@@ -17,15 +16,14 @@ void StoreList(const QString& path, const std::array<int, 5>& scores) {
   ASSERT_FALSE(SaveSettings(r, s).has_value());
 }
 
-
 class HighScores : public WindowTest {
  protected:
   void PlayFixedGame(std::uint32_t seed) {
-    SetRandomSeed(seed);
+    Seed(seed);
     Trigger("MenuGameNewItem");
     for (int r = 1; r <= 5; ++r)
       for (int c = 2; c <= 6; ++c) PlaceAt(c, r);
-    ASSERT_FALSE(form->state().gameActive);
+    ASSERT_FALSE(State().gameActive);
   }
 };
 
@@ -34,7 +32,7 @@ TEST_F(HighScores, CancelEntersTheScoreUnderTheRememberedName) {
   desktop.answerText = [](const QString& initial) { return initial; };  // Cancel
   Start();
   PlayFixedGame(5);
-  const int total = form->state().totalScore;
+  const int total = State().totalScore;
   ASSERT_GT(total, 0);
   ASSERT_EQ(desktop.prompts.size(), 1);
   const SettingsRecord stored = Stored();
@@ -51,18 +49,26 @@ TEST_F(HighScores, AScoreThatDoesNotQualifyIsSavedWithoutAPrompt) {
   PlayFixedGame(5);
   EXPECT_TRUE(desktop.prompts.isEmpty());
   EXPECT_EQ(store->writes, 1);
+  EXPECT_TRUE(desktop.messages.isEmpty());
+
+  // A save that fails at the end of a game is shown once; the game is over all the same.
+  store->failWrites = true;
+  PlayFixedGame(5);
+  ASSERT_EQ(desktop.messages.size(), 1);
+  EXPECT_TRUE(desktop.messages[0].endsWith("|Failed to set data for 'fRegInfo'"));
+  EXPECT_EQ(State().deckSlot(), kNextGameTileCode);
 }
 
 TEST_F(HighScores, ViewShowsTheStoredListAndResetClearsIt) {
   StoreList(RecordPath(), {100, 80, 60, 40, 20});
   Start();
   Trigger("MenuGameHighScoresItem");
-  EXPECT_TRUE(form->state().showingHighScores);
-  EXPECT_EQ(form->tableGeometry().rowPitch, 84);
-  form->paintBox().Invalidate();  // a system repaint under the panel: the deck stack sets 50
+  EXPECT_TRUE(State().showingHighScores);
+  EXPECT_EQ(RowPitch(), 84);
+  Box().Invalidate();  // a system repaint under the panel: the deck stack sets 50
   Flush();
-  EXPECT_TRUE(form->state().showingHighScores);
-  EXPECT_EQ(form->tableGeometry().rowPitch, 50);
+  EXPECT_TRUE(State().showingHighScores);
+  EXPECT_EQ(RowPitch(), 50);
   // The list is black on the yellow panel: text pixels exist in the name and score columns.
   auto hasInk = [this](int x0, int y0, int w, int h) {
     for (int y = y0; y < y0 + h; ++y)

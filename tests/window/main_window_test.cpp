@@ -2,7 +2,6 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 
-#include "random.h"
 #include "settings_store.h"
 #include "window_fixture.h"
 
@@ -19,12 +18,12 @@ TEST_F(WindowTest, FirstStartShowsOnlyTheDeckStack) {
   EXPECT_FALSE(Action("MenuOptionsSetLargeCards")->isChecked());
   EXPECT_FALSE(Action("MenuOptionsAltColorsItem")->isChecked());
   EXPECT_FALSE(Action("MenuGameUndoItem")->isEnabled());
-  EXPECT_TRUE(form->timer1().isActive());
-  EXPECT_EQ(form->timer1().interval(), 1500);
-  ASSERT_NE(form->splashForm(), nullptr);
-  EXPECT_TRUE(form->splashForm()->isVisible());
+  EXPECT_TRUE(Timer1().isActive());
+  EXPECT_EQ(Timer1().interval(), 1500);
+  ASSERT_NE(Splash(), nullptr);
+  EXPECT_TRUE(Splash()->isVisible());
 
-  const GameState& s = form->state();
+  const GameState& s = State();
   EXPECT_FALSE(s.gameActive);
   EXPECT_EQ(s.deckSlot(), kDeckCode);
   for (int c = 1; c <= 6; ++c) {
@@ -40,12 +39,12 @@ TEST_F(WindowTest, FirstStartShowsOnlyTheDeckStack) {
   EXPECT_EQ(Pixel(120, 50), kGreen);
   EXPECT_EQ(Pixel(500, 50), kGreen);
   EXPECT_EQ(Pixel(12 + 5, 237 + 5), kGreen);  // no "Play..." label yet
-  EXPECT_EQ(store->writes, 0);               // nothing is written at start-up
+  EXPECT_EQ(store->writes, 0);                // nothing is written at start-up
 
   // The timer closes and releases the start-up window.
-  QPointer<QWidget> splash = form->splashForm();
+  QPointer<QWidget> splash = Splash();
   form->Timer1Timer();
-  EXPECT_FALSE(form->timer1().isActive());
+  EXPECT_FALSE(Timer1().isActive());
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(splash.isNull());
 }
@@ -67,8 +66,7 @@ TEST_F(WindowTest, MenusHoldTheirCommandsInOrder) {
   EXPECT_EQ(texts(menus[1]),
             QStringList({"Play Regular Game", "Throw down a few cards first", "-",
                          "Use Large Cards", "Use Alternate Colors", "-", "Reset High Scores"}));
-  EXPECT_EQ(texts(menus[2]),
-            QStringList({"&Contents", "About Marnelok", "-", "Make a Donation"}));
+  EXPECT_EQ(texts(menus[2]), QStringList({"&Contents", "About Marnelok", "-", "Make a Donation"}));
   for (QAction* menu : menus)
     for (QAction* a : menu->menu()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
 }
@@ -78,27 +76,27 @@ TEST_F(WindowTest, DeckPressStartsAGameOnlyStrictlyInsideAndBetweenGames) {
   // Edges and other buttons do nothing.
   for (QPoint p : {QPoint(10, 50), QPoint(81, 50), QPoint(40, 10), QPoint(40, 92)}) {
     Press(p.x(), p.y());
-    EXPECT_FALSE(form->state().gameActive) << p.x() << "," << p.y();
+    EXPECT_FALSE(State().gameActive) << p.x() << "," << p.y();
   }
   Press(40, 40, Qt::RightButton);
   Press(40, 40, Qt::MiddleButton);
-  EXPECT_FALSE(form->state().gameActive);
+  EXPECT_FALSE(State().gameActive);
 
   Press(11, 11);
-  ASSERT_TRUE(form->state().gameActive);
+  ASSERT_TRUE(State().gameActive);
   Flush();
-  const int current = form->state().currentCard();
+  const int current = State().currentCard();
   Press(40, 40);  // during a game the deck does nothing
-  EXPECT_EQ(form->state().currentCard(), current);
-  EXPECT_EQ(form->state().cardsPlaced, 0);
+  EXPECT_EQ(State().currentCard(), current);
+  EXPECT_EQ(State().cardsPlaced, 0);
 
   // Right and middle releases place nothing.
   const QPoint p = CellMiddle(2, 1);
   Release(p.x(), p.y(), Qt::RightButton);
   Release(p.x(), p.y(), Qt::MiddleButton);
-  EXPECT_EQ(form->state().board[2][1], kEmptySlotCode);
+  EXPECT_EQ(State().board[2][1], kEmptySlotCode);
   Release(p.x(), p.y());
-  EXPECT_EQ(form->state().board[2][1], current);
+  EXPECT_EQ(State().board[2][1], current);
   EXPECT_TRUE(Action("MenuGameUndoItem")->isEnabled());
 }
 
@@ -106,24 +104,24 @@ TEST_F(WindowTest, ReleaseAfterViewingHighScoresOnlyClosesThePanel) {
   Start();
   Trigger("MenuGameNewItem");
   Trigger("MenuGameHighScoresItem");
-  EXPECT_TRUE(form->state().showingHighScores);
+  EXPECT_TRUE(State().showingHighScores);
   EXPECT_EQ(Pixel(100, 20), QColor(255, 255, 0));  // the panel covers the board
   Press(40, 40);  // a press on the deck while the panel shows starts nothing
   const QPoint p = CellMiddle(2, 1);
   Release(p.x(), p.y());
-  EXPECT_FALSE(form->state().showingHighScores);
-  EXPECT_EQ(form->state().board[2][1], kEmptySlotCode);
+  EXPECT_FALSE(State().showingHighScores);
+  EXPECT_EQ(State().board[2][1], kEmptySlotCode);
   Flush();
   EXPECT_NE(Pixel(100, 20), QColor(255, 255, 0));
   Release(p.x(), p.y());
-  EXPECT_LT(form->state().board[2][1], kEmptySlotCode);
+  EXPECT_LT(State().board[2][1], kEmptySlotCode);
 }
 
 TEST_F(WindowTest, OptionsReachTheStoreOnlyThroughQuitExceptCardSize) {
   Start();
   Trigger("MenuOptionsAltColorsItem");
   Trigger("MenuOptionsHarderGameItem");
-  EXPECT_TRUE(form->state().gameActive);
+  EXPECT_TRUE(State().gameActive);
   form->close();
   SettingsRecord stored = Stored();
   EXPECT_EQ(stored.AltColors(), 0);
@@ -160,12 +158,33 @@ TEST_F(WindowTest, OptionsReachTheStoreOnlyThroughQuitExceptCardSize) {
   EXPECT_EQ(Pixel(200, 200), QColor(128, 128, 128));
 }
 
+TEST_F(WindowTest, GameKindItemsShowTheChosenKindAndDeal) {
+  Start();
+  Trigger("MenuOptionsHarderGameItem");
+  EXPECT_TRUE(Action("MenuOptionsHarderGameItem")->isChecked());
+  EXPECT_FALSE(Action("MenuOptionsPlayRegGameItem")->isChecked());
+  EXPECT_TRUE(State().gameActive);
+  EXPECT_FALSE(State().regularGame);
+  const QPoint p = CellMiddle(2, 1);
+  Release(p.x(), p.y());
+  Trigger("MenuOptionsHarderGameItem");  // the chosen kind again: it stays checked, a new deal
+  EXPECT_TRUE(Action("MenuOptionsHarderGameItem")->isChecked());
+  EXPECT_FALSE(Action("MenuOptionsPlayRegGameItem")->isChecked());
+  EXPECT_EQ(State().lastMoveCol, 0);
+  Trigger("MenuOptionsPlayRegGameItem");
+  EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
+  EXPECT_FALSE(Action("MenuOptionsHarderGameItem")->isChecked());
+  EXPECT_TRUE(State().regularGame);
+  Trigger("MenuOptionsPlayRegGameItem");
+  EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
+}
+
 TEST_F(WindowTest, ViewingHighScoresUndoesAnUnsavedCardSizeChange) {
   Start();
   Trigger("MenuOptionsSetLargeCards");
-  EXPECT_EQ(form->record().LargeCards(), 1);
+  EXPECT_EQ(Record().LargeCards(), 1);
   Trigger("MenuGameHighScoresItem");  // reloads the record from the store
-  EXPECT_EQ(form->record().LargeCards(), 0);
+  EXPECT_EQ(Record().LargeCards(), 0);
   form->close();
   EXPECT_EQ(Stored().LargeCards(), 0);
 }
@@ -176,31 +195,32 @@ TEST_F(WindowTest, FunctionKeyOneOpensHelpWithAnyModifier) {
                                         Qt::AltModifier,
                                         Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier};
   for (auto m : mods) QTest::keyClick(form.get(), Qt::Key_F1, m);
-  ASSERT_EQ(desktop.opened.size(), 5);
-  for (const QString& d : desktop.opened) EXPECT_TRUE(d.endsWith("Marnelok.html")) << d.toStdString();
+  ASSERT_EQ(desktop.shellCalls.size(), 5u);
+  for (const ShellCall& c : desktop.shellCalls)
+    EXPECT_TRUE(c.document.endsWith("Marnelok.html")) << c.document.toStdString();
   QTest::keyClick(form.get(), Qt::Key_F2);
   QTest::keyClick(form.get(), Qt::Key_Return);
   QTest::keyClick(form.get(), Qt::Key_N, Qt::AltModifier);
-  EXPECT_EQ(desktop.opened.size(), 5);
-  EXPECT_FALSE(form->state().gameActive);
+  EXPECT_EQ(desktop.shellCalls.size(), 5u);
+  EXPECT_FALSE(State().gameActive);
 
   Trigger("HelpContentsMenuItem");
-  EXPECT_EQ(desktop.opened.size(), 6);
-  EXPECT_EQ(desktop.lastShowMode, 5);
+  ASSERT_EQ(desktop.shellCalls.size(), 6u);
+  EXPECT_EQ(desktop.shellCalls.back().showMode, 5);
 }
 
 TEST_F(WindowTest, UndoFollowsTheRules) {
   Start();
   Trigger("MenuGameNewItem");
-  const int first = form->state().currentCard();
+  const int first = State().currentCard();
   PlaceAt(3, 2);
   EXPECT_TRUE(Action("MenuGameUndoItem")->isEnabled());
   Trigger("MenuGameUndoItem");
   EXPECT_FALSE(Action("MenuGameUndoItem")->isEnabled());
-  EXPECT_EQ(form->state().currentCard(), first);
-  EXPECT_EQ(form->state().board[3][2], kEmptySlotCode);
+  EXPECT_EQ(State().currentCard(), first);
+  EXPECT_EQ(State().board[3][2], kEmptySlotCode);
   // The emptied slot is drawn at once: table colour inside a white outline.
-  const Point o = CellOrigin(form->tableGeometry(), 3, 2);
+  const Point o = CellOrigin(Geometry(), 3, 2);
   EXPECT_EQ(Pixel(o.x + 30, o.y + 30), kGreen);
   EXPECT_EQ(Pixel(o.x, o.y + 30), QColor(255, 255, 255));
 }
@@ -208,7 +228,7 @@ TEST_F(WindowTest, UndoFollowsTheRules) {
 TEST_F(WindowTest, AWholeGameByClicksEntersTheTopFive) {
   desktop.answerText = [](const QString&) { return QStringLiteral("Ada"); };
   Start();
-  SetRandomSeed(5);  // a deal whose reading-order game scores above 0
+  Seed(5);  // a deal whose reading-order game scores above 0
   Click(40, 40);
   int placements = 0;
   for (int r = 1; r <= 5; ++r)
@@ -217,21 +237,21 @@ TEST_F(WindowTest, AWholeGameByClicksEntersTheTopFive) {
       ++placements;
     }
   EXPECT_EQ(placements, 25);
-  EXPECT_FALSE(form->state().gameActive);
-  EXPECT_EQ(form->state().deckSlot(), kNextGameTileCode);
-  ASSERT_GT(form->state().totalScore, 0);
+  EXPECT_FALSE(State().gameActive);
+  EXPECT_EQ(State().deckSlot(), kNextGameTileCode);
+  ASSERT_GT(State().totalScore, 0);
   ASSERT_EQ(desktop.prompts.size(), 1);
   EXPECT_EQ(desktop.prompts[0], "New High Score|Please enter your name:|Please enter your name!");
   const SettingsRecord stored = Stored();
   EXPECT_EQ(stored.HighName(1), "Ada");
-  EXPECT_EQ(stored.HighScore(1), form->state().totalScore);
+  EXPECT_EQ(stored.HighScore(1), State().totalScore);
   EXPECT_EQ(stored.LastName(), "Ada");
   EXPECT_EQ(store->writes, 1);
   Flush();
   // The yellow next-game tile covers the deck, and a press on it deals the next game.
   EXPECT_EQ(Pixel(20, 50), QColor(255, 255, 0));
   Press(40, 40);
-  EXPECT_TRUE(form->state().gameActive);
+  EXPECT_TRUE(State().gameActive);
 }
 
 TEST_F(WindowTest, AFailedSaveIsShownAndTheWindowStillCloses) {

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "canvas.h"
 #include "donate_form.h"
@@ -18,8 +20,22 @@
 #include "marnelok_form.h"
 #include "paint_box.h"
 #include "settings_store.h"
+#include "table_painter.h"
 
 namespace marnelok::testing {
+
+// Reads what the window keeps to itself; the window names it as a friend.
+class WindowProbe {
+ public:
+  static const GameState& State(const TMarnelokForm& f) { return f.game_.state(); }
+  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.record_; }
+  static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.geometry_; }
+  static int RowPitch(const TMarnelokForm& f) { return f.painter_->RowPitch(); }
+  static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
+  static PaintBox& Box(const TMarnelokForm& f) { return f.paintBox(); }
+  static QTimer& Timer1(TMarnelokForm& f) { return f.Timer1; }
+  static TsplashForm* Splash(const TMarnelokForm& f) { return f.splashForm_; }
+};
 
 class CountingStore : public RecordStore {
  public:
@@ -57,18 +73,28 @@ class WindowTest : public ::testing::Test {
   // Lets pending paints happen, so that the canvas shows what the player would see.
   void Flush() {
     QApplication::processEvents();
-    form->paintBox().repaint();
+    Box().repaint();
   }
-  QAction* Action(const char* name) const { return form->action(name); }
+  const GameState& State() const { return WindowProbe::State(*form); }
+  const SettingsRecord& Record() const { return WindowProbe::Record(*form); }
+  const TableGeometry& Geometry() const { return WindowProbe::Geometry(*form); }
+  int RowPitch() const { return WindowProbe::RowPitch(*form); }
+  void Seed(std::uint32_t seed) { WindowProbe::Random(*form) = RandomSource(seed); }
+  PaintBox& Box() const { return WindowProbe::Box(*form); }
+  QTimer& Timer1() const { return WindowProbe::Timer1(*form); }
+  TsplashForm* Splash() const { return WindowProbe::Splash(*form); }
+  QAction* Action(const char* name) const {
+    return form->findChild<QAction*>(QString::fromLatin1(name));
+  }
   void Trigger(const char* name) {
     Action(name)->trigger();
     Flush();
   }
   void Press(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
-    QTest::mousePress(&form->paintBox(), b, Qt::NoModifier, QPoint(x, y));
+    QTest::mousePress(&Box(), b, Qt::NoModifier, QPoint(x, y));
   }
   void Release(int x, int y, Qt::MouseButton b = Qt::LeftButton) {
-    QTest::mouseRelease(&form->paintBox(), b, Qt::NoModifier, QPoint(x, y));
+    QTest::mouseRelease(&Box(), b, Qt::NoModifier, QPoint(x, y));
   }
   void Click(int x, int y) {
     Press(x, y);
@@ -76,14 +102,14 @@ class WindowTest : public ::testing::Test {
   }
   // Middle of the card at board column c, row r.
   QPoint CellMiddle(int c, int r) const {
-    const Point o = CellOrigin(form->tableGeometry(), c, r);
-    return {o.x + form->tableGeometry().cardWidth / 2, o.y + form->tableGeometry().cardHeight / 2};
+    const Point o = CellOrigin(Geometry(), c, r);
+    return {o.x + Geometry().cardWidth / 2, o.y + Geometry().cardHeight / 2};
   }
   void PlaceAt(int c, int r) {
     const QPoint p = CellMiddle(c, r);
     Click(p.x(), p.y());
   }
-  QColor Pixel(int x, int y) const { return form->paintBox().canvas().image().pixelColor(x, y); }
+  QColor Pixel(int x, int y) const { return Box().canvas().image().pixelColor(x, y); }
   SettingsRecord Stored() const {
     SettingsRecord r;
     FileRecordStore s(RecordPath());

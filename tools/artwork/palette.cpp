@@ -67,7 +67,7 @@ struct Box {
 std::vector<QRgb> medianCut(std::vector<Entry> histogram, std::size_t wanted) {
   std::vector<Box> boxes{Box{std::move(histogram)}};
   while (boxes.size() < wanted) {
-    // Split the box whose colours spread widest, weighted by how many pixels it holds, so
+    // Split the box whose colors spread widest, weighted by how many pixels it holds, so
     // that large smooth areas get the finer steps.
     std::size_t pick = boxes.size();
     double bestScore = 0;
@@ -120,7 +120,7 @@ int nearest(const QList<QRgb>& table, QRgb c) {
 }  // namespace
 
 QImage toIndexed256(const QImage& picture) {
-  constexpr int kColours = 256;
+  constexpr int kColors = 256;
   const QImage source = picture.convertToFormat(QImage::Format_RGB32);
   std::map<QRgb, std::uint64_t> counts;
   for (int y = 0; y < source.height(); ++y) {
@@ -130,13 +130,13 @@ QImage toIndexed256(const QImage& picture) {
   for (const auto& [colour, count] : counts) histogram.push_back({colour, count});
 
   std::vector<QRgb> palette;
-  if (histogram.size() <= kColours) {
+  if (histogram.size() <= kColors) {
     for (const Entry& e : histogram) palette.push_back(e.colour);
   } else {
-    palette = medianCut(std::move(histogram), kColours);
+    palette = medianCut(std::move(histogram), kColors);
   }
   QList<QRgb> table(palette.begin(), palette.end());
-  while (table.size() < kColours) table.push_back(qRgb(0, 0, 0));
+  while (table.size() < kColors) table.push_back(qRgb(0, 0, 0));
 
   QImage indexed(source.size(), QImage::Format_Indexed8);
   indexed.setColorTable(table);

@@ -5,7 +5,7 @@
 
 namespace marnelok {
 
-// Exact when the picture has at most 256 colours; otherwise a median-cut palette with every
+// Exact when the picture has at most 256 colors; otherwise a median-cut palette with every
 // pixel mapped to its nearest entry. The palette always has 256 entries (unused ones black),
 // because the game's 8-bit pictures each carry a full 256-colour palette.
 QImage toIndexed256(const QImage& picture);

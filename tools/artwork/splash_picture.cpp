@@ -85,7 +85,7 @@ void paintIndex(QPainter& p, QPoint at, const QString& rank, Suit suit, int scal
 }
 
 // A card of 20x28 pixels set on whole pixels, with a pixel index and pip, so the small
-// royal flush stays sharp after the reduction to 256 colours.
+// royal flush stays sharp after the reduction to 256 colors.
 void paintPixelCard(QPainter& p, QPoint at, const QString& rank, Suit suit, int scale) {
   constexpr int w = 20;
   constexpr int h = 28;

@@ -1,4 +1,4 @@
-// The four suits as the artwork sees them, and the two ink colours of the card faces.
+// The four suits as the artwork sees them, and the two ink colors of the card faces.
 #pragma once
 
 #include <QRgb>
