@@ -95,10 +95,10 @@ bool borderIsBlack(const QImage& image) {
   return true;
 }
 
-int count(const QImage& image, QRgb colour) {
+int count(const QImage& image, QRgb color) {
   int n = 0;
   for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) | 0xff000000) == colour;
+    for (int x = 0; x < image.width(); ++x) n += (image.pixel(x, y) | 0xff000000) == color;
   }
   return n;
 }

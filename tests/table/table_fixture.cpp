@@ -11,8 +11,8 @@ CardImages StandInImages() {
     image.fill(color);
     return image;
   };
-  const auto twin = [&solid](int w, int h, const QColor& colour) {
-    QImage image = solid(2 * w, 2 * h, colour);
+  const auto twin = [&solid](int w, int h, const QColor& color) {
+    QImage image = solid(2 * w, 2 * h, color);
     image.setDevicePixelRatio(2.0);
     return image;
   };

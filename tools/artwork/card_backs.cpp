@@ -18,13 +18,13 @@ constexpr QColor kDistantGrey(150, 162, 180);
 
 // A line one card pixel wide just inside `edges` (given in card pixels), `scale` image pixels
 // thick, so the line stays on whole pixels at every size.
-void outline(QImage& image, const QRect& edges, const QColor& colour, int scale) {
+void outline(QImage& image, const QRect& edges, const QColor& color, int scale) {
   QPainter p(&image);
   const QRect r(edges.topLeft() * scale, edges.size() * scale);
-  p.fillRect(QRect(r.left(), r.top(), r.width(), scale), colour);
-  p.fillRect(QRect(r.left(), r.bottom() + 1 - scale, r.width(), scale), colour);
-  p.fillRect(QRect(r.left(), r.top(), scale, r.height()), colour);
-  p.fillRect(QRect(r.right() + 1 - scale, r.top(), scale, r.height()), colour);
+  p.fillRect(QRect(r.left(), r.top(), r.width(), scale), color);
+  p.fillRect(QRect(r.left(), r.bottom() + 1 - scale, r.width(), scale), color);
+  p.fillRect(QRect(r.left(), r.top(), scale, r.height()), color);
+  p.fillRect(QRect(r.right() + 1 - scale, r.top(), scale, r.height()), color);
 }
 
 void frame(QImage& image, const QSize& cardPixels, int scale) {

@@ -13,7 +13,7 @@ namespace marnelok {
 namespace {
 
 struct Entry {
-  QRgb colour;
+  QRgb color;
   std::uint64_t count;
 };
 
@@ -44,8 +44,8 @@ struct Box {
       int lo = 255;
       int hi = 0;
       for (const Entry& e : entries) {
-        lo = std::min(lo, channel(e.colour, ch));
-        hi = std::max(hi, channel(e.colour, ch));
+        lo = std::min(lo, channel(e.color, ch));
+        hi = std::max(hi, channel(e.color, ch));
       }
       if (hi - lo > extent) {
         extent = hi - lo;
@@ -58,7 +58,7 @@ struct Box {
     std::array<std::uint64_t, 3> sum{};
     const std::uint64_t n = pixels();
     for (const Entry& e : entries) {
-      for (int ch = 0; ch < 3; ++ch) sum[ch] += std::uint64_t(channel(e.colour, ch)) * e.count;
+      for (int ch = 0; ch < 3; ++ch) sum[ch] += std::uint64_t(channel(e.color, ch)) * e.count;
     }
     return qRgb(int((sum[0] + n / 2) / n), int((sum[1] + n / 2) / n), int((sum[2] + n / 2) / n));
   }
@@ -83,7 +83,7 @@ std::vector<QRgb> medianCut(std::vector<Entry> histogram, std::size_t wanted) {
     Box& box = boxes[pick];
     const int ch = box.widest().first;
     std::stable_sort(box.entries.begin(), box.entries.end(), [ch](const Entry& a, const Entry& b) {
-      return channel(a.colour, ch) < channel(b.colour, ch);
+      return channel(a.color, ch) < channel(b.color, ch);
     });
     const std::uint64_t half = box.pixels() / 2;
     std::uint64_t seen = 0;
@@ -127,11 +127,11 @@ QImage toIndexed256(const QImage& picture) {
     for (int x = 0; x < source.width(); ++x) ++counts[source.pixel(x, y) | 0xff000000];
   }
   std::vector<Entry> histogram;
-  for (const auto& [colour, count] : counts) histogram.push_back({colour, count});
+  for (const auto& [color, count] : counts) histogram.push_back({color, count});
 
   std::vector<QRgb> palette;
   if (histogram.size() <= kColors) {
-    for (const Entry& e : histogram) palette.push_back(e.colour);
+    for (const Entry& e : histogram) palette.push_back(e.color);
   } else {
     palette = medianCut(std::move(histogram), kColors);
   }

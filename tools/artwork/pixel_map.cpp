@@ -23,9 +23,9 @@ QImage imageFromPixelMap(std::initializer_list<std::string_view> rows, const Pix
     for (std::size_t x = 0; x < width; ++x) {
       const char c = row[x];
       bool known = false;
-      for (const auto& [symbol, colour] : key) {
+      for (const auto& [symbol, color] : key) {
         if (symbol == c) {
-          image.setPixel(static_cast<int>(x), y, colour);
+          image.setPixel(static_cast<int>(x), y, color);
           known = true;
           break;
         }
