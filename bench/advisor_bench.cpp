@@ -31,11 +31,10 @@ struct Options {
 // The 25 cards that game k places, in the order a new regular game deals them after the
 // game's own generator is seeded with firstSeed + k: deck[1] first.
 std::array<int, kCardsPerGame> DealForGame(std::uint32_t firstSeed, int k) {
-  GameState state;
-  SetRandomSeed(firstSeed + static_cast<std::uint32_t>(k));
-  ShuffleDeck(state);
+  RandomSource random(firstSeed + static_cast<std::uint32_t>(k));
+  const Deck deck = ShuffleDeck(random);
   std::array<int, kCardsPerGame> cards{};
-  for (int i = 0; i < kCardsPerGame; ++i) cards[static_cast<std::size_t>(i)] = state.deck[i + 1];
+  for (int i = 0; i < kCardsPerGame; ++i) cards[static_cast<std::size_t>(i)] = deck[i + 1];
   return cards;
 }
 
