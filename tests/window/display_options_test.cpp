@@ -1,4 +1,6 @@
 // Card size and colour scheme: the screen check, window sizes, and what each choice repaints.
+#include <QScreen>
+
 #include "settings_store.h"
 #include "window_fixture.h"
 
@@ -19,7 +21,10 @@ void StoreLargeCards(const QString& path) {
 }
 
 TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
-  struct Case { QSize client; bool accepted; };
+  struct Case {
+    QSize client;
+    bool accepted;
+  };
   const Case cases[] = {{{750, 550}, true}, {{749, 550}, false}, {{750, 549}, false}};
   for (const auto& c : cases) {
     desktop.fullScreenClient = c.client;
@@ -35,8 +40,9 @@ TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
       EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));
     } else {
       ASSERT_EQ(desktop.messages.size(), 1);
-      EXPECT_EQ(desktop.messages[0],
-                "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
+      EXPECT_EQ(
+          desktop.messages[0],
+          "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
     }
     form.reset();
   }
@@ -51,11 +57,27 @@ TEST_F(WindowTest, StoredLargeCardsOnASmallScreenStayRequested) {
   EXPECT_EQ(form->tableGeometry().cardWidth, 71);
   EXPECT_EQ(form->record().LargeCards(), 1);  // read again after the fallback
   form->close();
-  EXPECT_EQ(Stored().LargeCards(), 1);       // a close keeps the request...
+  EXPECT_EQ(Stored().LargeCards(), 1);  // a close keeps the request...
   form.reset();
   Start();
   Trigger("MenuGameQuitItem");
-  EXPECT_EQ(Stored().LargeCards(), 0);       // ...Quit stores what is in use
+  EXPECT_EQ(Stored().LargeCards(), 0);  // ...Quit stores what is in use
+}
+
+// A window larger than the screen keeps its title bar on it.
+TEST_F(WindowTest, OnASmallScreenTheTitleBarStaysOnIt) {
+  // The second screen of the test platform is 640 x 480, lower than either window.
+  ASSERT_EQ(QGuiApplication::screens().size(), 2);
+  QScreen* small = QGuiApplication::screens()[1];
+  const QRect screen = small->availableGeometry();
+  ASSERT_EQ(screen.size(), QSize(640, 480));
+  desktop.fullScreenClient = QSize(640, 450);
+  StoreLargeCards(RecordPath());
+  form = std::make_unique<TMarnelokForm>(desktop, *store, *donate);
+  form->setScreen(small);
+  form->show();
+  Flush();
+  EXPECT_TRUE(screen.contains(form->frameGeometry().topLeft()));
 }
 
 TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
