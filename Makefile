@@ -1,10 +1,12 @@
 # The README's two commands: `make run` and `make test`. Both install what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-normal test-asan bench format clean
+.PHONY: all deps build run test test-normal test-asan fuzz bench format clean
 
 all: build
 
@@ -33,6 +35,17 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The two fuzz targets under libFuzzer (clang), FUZZ_SECONDS each; new inputs stay in $(FUZZ_BUILD).
+fuzz:
+	@bash scripts/install-deps clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMARNELOK_FUZZ=ON -DMARNELOK_BENCHMARKS=OFF $(CMAKE_ARGS) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target record_loader_fuzz donate_state_fuzz
+	@for t in record_loader donate_state; do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t && \
+	  $(FUZZ_BUILD)/tests/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) \
+	    $(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
+
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
 	@$(BUILD)/bench/marnelok_bench_paint
@@ -44,4 +57,4 @@ format: deps
 	@bash scripts/format
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

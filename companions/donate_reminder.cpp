@@ -4,13 +4,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
-#include <memory>
 #include <optional>
 
+#include "config_home.h"
 #include "desktop.h"
 #include "donate_form.h"
 #include "donate_schedule.h"
+#include "ini_file.h"
 #include "web_pages.h"
 
 namespace marnelok {
@@ -26,11 +26,7 @@ QString ExecutableBaseName() {
   return name.isEmpty() ? QStringLiteral("marnelok") : name;
 }
 
-std::unique_ptr<QSettings> OpenStore(const QString& path) {
-  const auto format =
-      path.startsWith(QStringLiteral("HKEY_")) ? QSettings::NativeFormat : QSettings::IniFormat;
-  return std::make_unique<QSettings>(path, format);
-}
+bool IsRegistryKey(const QString& path) { return path.startsWith(QStringLiteral("HKEY_")); }
 
 // A 32-bit integer, or text holding one in decimal; anything else counts as missing.
 std::optional<int> ReadNumber(const QSettings& store, const QString& key, bool& isText) {
@@ -71,8 +67,7 @@ QString DonateReminder::DefaultPath() {
 #ifdef Q_OS_WIN
   return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + ExecutableBaseName();
 #else
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QLatin1Char('/') + ExecutableBaseName() + QStringLiteral(".ini");
+  return ConfigHome() + QLatin1Char('/') + ExecutableBaseName() + QStringLiteral(".ini");
 #endif
 }
 
@@ -82,29 +77,43 @@ TDonateForm* DonateReminder::DonateForm() const { return form_; }
 
 void DonateReminder::LoadDonateState() {
   commandFlag_ = false;
-  const auto store = OpenStore(keyPath_);
+  std::optional<int> status;
+  std::optional<int> lastPrompt;
+  statusIsText_ = lastPromptIsText_ = false;
+  const auto read = [&](const QSettings& store) {
+    status = ReadNumber(store, kStatusKey, statusIsText_);
+    lastPrompt = ReadNumber(store, kLastPromptKey, lastPromptIsText_);
+  };
+  if (IsRegistryKey(keyPath_))
+    read(QSettings(keyPath_, QSettings::NativeFormat));
+  else
+    ReadIniFile(keyPath_, read);
 
-  const std::optional<int> status = ReadNumber(*store, kStatusKey, statusIsText_);
   status_ = ClampDonateStatus(status.value_or(-1));
-
-  const std::optional<int> lastPrompt = ReadNumber(*store, kLastPromptKey, lastPromptIsText_);
   lastPrompt_ = lastPrompt.value_or(0);
   // Day 0 means that no prompt has been recorded.
   if (lastPrompt_ == 0) lastPrompt_ = desktop_.Today();
 }
 
 bool DonateReminder::SaveDonateState() {
-  const auto store = OpenStore(keyPath_);
-  WriteNumber(*store, kStatusKey, status_, statusIsText_);
-  WriteNumber(*store, kLastPromptKey, lastPrompt_, lastPromptIsText_);
-  store->sync();
-  return store->status() == QSettings::NoError;
+  const auto write = [this](QSettings& store) {
+    WriteNumber(store, kStatusKey, status_, statusIsText_);
+    WriteNumber(store, kLastPromptKey, lastPrompt_, lastPromptIsText_);
+  };
+  if (!IsRegistryKey(keyPath_)) return UpdateIniFile(keyPath_, write);
+  QSettings store(keyPath_, QSettings::NativeFormat);
+  write(store);
+  store.sync();
+  return store.status() == QSettings::NoError;
+}
+
+bool DonateReminder::ReminderDue() const {
+  return !commandFlag_ && DonationDue(status_, DaysBetween(lastPrompt_, desktop_.Today()));
 }
 
 void DonateReminder::CheckDonateReminder(QWidget* owner) {
-  const int today = desktop_.Today();
-  if (commandFlag_ || !DonationDue(status_, today - lastPrompt_)) return;
-  lastPrompt_ = today;
+  if (!ReminderDue()) return;
+  lastPrompt_ = desktop_.Today();
   RunDialog(owner);
 }
 

@@ -27,12 +27,16 @@ class DonateReminder {
   // registry key HKEY_CURRENT_USER\Software\<executable base name>.
   static QString DefaultPath();
 
-  // Reads the stored state; missing or unreadable values give status 4 and today.
+  // Reads the stored state; missing or unreadable values give status 4 and today. Any
+  // stored 32-bit day is taken as it is: the schedule's day arithmetic cannot overflow.
   void LoadDonateState();
   // Writes both values, keeping everything else in the file. False when they could not be
-  // written (the caller may ignore it: the reminder then simply asks again).
+  // written (the caller may ignore it: the reminder then simply asks again); the file is then
+  // exactly as it was, and a file that could not be read is never written over.
   bool SaveDonateState();
 
+  // Whether a close of the main window now would show the dialog.
+  bool ReminderDue() const;
   // At a close of the main window: shows the dialog when the schedule says so.
   void CheckDonateReminder(QWidget* owner);
   // The "Make a Donation" command: always shows the dialog.

@@ -1,6 +1,7 @@
 // The splash and About window.
 #include "splash_form.h"
 
+#include <QKeyEvent>
 #include <QPixmap>
 
 #include "desktop.h"
@@ -56,6 +57,15 @@ void TsplashForm::ApplyMode() {
 void TsplashForm::showEvent(QShowEvent* event) {
   CentreOver(*this, parentWidget());
   QDialog::showEvent(event);
+}
+
+// Only a click on the picture or on "X" ends the window; a dialog's Escape would reject it.
+void TsplashForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TsplashForm::Image1Click() { close(); }

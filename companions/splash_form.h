@@ -27,6 +27,7 @@ class TsplashForm : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ApplyLook();

@@ -4,21 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <utility>
+
+#include "config_home.h"
+#include "replace_file.h"
 
 namespace marnelok {
 
 FileRecordStore::FileRecordStore(QString path) : path_(std::move(path)) {}
 
 QString FileRecordStore::DefaultPath() {
-  // A relative XDG_CONFIG_HOME is invalid by the XDG rules and is ignored, as other
-  // desktop programs do.
-  QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-  if (base.isEmpty() || QDir::isRelativePath(base)) {
-    base = QDir::homePath() + QStringLiteral("/.config");
-  }
-  return base + QStringLiteral("/Marnelok/fRegInfo");
+  return ConfigHome() + QStringLiteral("/Marnelok/fRegInfo");
 }
 
 bool FileRecordStore::OpenFolder() const {
@@ -62,14 +58,9 @@ RecordStore::ReadStatus FileRecordStore::Read(std::vector<std::uint8_t>& value) 
 RecordStore::WriteStatus FileRecordStore::Write(const SettingsRecord::Bytes& bytes) {
   if (unreadable_ || !OpenFolder()) return WriteStatus::kUnavailable;
 
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly)) return WriteStatus::kFailed;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-    file.cancelWriting();
-    return WriteStatus::kFailed;
-  }
-  return file.commit() ? WriteStatus::kOk : WriteStatus::kFailed;
+  const QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                        static_cast<qsizetype>(bytes.size()));
+  return ReplaceFile(path_, data) ? WriteStatus::kOk : WriteStatus::kFailed;
 }
 
 }  // namespace marnelok

@@ -10,13 +10,16 @@
 namespace marnelok {
 
 // The folder plays the part of a registry key and the file that of the value: opening
-// means creating the folder and being able to write in it. Writes go through QSaveFile,
-// so the file holds either the old record or the new one, never a torn mix.
+// means creating the folder and being able to write in it. Writes go through ReplaceFile,
+// so the file holds either the old record or the new one, never a torn mix, and a write
+// that fails (a full disk included) is reported and leaves the old record. A name that is
+// a link is written through only to a regular file, as only a regular file is read.
 class FileRecordStore : public RecordStore {
  public:
   explicit FileRecordStore(QString path);
 
-  // $XDG_CONFIG_HOME/Marnelok/fRegInfo, or ~/.config/Marnelok/fRegInfo when that is unset.
+  // $XDG_CONFIG_HOME/Marnelok/fRegInfo, or ~/.config/Marnelok/fRegInfo when that is unset
+  // or relative.
   static QString DefaultPath();
 
   const QString& path() const { return path_; }

@@ -8,7 +8,9 @@
 
 namespace marnelok {
 
-// Each call opens the place, does its work and lets go of it again; nothing stays open.
+// Each call opens the place, does its work and lets go of it again; nothing stays open. A store
+// object lives for one run of the program and remembers what the load and save rules need
+// to know about that run.
 class RecordStore {
  public:
   enum class ReadStatus {
@@ -27,6 +29,16 @@ class RecordStore {
 
   virtual ReadStatus Read(std::vector<std::uint8_t>& value) = 0;
   virtual WriteStatus Write(const SettingsRecord::Bytes& bytes) = 0;
+
+  // What this run has seen of the store so far; kept by LoadSettings and SaveSettings.
+  struct Run {
+    bool loaded = false;               // a load has run
+    bool unavailableReported = false;  // a save found the place unusable and said so
+  };
+  Run& run() { return run_; }
+
+ private:
+  Run run_;
 };
 
 }  // namespace marnelok

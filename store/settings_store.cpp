@@ -8,8 +8,14 @@ namespace marnelok {
 
 void LoadSettings(SettingsRecord& record, RecordStore& store) {
   std::vector<std::uint8_t> value;
-  switch (store.Read(value)) {
+  const RecordStore::ReadStatus status = store.Read(value);
+  const bool first = !store.run().loaded;
+  store.run().loaded = true;
+  switch (status) {
     case RecordStore::ReadStatus::kUnavailable:
+      // The run starts from the defaults rather than an all-zero record; later loads keep
+      // what this run holds in memory, its new scores included.
+      if (first) record.ApplyDefaults();
       return;
     case RecordStore::ReadStatus::kMissing:
     case RecordStore::ReadStatus::kInvalid:
@@ -27,10 +33,19 @@ void LoadSettings(SettingsRecord& record, RecordStore& store) {
 }
 
 std::optional<std::string> SaveSettings(const SettingsRecord& record, RecordStore& store) {
-  if (store.Write(record.bytes()) == RecordStore::WriteStatus::kFailed) {
-    return std::string("Failed to set data for 'fRegInfo'");
+  const std::string failed = "Failed to set data for 'fRegInfo'";
+  switch (store.Write(record.bytes())) {
+    case RecordStore::WriteStatus::kOk:
+      return std::nullopt;
+    case RecordStore::WriteStatus::kFailed:
+      return failed;
+    case RecordStore::WriteStatus::kUnavailable:
+      // Once is enough for the player to know that scores are not being kept.
+      if (store.run().unavailableReported) return std::nullopt;
+      store.run().unavailableReported = true;
+      return failed;
   }
-  return std::nullopt;
+  return failed;
 }
 
 }  // namespace marnelok

@@ -2,6 +2,7 @@
 // outer size and place on the screen.
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "desktop.h"
 #include "marnelok_form.h"
@@ -21,7 +22,8 @@ constexpr int kFrameCheckMs = 20;
 void TMarnelokForm::UseLargeCards() {
   const QSize client = desktop_.FullScreenClientSize();
   if (client.width() < 750 || client.height() < 550) {
-    desktop_.ShowMessage(this, QStringLiteral("Large Cards"),
+    // No owner: the box is centred on the screen, not over a window that may lie off it.
+    desktop_.ShowMessage(nullptr, QStringLiteral("Large Cards"),
                          QStringLiteral("Sorry! Screen resolution should be at least 800 x 600 "
                                         "for large cards."));
     UseRegularCards();
@@ -123,7 +125,10 @@ void TMarnelokForm::FitToFrame() {
 void TMarnelokForm::CentreOnScreen() {
   if (QScreen* s = screen()) {
     const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(wantedOuterSize_.width() / 2, wantedOuterSize_.height() / 2));
+    const QPoint centred =
+        area.center() - QPoint(wantedOuterSize_.width() / 2, wantedOuterSize_.height() / 2);
+    // A window larger than the screen keeps its title bar on it.
+    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
   }
 }
 

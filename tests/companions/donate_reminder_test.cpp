@@ -1,7 +1,11 @@
 // The donation reminder: its schedule, the answers of the dialog, and its stored state.
+#include "donate_reminder.h"
+
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,9 +13,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "child_process.h"
 #include "donate_form.h"
-#include "donate_reminder.h"
 #include "fake_desktop.h"
+#include "file_record_store.h"
 #include "qt_printers.h"
 #include "web_pages.h"
 
@@ -64,11 +69,28 @@ TEST_F(DonateReminderTest, ACloseOfTheMainWindowAsksOnTheScheduleOfTheLastAnswer
     bool commandUsed;
     bool asks;
   } cases[] = {
-      {0, 0, false, true},    {0, -5, false, true},   {1, 13, false, false},
-      {1, 14, false, true},   {1, -3, false, false},  {2, 400, false, false},
-      {3, 400, false, false}, {4, 0, false, false},   {4, 1, false, true},
-      {4, -1, false, false},  {0, 0, true, false},    {4, 30, true, false},
+      {0, 0, false, true},   {0, -5, false, true},   {1, 13, false, false},  {1, 14, false, true},
+      {1, -3, false, false}, {2, 400, false, false}, {3, 400, false, false}, {4, 0, false, false},
+      {4, 1, false, true},   {4, -1, false, false},  {0, 0, true, false},    {4, 30, true, false},
   };
+  // Any stored 32-bit day: one far in the past is long overdue, one in the future is a
+  // clock set back. The difference must not overflow.
+  const struct {
+    int status;
+    const char* lastPrompt;
+    bool asks;
+  } extremes[] = {
+      {4, "-2147483648", true}, {1, "-2147483647", true}, {0, "2147483647", true},
+      {4, "2147483647", false}, {1, "2147483647", false}, {2, "-2147483648", false},
+  };
+  for (const auto& c : extremes) {
+    SCOPED_TRACE(::testing::Message() << "status " << c.status << ", last prompt " << c.lastPrompt);
+    Store(QString::number(c.status), c.lastPrompt);
+    desktop_.execCount = 0;
+    desktop_.answer = Choose(3);
+    Loaded()->CheckDonateReminder(nullptr);
+    EXPECT_EQ(desktop_.execCount, c.asks ? 1 : 0);
+  }
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "status " << c.status << ", " << c.daysAgo
                                       << " days, command " << c.commandUsed);
@@ -119,7 +141,7 @@ TEST_F(DonateReminderTest, ClosingWithoutAChoiceMeansDonateNowAndTheDialogIsRele
     shown = &dialog;
     EXPECT_EQ(reminder->DonateForm(), &dialog);
     reminder->ShowDonateForm(nullptr);  // a second request while one is shown adds nothing
-    dialog.close();                    // the title bar's close button
+    dialog.close();                     // the title bar's close button
   };
   reminder->ShowDonateForm(nullptr);
   EXPECT_EQ(desktop_.execCount, 1);
@@ -134,10 +156,17 @@ TEST_F(DonateReminderTest, StoredValuesAreClampedAndBadOnesFallBackToDefaults) {
     QString status, lastPrompt;
     int expectedStatus, expectedLastPrompt;
   } cases[] = {
-      {"-1", "44000", 4, 44000}, {"-7", "44000", 0, 44000},  {"9", "44000", 4, 44000},
-      {"0", "44000", 0, 44000},  {"3", "0", 3, kToday},      {"abc", "xyz", 4, kToday},
-      {"", "", 4, kToday},       {" 2 ", " 44001 ", 2, 44001}, {"1, 2", "12", 4, 12},
-      {"99999999999", "7", 4, 7}, {QString(), QString(), 4, kToday},
+      {"-1", "44000", 4, 44000},
+      {"-7", "44000", 0, 44000},
+      {"9", "44000", 4, 44000},
+      {"0", "44000", 0, 44000},
+      {"3", "0", 3, kToday},
+      {"abc", "xyz", 4, kToday},
+      {"", "", 4, kToday},
+      {" 2 ", " 44001 ", 2, 44001},
+      {"1, 2", "12", 4, 12},
+      {"99999999999", "7", 4, 7},
+      {QString(), QString(), 4, kToday},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(("'" + c.status + "' / '" + c.lastPrompt + "'").toStdString());
@@ -185,13 +214,71 @@ TEST_F(DonateReminderTest, TheStateSurvivesBetweenRunsAndOtherSettingsAreKept) {
   EXPECT_FALSE(DonateReminder(desktop_, blocker.fileName() + "/m.ini").SaveDonateState());
 }
 
+// A write that cannot complete keeps the old file exactly, other sections included: on a full
+// disk, and when the private folder for the new text is full as well.
+TEST_F(DonateReminderTest, AFullDiskKeepsTheOldStateFile) {
+  const QString disk = dir_.filePath("disk");
+  ASSERT_TRUE(QDir().mkpath(disk));
+  testing::RunOnSmallDisk(disk, 64, [&] {
+    path_ = disk + "/marnelok.ini";
+    const QByteArray old =
+        "[DonateForm]\nDonateStatus=4\nDonateLastPrompt=44000\n\n[Window]\nsize=3\n";
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size() && file.flush());
+    file.close();
+    auto reminder = Loaded();
+    desktop_.answer = Choose(1);
+    reminder->ShowDonateForm(nullptr);
+    QFile spare(disk + "/spare");
+    ASSERT_TRUE(spare.open(QIODevice::WriteOnly) && spare.write(QByteArray(4096, 's')) == 4096);
+    spare.close();
+    testing::FillDisk(disk);
+    EXPECT_FALSE(reminder->SaveDonateState());
+
+    // The private copies on the full disk as well: the new text never reaches the file.
+    ASSERT_TRUE(spare.remove());
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(disk));
+    EXPECT_FALSE(reminder->SaveDonateState());
+    qputenv("TMPDIR", tmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+  });
+}
+
+// A state file that cannot be read gives the defaults and is never written over.
+TEST_F(DonateReminderTest, AnUnreadableStateFileIsNeverWrittenOver) {
+  testing::RunAsUnprivileged([&] {
+    QTemporaryDir own;
+    ASSERT_TRUE(testing::PermissionsBind(own.path())) << "permissions do not bind this user";
+    path_ = own.filePath("marnelok.ini");
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("[DonateForm]\nDonateStatus=2\n") > 0);
+    file.close();
+    QFile::setPermissions(path_, QFileDevice::WriteOwner);
+    auto reminder = Loaded();
+    EXPECT_EQ(reminder->Status(), 4);
+    EXPECT_FALSE(reminder->SaveDonateState());
+    QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[DonateForm]\nDonateStatus=2\n");
+  });
+}
+
 TEST_F(DonateReminderTest, TheDefaultStoreIsNamedAfterTheProgramInTheConfigFolder) {
   QTemporaryDir config;
   const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
   qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   const QString path = DonateReminder::DefaultPath();
+  // A relative value is invalid by the XDG rules; the settings record ignores it too.
+  qputenv("XDG_CONFIG_HOME", "relative/dir");
+  const QString relative = DonateReminder::DefaultPath();
+  const QString record = FileRecordStore::DefaultPath();
   qputenv("XDG_CONFIG_HOME", previous);
   EXPECT_EQ(path, config.path() + "/companions_tests.ini");
+  EXPECT_EQ(relative, QDir::homePath() + "/.config/companions_tests.ini");
+  EXPECT_EQ(QFileInfo(relative).path() + "/Marnelok/fRegInfo", record);
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 // Finding the help document: the working directory first, then the copy installed with the
 // program, then the plain name.
+#include "help.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "donate_form.h"
 #include "fake_desktop.h"
-#include "help.h"
 #include "qt_printers.h"
 
 namespace marnelok {
@@ -50,6 +54,31 @@ TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
   ASSERT_EQ(desktop.shellCalls.size(), 1u);
   const testing::ShellCall expected{"Marnelok.html", "", "", 5};
   EXPECT_EQ(desktop.shellCalls[0], expected);
+}
+
+// The document's navigation reaches every section, and the donation section names every
+// choice of the dialog as the dialog words it.
+TEST(Help, NavigationReachesEverySectionAndEveryDonationChoiceIsExplained) {
+  QFile file(QStringLiteral(MARNELOK_HELP_FILE));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(file.readAll());
+  const QString nav =
+      html.section(QStringLiteral("<nav>"), 1).section(QStringLiteral("</nav>"), 0, 0);
+  int sections = 0;
+  for (const auto& m : QRegularExpression(R"re(<h2 id="([^"]+)")re").globalMatch(html)) {
+    ++sections;
+    EXPECT_TRUE(nav.contains("href=\"#" + m.captured(1) + "\"")) << m.captured(1).toStdString();
+  }
+  EXPECT_GE(sections, 10);
+
+  testing::FakeDesktop desktop;
+  TDonateForm form(nullptr, desktop);
+  const QString donations = html.section(QStringLiteral("id=\"donate\""), 1);
+  for (int i = 0; i < 5; ++i) {
+    const auto* item = form.findChild<QRadioButton*>(QStringLiteral("rbItem%1").arg(i));
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(donations.contains(item->text().remove('&'))) << item->text().toStdString();
+  }
 }
 
 }  // namespace

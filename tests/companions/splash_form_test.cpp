@@ -69,6 +69,12 @@ TEST(SplashForm, AboutModeHasTheCloseButtonAndAWorkingLink) {
   EXPECT_EQ(close->geometry(), QRect(258, 6, 16, 16));
   EXPECT_EQ(close->focusPolicy(), Qt::NoFocus);
 
+  // Only a click ends it: not Escape, nor Enter.
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+    QTest::keyClick(&about, key);
+    EXPECT_TRUE(about.isVisible()) << key;
+  }
+
   ClickAt(about, about.findChild<QLabel*>("Label3")->geometry().center());
   const std::vector<testing::ShellCall> homePage{{HomePage(), "", "", 5}};
   EXPECT_EQ(desktop.shellCalls, homePage);

@@ -5,13 +5,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <random>
 
 #include "settings_store.h"
 
 #ifdef Q_OS_UNIX
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "child_process.h"
 #endif
 
 namespace marnelok {
@@ -100,53 +107,169 @@ TEST_F(FileRecordStoreTest, NonFileInPlaceOfTheRecordGivesDefaultsAndAFailedSave
 #endif
 }
 
-// The folder cannot be created (it would lie under a regular file) or cannot be written:
-// loads leave the record alone, saves write nothing and report nothing.
-TEST_F(FileRecordStoreTest, UnusableFolderLeavesRecordAndDiskAlone) {
-  WriteRaw(PathIn("plain"), "keep");
-  std::vector<QString> paths{PathIn("plain/sub/fRegInfo")};
-  const QString locked = PathIn("locked");
-  ASSERT_TRUE(QDir().mkpath(locked));
-  WriteRaw(locked + "/fRegInfo", QByteArray(180, '\x11'));
-  QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  QFile probe(locked + "/probe");
-  if (probe.open(QIODevice::WriteOnly)) {
-    probe.remove();  // root ignores the permissions: only the first path is unusable
-  } else {
-    paths.push_back(locked + "/fRegInfo");
-  }
+const std::string kFailed = "Failed to set data for 'fRegInfo'";
 
-  for (const QString& path : paths) {
-    FileRecordStore store(path);
+// The folder cannot be created (it lies under a regular file) or written, or the record in it
+// cannot be read: the run starts from the defaults, keeps what it holds in memory at later
+// loads, says once that it cannot save, and never touches the disk. Run as an unprivileged
+// user, so that permissions bind even when the suite runs as root.
+TEST(UnusableStore, DefaultsOneMessageAndTheDiskLeftAlone) {
+  testing::RunAsUnprivileged([] {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(testing::PermissionsBind(dir.path())) << "permissions do not bind this user";
+    WriteRaw(dir.filePath("plain"), "keep");
+    const QString locked = dir.filePath("locked");
+    const QString unreadable = dir.filePath("unreadable/fRegInfo");
+    ASSERT_TRUE(QDir().mkpath(locked) && QDir().mkpath(dir.filePath("unreadable")));
+    WriteRaw(locked + "/fRegInfo", QByteArray(180, '\x11'));
+    WriteRaw(unreadable, QByteArray(180, '\x22'));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(unreadable, QFileDevice::Permissions());
+
+    for (const QString& path :
+         {dir.filePath("plain/sub/fRegInfo"), locked + "/fRegInfo", unreadable}) {
+      SCOPED_TRACE(path.toStdString());
+      FileRecordStore store(path);
+      SettingsRecord record;  // all zero, as at the start of a run
+      LoadSettings(record, store);
+      EXPECT_EQ(record.bytes(), WithDefaults(SettingsRecord{}).bytes());
+      record.SetHighScore(1, 77);  // a new score of this run
+      LoadSettings(record, store);
+      EXPECT_EQ(record.HighScore(1), 77);
+      EXPECT_EQ(SaveSettings(record, store), kFailed);
+      EXPECT_EQ(SaveSettings(record, store), std::nullopt);
+      EXPECT_EQ(SaveSettings(record, store), std::nullopt);
+    }
+    EXPECT_EQ(ReadRaw(dir.filePath("plain")), "keep");
+    EXPECT_EQ(ReadRaw(locked + "/fRegInfo"), QByteArray(180, '\x11'));
+    EXPECT_EQ(QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"fRegInfo"});
+    QFile::setPermissions(unreadable, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(ReadRaw(unreadable), QByteArray(180, '\x22'));  // the stored list survives
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  });
+}
+
+// A save that cannot complete on a full disk keeps the old record whole and says so.
+TEST_F(FileRecordStoreTest, AFullDiskKeepsTheOldRecordAndReportsTheFailure) {
+  const QString disk = PathIn("disk");
+  ASSERT_TRUE(QDir().mkpath(disk));
+  testing::RunOnSmallDisk(disk, 64, [&] {
+    FileRecordStore store(disk + "/Marnelok/fRegInfo");
     SettingsRecord record = Patterned();
-    LoadSettings(record, store);
-    EXPECT_EQ(record.bytes(), Patterned().bytes()) << path.toStdString();
-    EXPECT_EQ(SaveSettings(WithDefaults(record), store), std::nullopt) << path.toStdString();
-  }
-  EXPECT_EQ(ReadRaw(PathIn("plain")), "keep");
-  EXPECT_EQ(ReadRaw(locked + "/fRegInfo"), QByteArray(180, '\x11'));
-  QFile::setPermissions(locked,
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_EQ(SaveSettings(record, store), std::nullopt);
+    testing::FillDisk(disk);
+    record.SetHighScore(1, 123);
+    EXPECT_EQ(SaveSettings(record, store), kFailed);
+    EXPECT_EQ(ReadRaw(store.path()), Raw(Patterned()));
+    EXPECT_EQ(QDir(disk + "/Marnelok").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"fRegInfo"});
+    QFile::remove(disk + "/filler");
+    EXPECT_EQ(SaveSettings(record, store), std::nullopt);
+    EXPECT_EQ(ReadRaw(store.path()), Raw(record));
+  });
 }
 
-TEST_F(FileRecordStoreTest, UnreadableRecordIsNeverOverwritten) {
-  const QString path = PathIn("Marnelok/fRegInfo");
-  ASSERT_TRUE(QDir().mkpath(PathIn("Marnelok")));
-  WriteRaw(path, QByteArray(180, '\x22'));
-  QFile::setPermissions(path, QFileDevice::Permissions());
-  QFile probe(path);
-  if (probe.open(QIODevice::ReadOnly)) {
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    GTEST_SKIP() << "permissions do not bind this user (root): nothing is unreadable";
+#ifdef Q_OS_UNIX
+// A link to a regular file is written through and stays a link; a link to anything else, or a
+// name that is not a regular file, refuses the save and changes nothing.
+TEST_F(FileRecordStoreTest, OnlyARegularFileIsWrittenEvenThroughALink) {
+  const QString target = PathIn("real");
+  WriteRaw(target, QByteArray(180, '\x33'));
+  ASSERT_TRUE(QFile::link(target, PathIn("link")));
+  FileRecordStore linked(PathIn("link"));
+  EXPECT_EQ(SaveSettings(Patterned(), linked), std::nullopt);
+  EXPECT_TRUE(QFileInfo(linked.path()).isSymLink());
+  EXPECT_EQ(ReadRaw(target), Raw(Patterned()));
+
+  // Root makes a device node (a second null device); anyone else stands a pipe in for it.
+  const QByteArray node = QFile::encodeName(PathIn("node"));
+  const bool device = ::geteuid() == 0;
+  ASSERT_EQ(device ? ::mknod(node.constData(), S_IFCHR | 0600, ::makedev(1, 3))
+                   : ::mkfifo(node.constData(), 0600),
+            0);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(PathIn("pipe")).constData(), 0600), 0);
+  ASSERT_TRUE(QDir().mkpath(PathIn("folder")));
+  for (const char* to : {"node", "pipe", "folder", "missing"})
+    ASSERT_TRUE(QFile::link(PathIn(to), PathIn(QString("to-") + to)));
+  for (const char* name : {"to-node", "to-pipe", "to-folder", "to-missing", "node", "pipe"}) {
+    SCOPED_TRACE(name);
+    FileRecordStore store(PathIn(name));
+    SettingsRecord record = Patterned();
+    LoadSettings(record, store);  // not a record: the defaults
+    EXPECT_EQ(record.bytes(), WithDefaults(Patterned()).bytes());
+    EXPECT_EQ(SaveSettings(record, store), kFailed);
   }
-  FileRecordStore store(path);
-  SettingsRecord record = Patterned();
-  LoadSettings(record, store);
-  EXPECT_EQ(record.bytes(), Patterned().bytes());  // left as it was, not defaulted
-  EXPECT_EQ(SaveSettings(WithDefaults(record), store), std::nullopt);
-  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-  EXPECT_EQ(ReadRaw(path), QByteArray(180, '\x22'));  // the stored list survives
+  struct stat st {};
+  ASSERT_EQ(::stat(node.constData(), &st), 0);
+  EXPECT_TRUE(device ? S_ISCHR(st.st_mode) : S_ISFIFO(st.st_mode));
+  EXPECT_TRUE(QFileInfo(PathIn("pipe")).exists() && !QFileInfo(PathIn("pipe")).isFile());
+  EXPECT_TRUE(QFileInfo(PathIn("folder")).isDir());
+  EXPECT_FALSE(QFileInfo::exists(PathIn("missing")));
+  for (const char* to : {"node", "pipe", "folder", "missing"})
+    EXPECT_EQ(QFileInfo(PathIn(QString("to-") + to)).symLinkTarget(), PathIn(to));
+  EXPECT_EQ(
+      QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(),
+      9);
 }
+
+// A record whose 180 bytes all follow from its number n, so a torn mix is seen at once.
+SettingsRecord Numbered(std::uint32_t n) {
+  SettingsRecord r;
+  for (std::size_t i = 0; i < SettingsRecord::kSize; ++i)
+    r.bytes()[i] = static_cast<std::uint8_t>((n >> (8 * (i % 4))) + i / 4 * 31);
+  return r;
+}
+
+bool IsWholeRecord(const QByteArray& data) {
+  if (data.size() != static_cast<qsizetype>(SettingsRecord::kSize)) return false;
+  std::uint32_t n = 0;
+  for (int i = 0; i < 4; ++i)
+    n |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(data[i])) << (8 * i);
+  return Raw(Numbered(n)) == data;
+}
+
+// Saves killed at random moments leave one whole record, old or new, every time; the
+// temporary files of the killed saves are removed by the next save, and nothing else is.
+TEST_F(FileRecordStoreTest, KilledSavesLeaveAWholeRecordAndNoLeftovers) {
+  FileRecordStore store(PathIn("Marnelok/fRegInfo"));
+  ASSERT_EQ(SaveSettings(Numbered(0), store), std::nullopt);
+  std::mt19937 random(7);
+  int torn = 0;
+  for (int kill = 1; kill <= 200; ++kill) {
+    const pid_t pid = ::fork();
+    ASSERT_NE(pid, -1);
+    if (pid == 0) {
+      for (std::uint32_t n = kill * 100000u;; ++n) SaveSettings(Numbered(n), store);
+    }
+    ::usleep(std::uniform_int_distribution<int>(0, 4000)(random));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    if (!IsWholeRecord(ReadRaw(store.path()))) ++torn;
+  }
+  EXPECT_EQ(torn, 0);
+
+  // Only a regular file named for the record and a process that has ended is a leftover.
+  const pid_t ended = ::fork();
+  if (ended == 0) ::_exit(0);
+  ::waitpid(ended, nullptr, 0);
+  const QString folder = PathIn("Marnelok/");
+  const QString dead = QString("fRegInfo.save-%1").arg(ended);
+  for (const QString& name : {dead, QString("fRegInfo.save-1"), QString("fRegInfo.save-1x"),
+                              QString("other.save-%1").arg(ended), QString("fRegInfo.backup")})
+    WriteRaw(folder + name, "x");
+  ASSERT_TRUE(QFile::link(folder + "other.save-1",
+                          folder + QString("fRegInfo.save-%1").arg(ended + 1000000)));
+  EXPECT_EQ(SaveSettings(Numbered(9), store), std::nullopt);
+  QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+  EXPECT_FALSE(left.contains(dead));
+  EXPECT_EQ(left.filter(".save-").size(), 4) << left.join(' ').toStdString();
+  EXPECT_EQ(left.size(), 6) << left.join(' ').toStdString();
+  EXPECT_EQ(ReadRaw(store.path()), Raw(Numbered(9)));
+}
+#endif
 
 TEST_F(FileRecordStoreTest, DefaultPathFollowsXdgConfigHome) {
   const QString fallback = QDir::homePath() + "/.config/Marnelok/fRegInfo";

@@ -1,4 +1,6 @@
 // Card size and colour scheme: the screen check, window sizes, and what each choice repaints.
+#include <QScreen>
+
 #include "settings_store.h"
 #include "window_fixture.h"
 
@@ -60,6 +62,22 @@ TEST_F(WindowTest, StoredLargeCardsOnASmallScreenStayRequested) {
   Start();
   Trigger("MenuGameQuitItem");
   EXPECT_EQ(Stored().LargeCards(), 0);  // ...Quit stores what is in use
+}
+
+// A window larger than the screen keeps its title bar on it.
+TEST_F(WindowTest, OnASmallScreenTheTitleBarStaysOnIt) {
+  // The second screen of the test platform is 640 x 480, lower than either window.
+  ASSERT_EQ(QGuiApplication::screens().size(), 2);
+  QScreen* small = QGuiApplication::screens()[1];
+  const QRect screen = small->availableGeometry();
+  ASSERT_EQ(screen.size(), QSize(640, 480));
+  desktop.fullScreenClient = QSize(640, 450);
+  StoreLargeCards(RecordPath());
+  form = std::make_unique<TMarnelokForm>(desktop, *store, *donate);
+  form->setScreen(small);
+  form->show();
+  Flush();
+  EXPECT_TRUE(screen.contains(form->frameGeometry().topLeft()));
 }
 
 TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {

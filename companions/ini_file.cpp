@@ -1,0 +1,101 @@
+// INI files read and written through a private copy.
+#include "ini_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "replace_file.h"
+
+namespace marnelok {
+namespace {
+
+// Far above any state the program writes; a larger file is not read into memory.
+constexpr qint64 kMaxIniSize = 1 << 20;
+
+// The file's bytes: empty when there is no regular file, nothing when it cannot be read.
+std::optional<QByteArray> ReadBytes(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists() || !info.isFile()) return QByteArray();
+  QFile file(path);
+  if (info.size() > kMaxIniSize || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray data = file.read(kMaxIniSize + 1);
+  if (file.error() != QFileDevice::NoError || data.size() > kMaxIniSize) return std::nullopt;
+  return data;
+}
+
+std::optional<QByteArray> ReadBack(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QByteArray data = file.readAll();
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
+  return data;
+}
+
+// A private copy needs no trip to the disk, only a check that all of it was written.
+bool WriteScratch(const QString& path, const QByteArray& data) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const bool written = file.write(data) == data.size() && file.flush();
+  file.close();
+  return written && file.error() == QFileDevice::NoError && QFileInfo(path).size() == data.size();
+}
+
+bool SameValue(const QVariant& a, const QVariant& b) {
+  // A number set in this run reads back from the text as a string.
+  return a.typeId() == b.typeId() ? a == b : a.toString() == b.toString();
+}
+
+bool SameSettings(const QSettings& a, const QSettings& b) {
+  const QStringList keys = a.allKeys();
+  if (keys != b.allKeys()) return false;
+  for (const QString& key : keys)
+    if (!SameValue(a.value(key), b.value(key))) return false;
+  return true;
+}
+
+}  // namespace
+
+bool ReadIniFile(const QString& path, const std::function<void(const QSettings&)>& read) {
+  const std::optional<QByteArray> data = ReadBytes(path);
+  if (!data.has_value() || data->isEmpty()) return data.has_value();
+  const QTemporaryDir scratch;
+  const QString copy = scratch.filePath(QStringLiteral("read.ini"));
+  if (scratch.isValid() && WriteScratch(copy, *data)) {
+    read(QSettings(copy, QSettings::IniFormat));
+  } else {
+    read(QSettings(path, QSettings::IniFormat));  // no private folder: Qt reads the file itself
+  }
+  return true;
+}
+
+bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& update) {
+  const std::optional<QByteArray> old = ReadBytes(path);
+  if (!old.has_value()) return false;  // never write over what could not be read
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) return false;
+  const QTemporaryDir scratch;
+  if (!scratch.isValid() || !QDir().mkpath(info.absolutePath())) return false;
+
+  const QString draft = scratch.filePath(QStringLiteral("draft.ini"));
+  const QString check = scratch.filePath(QStringLiteral("check.ini"));
+  if (!WriteScratch(draft, *old)) return false;
+  QSettings settings(draft, QSettings::IniFormat);
+  if (settings.status() != QSettings::NoError) return false;
+  update(settings);
+  settings.sync();
+  if (settings.status() != QSettings::NoError) return false;
+
+  // The draft holds the new text only if it reads back as what was meant; a private folder
+  // that is full could otherwise hand on an empty file.
+  const std::optional<QByteArray> text = ReadBack(draft);
+  if (!text.has_value() || !WriteScratch(check, *text)) return false;
+  const QSettings reread(check, QSettings::IniFormat);
+  if (reread.status() != QSettings::NoError || !SameSettings(settings, reread)) return false;
+  return ReplaceFile(path, *text);
+}
+
+}  // namespace marnelok

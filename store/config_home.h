@@ -1,0 +1,12 @@
+// The user's configuration folder, where both of the program's stores live.
+#pragma once
+
+#include <QString>
+
+namespace marnelok {
+
+// $XDG_CONFIG_HOME, or ~/.config when it is unset, empty or relative: the XDG rules call a
+// relative value invalid, and the settings record and the donation state must agree.
+QString ConfigHome();
+
+}  // namespace marnelok

@@ -1,0 +1,25 @@
+// Test code that must run where the suite's own process cannot: as an unprivileged user, or
+// on a small, full disk. The code runs in a forked child; its GoogleTest failures, a crash,
+// or a child that cannot be set up all fail the calling test.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace marnelok::testing {
+
+// Runs `body` as the user "nobody" when the suite runs as root (as CI does), and otherwise as
+// the current user. `body` should first check that permissions bind (PermissionsBind).
+void RunAsUnprivileged(const std::function<void()>& body);
+
+// Runs `body` with a private tmpfs of `kib` KiB mounted on the existing folder `folder`, seen
+// by the child alone and gone when it ends. Without root, a user namespace provides the mount.
+void RunOnSmallDisk(const QString& folder, int kib, const std::function<void()>& body);
+
+// True when the file permissions of `folder` bind the current user.
+bool PermissionsBind(const QString& folder);
+
+// Fills the disk that holds `folder` until nothing more can be written.
+void FillDisk(const QString& folder);
+
+}  // namespace marnelok::testing
