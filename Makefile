@@ -1,10 +1,12 @@
 # The README's two commands: `make run` and `make test`. Both install what is missing first.
+# `make package` and `make test-windows` install their own extra tools; neither is part of `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-normal test-asan bench clean
+.PHONY: all deps build run test test-normal test-asan package test-windows bench clean
 
 all: build
 
@@ -33,6 +35,21 @@ test-asan: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The Debian package, marnelok_<version>_amd64.deb in $(BUILD)/, checked by lintian.
+package: build
+	@bash scripts/install-deps-package
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@deb=$$(ls $(BUILD)/marnelok_*_amd64.deb) && echo "$$deb" && \
+	  lintian --fail-on error --info "$$deb"
+
+# The parts that need no Qt cross-built for Windows with mingw-w64, their tests run under Wine.
+test-windows:
+	@bash scripts/install-deps-windows
+	@cmake -S windows -B $(WIN_BUILD) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN_BUILD) -j$(JOBS)
+	@bash scripts/run-windows-tests $(WIN_BUILD)/marnelok_windows_tests.exe
+
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
 	@$(BUILD)/bench/marnelok_bench_paint
@@ -40,4 +57,4 @@ bench: build
 	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WIN_BUILD)
