@@ -67,8 +67,7 @@ class RegistryRecordStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
     HKEY key = nullptr;
-    keyExisted_ =
-        RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS;
+    keyExisted_ = RegOpenKeyExW(HKEY_LOCAL_MACHINE, kKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS;
     if (keyExisted_) RegCloseKey(key);
     saved_ = ReadRaw();
     DeleteRaw();
