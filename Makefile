@@ -39,8 +39,9 @@ test-asan: deps
 package: build
 	@bash scripts/install-deps-package
 	@cd $(BUILD) && cpack -G DEB >/dev/null
-	@deb=$$(ls $(BUILD)/marnelok_*_amd64.deb) && echo "$$deb" && \
-	  lintian --fail-on error --info "$$deb"
+	@version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) && \
+	  deb=$(BUILD)/marnelok_$${version}_$$(dpkg --print-architecture).deb && \
+	  echo "$$deb" && lintian --fail-on error,warning "$$deb" && echo "lintian: no errors, no warnings"
 
 # The parts that need no Qt cross-built for Windows with mingw-w64, their tests run under Wine.
 test-windows:
