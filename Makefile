@@ -1,12 +1,14 @@
 # The README's two commands: `make run` and `make test`. Both install what is missing first.
+# `make package` and `make test-windows` install their own extra tools; neither is part of `make test`.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+WIN_BUILD  ?= build-windows
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps build run test test-normal test-asan fuzz bench format clean
+.PHONY: all deps build run test test-normal test-asan fuzz package test-windows bench format clean
 
 all: build
 
@@ -46,6 +48,22 @@ fuzz:
 	    $(FUZZ_BUILD)/corpus/$$t tests/fuzz/corpus/$$t || exit 1; \
 	done
 
+# The Debian package, marnelok_<version>_amd64.deb in $(BUILD)/, checked by lintian.
+package: build
+	@bash scripts/install-deps-package
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@version=$$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' $(BUILD)/CMakeCache.txt) && \
+	  deb=$(BUILD)/marnelok_$${version}_$$(dpkg --print-architecture).deb && \
+	  echo "$$deb" && lintian --fail-on error,warning "$$deb" && echo "lintian: no errors, no warnings"
+
+# The parts that need no Qt cross-built for Windows with mingw-w64, their tests run under Wine.
+test-windows:
+	@bash scripts/install-deps-windows
+	@cmake -S windows -B $(WIN_BUILD) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN_BUILD) -j$(JOBS)
+	@bash scripts/run-windows-tests $(WIN_BUILD)/marnelok_windows_tests.exe
+
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
 	@$(BUILD)/bench/marnelok_bench_paint
@@ -57,4 +75,4 @@ format: deps
 	@bash scripts/format
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

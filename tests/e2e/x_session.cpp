@@ -4,17 +4,19 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPixmap>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QThread>
 
 namespace marnelok::e2e {
 
-XSession::XSession(const QString& program, const QString& configHome) {
+XSession::XSession(const QString& program, const QString& configHome,
+                   const QProcessEnvironment& environment, const QString& workingDir) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  env.insert(environment);
   process_.setProcessEnvironment(env);
+  if (!workingDir.isEmpty()) process_.setWorkingDirectory(workingDir);
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
   process_.start(program, {});
   process_.waitForStarted(10000);
@@ -38,8 +40,8 @@ QString XSession::WaitForWindow(const QString& title, int timeoutMs) {
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < timeoutMs) {
-    const QString ids =
-        Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title});
+    const QString ids = Xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), title});
     if (!ids.isEmpty()) return ids.split('\n').first();
     Wait(100);
   }
@@ -58,7 +60,8 @@ void XSession::Key(const QString& key) {
 }
 
 QImage XSession::Screen() {
-  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+      QImage::Format_RGB32);
 }
 
 void XSession::Wait(int ms) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -12,8 +13,10 @@ namespace marnelok::e2e {
 
 class XSession {
  public:
-  // Starts `program` with a private configuration folder.
-  XSession(const QString& program, const QString& configHome);
+  // Starts `program` with a private configuration folder, the variables of `environment`
+  // added to or replacing the test's own, in `workingDir` when one is given.
+  XSession(const QString& program, const QString& configHome,
+           const QProcessEnvironment& environment = {}, const QString& workingDir = {});
   ~XSession();
 
   // Waits until a window whose title contains `title` is mapped; returns its id or "".

@@ -1,11 +1,9 @@
-// The settings record's byte layout, short strings, defaults and Latin-1 names.
+// The settings record's byte layout, short strings and defaults.
 #include "settings_record.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-#include "name_text.h"
 
 namespace marnelok {
 namespace {
@@ -88,25 +86,6 @@ TEST(SettingsRecord, DefaultsLeaveSpareGapTailsAndAnEnteredName) {
   r.SetLastName("Kim");
   r.ApplyDefaults();
   EXPECT_EQ(r.LastName(), "Kim");
-}
-
-TEST(NameText, Latin1BothWaysAndAnythingElseBecomesAQuestionMark) {
-  struct Case {
-    QString text;
-    std::string latin1;
-  };
-  const Case cases[] = {
-      {QStringLiteral("Zo\u00EB"), "Zo\xEB"},          {QStringLiteral("\u0141ukasz"), "?ukasz"},
-      {QStringLiteral("a\U0001F0A1b"), "a?b"},  // one character beyond the BMP
-      {QString(30, QChar('x')), std::string(23, 'x')}, {QString(), ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NameFromQString(c.text), c.latin1) << c.text.toStdString();
-  }
-  std::string all;
-  for (int b = 1; b < 256; b += 12) all.push_back(static_cast<char>(b));
-  EXPECT_EQ(NameFromQString(NameToQString(all)), all);
-  EXPECT_EQ(NameToQString("Zo\xEB"), QStringLiteral("Zo\u00EB"));
 }
 
 }  // namespace
