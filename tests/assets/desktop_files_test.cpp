@@ -33,7 +33,7 @@ ToolRun runTool(const QString& program, const QStringList& arguments) {
 
 TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-  if (tool.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed";
+  ASSERT_FALSE(tool.isEmpty()) << "desktop-file-validate is missing: run scripts/install-deps";
   const ToolRun run = runTool(tool, {kAssets.filePath(kDesktopFile)});
   EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
   EXPECT_TRUE(run.output.trimmed().isEmpty()) << run.output.toStdString();
@@ -41,7 +41,7 @@ TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
 
 TEST(DesktopFiles, MetainfoPassesAppstreamValidation) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
-  if (tool.isEmpty()) GTEST_SKIP() << "appstreamcli is not installed";
+  ASSERT_FALSE(tool.isEmpty()) << "appstreamcli is missing: run scripts/install-deps";
   const ToolRun run = runTool(tool, {QStringLiteral("validate"), QStringLiteral("--no-net"),
                                      kAssets.filePath(kMetainfoFile)});
   EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
