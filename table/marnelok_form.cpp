@@ -285,6 +285,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
+  hintSearch_.Cancel();  // the worker stops now; the window's end waits only for that
   donate_.CheckDonateReminder(this);
   SaveRecord();  // the window always closes; a failed save is still shown
   event->accept();
