@@ -76,7 +76,7 @@ bool Game::DrawNextCard() {
 void Game::PlaceCard(int column, int row) {
   GameState& s = state_;
   if (column < kFirstGridColumn || column > kBoardColumns || row < 1 || row > kBoardRows) return;
-  if (s.board[column][row] != kEmptySlotCode) {
+  if (!CanPlaceAt(column, row)) {
     requests_->Beep();
     return;
   }
@@ -87,6 +87,11 @@ void Game::PlaceCard(int column, int row) {
   requests_->SetUndoEnabled(true);
   if (!DrawNextCard()) return;
   if (ColumnComplete(s, column) || RowComplete(s, row)) ScoreLines();
+}
+
+bool Game::CanPlaceAt(int column, int row) const {
+  return column >= kFirstGridColumn && column <= kBoardColumns && row >= 1 && row <= kBoardRows &&
+         state_.board[column][row] == kEmptySlotCode;
 }
 
 bool Game::EndGame() {

@@ -31,6 +31,8 @@ class Game {
   // Places the current card at board column (2 to 6) and row (1 to 5). Any other cell is
   // ignored; a cell that holds a card only beeps.
   void PlaceCard(int column, int row);
+  // Whether PlaceCard(column, row) would place the card: an empty cell of the grid.
+  bool CanPlaceAt(int column, int row) const;
   void Undo();  // takes back the player's last placement, if there is one
 
  private:

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <chrono>
 
 #include "canvas.h"
 #include "desktop.h"
@@ -63,12 +64,16 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
+  connect(&hintSearch_, &HintSearch::advised, this, &TMarnelokForm::ShowHint);
+  hintSeed_ =
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
   } commands[] = {
       {ui_->MenuGameNewItem, &TMarnelokForm::MenuGameNewItemClick},
       {ui_->MenuGameUndoItem, &TMarnelokForm::MenuGameUndoItemClick},
+      {ui_->MenuGameHintItem, &TMarnelokForm::MenuGameHintItemClick},
       {ui_->MenuGameHighScoresItem, &TMarnelokForm::MenuGameHighScoresItemClick},
       {ui_->MenuGameQuitItem, &TMarnelokForm::MenuGameExitItemClick},
       {ui_->MenuOptionsPlayRegGameItem, &TMarnelokForm::MenuOptionsPlayRegGameItemClick},
@@ -144,8 +149,10 @@ void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
   const GameState& s = game_.state();
   if (s.showingHighScores || s.gameActive) return;
-  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
+  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10) {
+    DropHint();
     game_.NewGame();
+  }
 }
 
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
@@ -160,6 +167,7 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   }
   if (s.gameActive) {
     const Cell cell = CellAt(geometry_, x, y);
+    if (game_.CanPlaceAt(cell.column, cell.row)) DropHint();
     game_.PlaceCard(cell.column, cell.row);
   }
 }
@@ -175,9 +183,15 @@ void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- Game commands ----
 
-void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
+void TMarnelokForm::MenuGameNewItemClick() {
+  DropHint();
+  game_.NewGame();
+}
 
-void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
+void TMarnelokForm::MenuGameUndoItemClick() {
+  DropHint();
+  game_.Undo();
+}
 
 void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
 
@@ -189,7 +203,43 @@ void TMarnelokForm::ChooseGameKind(bool regular) {
   options_.regularGame = regular;
   ShowOptions();
   game_.SetRegularGame(regular);
+  DropHint();
   game_.NewGame();
+}
+
+// ---- The hint ----
+
+bool TMarnelokForm::HintAvailable() const {
+  const GameState& s = game_.state();
+  return s.gameActive && IsCard(s.currentCard());
+}
+
+// A hint that stands or is on its way is not asked again.
+void TMarnelokForm::MenuGameHintItemClick() {
+  if (!HintAvailable() || hintSearch_.Pending() || look_.hint) return;
+  hintAskedFor_ = game_.VisiblePosition();
+  hintSearch_.Start(hintAskedFor_, hintSeed_++);
+}
+
+void TMarnelokForm::ShowHint(int cell) {
+  // Every change of the game cancels the question first; the check of the position is a
+  // second line against an answer to another game.
+  if (cell < 0 || !HintAvailable() || game_.VisiblePosition() != hintAskedFor_) return;
+  const Cell advised{GridColumnOf(cell), GridRowOf(cell)};
+  if (!game_.CanPlaceAt(advised.column, advised.row)) return;
+  look_.hint = advised;
+  painter_->DrawHintFrame();  // nothing while the Top 5 panel is up; DrawBoard draws it later
+}
+
+// Runs before the rules change the game, so that what they draw next is drawn as without a
+// hint. While the Top 5 panel is up the cell is left alone; the panel's removal repaints all.
+void TMarnelokForm::DropHint() {
+  hintSearch_.Cancel();
+  if (!look_.hint) return;
+  const Cell cell = *look_.hint;
+  look_.hint.reset();
+  if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
+    painter_->DrawCell(kEmptySlotCode, cell.column, cell.row);
 }
 
 // ---- Settings and high scores ----
@@ -235,6 +285,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
+  hintSearch_.Cancel();  // the worker stops now; the window's end waits only for that
   donate_.CheckDonateReminder(this);
   SaveRecord();  // the window always closes; a failed save is still shown
   event->accept();
@@ -275,7 +326,12 @@ void TMarnelokForm::DrawCell(int code, int column, int row) {
 void TMarnelokForm::DrawScorePanel() { painter_->DrawScorePanel(); }
 void TMarnelokForm::DrawWinBanner() { painter_->DrawWinBanner(); }
 void TMarnelokForm::InvalidateTable() { paintBox().Invalidate(); }
-void TMarnelokForm::SetUndoEnabled(bool enabled) { ui_->MenuGameUndoItem->setEnabled(enabled); }
+// The rules set the Undo command at every deal, placement, undo and end of a game: the Hint
+// command follows the game at the same moments.
+void TMarnelokForm::SetUndoEnabled(bool enabled) {
+  ui_->MenuGameUndoItem->setEnabled(enabled);
+  ui_->MenuGameHintItem->setEnabled(HintAvailable());
+}
 void TMarnelokForm::Beep() { desktop_.Beep(); }
 
 }  // namespace marnelok

@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "geometry.h"
 
 namespace marnelok {
 
@@ -26,12 +29,17 @@ struct TableLook {
   const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
   int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
   std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
+  std::optional<Cell> hint;  // the empty cell the advisor chose, framed while the hint stands
 };
 
 // Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.
 inline QColor TableColor(bool altColors) {
   return altColors ? QColor(128, 128, 128) : QColor(0, 128, 0);
 }
+
+// The hint's frame: bright against the green and the grey table and apart from the white
+// outline of an empty slot, whatever the scheme.
+inline QColor HintFrameColor() { return {255, 255, 0}; }
 
 // The score panel, its text backgrounds and the WIN boxes: yellow, or white with alternate
 // colors.

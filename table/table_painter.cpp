@@ -31,6 +31,9 @@ constexpr int kTopFiveNameRoom = kTopFiveScoreLeft - kTopFiveTextLeft - 10;
 constexpr int kTopFiveLineRoom = 459 - kTopFiveTextLeft - 4;
 constexpr int kTopFiveScoreRoom = 459 - kTopFiveScoreLeft - 4;
 constexpr int kBannerTextOffset = 4;
+// The hint frame lies inside the slot's white outline, one pixel of table colour apart.
+constexpr int kHintFrameInset = 2;
+constexpr int kHintFrameWidth = 3;
 
 QString HandName(int handClass) {
   // A class outside the table can only come from a corrupted state; show it as "None".
@@ -169,6 +172,7 @@ void TablePainter::DrawBoard() {
       DrawCell(state_.board[static_cast<size_t>(column)][static_cast<size_t>(row)], column, row);
     }
   }
+  DrawHintFrame();
   if (state_.dealCount > 0) {
     const int left = PanelLeft(geometry_);
     canvas_.SetBrush(CurrentPanelColor());
@@ -176,6 +180,24 @@ void TablePainter::DrawBoard() {
     canvas_.RoundRect(left, 10, left + (options_.largeCards ? 198 : 176), 410, kCorner, kCorner);
     DrawScorePanel();
   }
+}
+
+void TablePainter::DrawHintFrame() {
+  if (!look_.hint || state_.showingHighScores) return;
+  const Cell cell = *look_.hint;
+  if (cell.column < kFirstGridColumn || cell.column > kBoardColumns || cell.row < 1 ||
+      cell.row > kBoardRows ||
+      state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] !=
+          kEmptySlotCode)
+    return;
+  const Point origin = CellOrigin(geometry_, cell.column, cell.row);
+  const QColor brush = canvas_.Brush();
+  canvas_.SetBrush(HintFrameColor());
+  for (int k = kHintFrameInset; k < kHintFrameInset + kHintFrameWidth; ++k) {
+    canvas_.FrameRect(origin.x + k, origin.y + k, origin.x + geometry_.cardWidth - k,
+                      origin.y + geometry_.cardHeight - k);
+  }
+  canvas_.SetBrush(brush);
 }
 
 void TablePainter::DrawScorePanel() {

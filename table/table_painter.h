@@ -33,6 +33,9 @@ class TablePainter {
   void DrawCell(int code, int column, int row);
   void DrawDeckStack();
   void DrawBoard();  // the 30 cells and the score panel, or the Top 5 panel while shown
+  // The frame of the hint inside its cell, while the cell is an empty slot. It keeps to the
+  // cell, so drawing the cell again erases it, and it leaves the drawing state as it found it.
+  void DrawHintFrame();
   void DrawScorePanel();
   void DrawTopFivePanel();
   void DrawWinBanner();  // only for a total of 150 or more

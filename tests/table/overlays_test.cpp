@@ -1,5 +1,5 @@
-// The Top 5 panel and the WIN banner: places, colors, and the font size the banner takes
-// over from whatever was drawn before it.
+// The Top 5 panel, the WIN banner and the hint's frame: places, colors, and the font size
+// the banner takes over from whatever was drawn before it.
 #include <gtest/gtest.h>
 
 #include "table_fixture.h"
@@ -135,6 +135,69 @@ TEST_F(OverlaysTest, TheBannerTakesTheFontSizeInEffect) {
   EXPECT_GT(small, 5);
   EXPECT_GT(card, small);
   EXPECT_GT(WinHeight(), card);
+}
+
+TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
+  const QColor frame = HintFrameColor();
+  for (bool large : {false, true}) {
+    for (bool alt : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "large " << large << " alt " << alt);
+      geometry = kRegularCards;
+      options = TableOptions{};
+      look.cardBack = &images.regularBack;
+      if (large) UseLargeCards();
+      if (alt) UseAltColors();
+      const QColor table = alt ? kGrey : kGreen;
+      Deal();
+      state.totalScore = 0;
+      look.hint.reset();
+      painter.SystemRepaint();
+      const QImage plain = Image();
+
+      look.hint = Cell{4, 3};
+      painter.SystemRepaint();
+      const Point o = CellOrigin(geometry, 4, 3);
+      const int w = geometry.cardWidth;
+      const int h = geometry.cardHeight;
+      // Three rings from 2 to 4 pixels in: the outline and one pixel of table between.
+      const QRect grid(0, 0, PanelLeft(geometry) - 2, Image().height());
+      EXPECT_EQ(Box(Image(), grid, Exactly(frame)), QRect(o.x + 2, o.y + 2, w - 4, h - 4));
+      EXPECT_EQ(Count(Image(), grid, Exactly(frame)), 3 * (2 * (w + h) - 8 * 3 - 4));
+      const int midY = o.y + h / 2;
+      const QColor across[] = {kWhite, table, frame, frame, frame, table};
+      for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(Is(Image(), o.x + i, midY, across[i])) << i;
+        EXPECT_TRUE(Is(Image(), o.x + w - 1 - i, midY, across[i])) << i;
+      }
+      // Drawing the cell again leaves the picture exactly as without a hint.
+      look.hint.reset();
+      painter.DrawCell(kEmptySlotCode, 4, 3);
+      EXPECT_EQ(Image(), plain);
+    }
+  }
+  // Only an empty slot is framed, never under the Top 5 panel, and the drawing state that
+  // the next routine relies on stays as it was.
+  look.hint = Cell{4, 3};
+  canvas.SetBrush(kRed);
+  canvas.SetFontSize(10);
+  painter.DrawHintFrame();
+  EXPECT_EQ(canvas.Brush(), kRed);
+  EXPECT_EQ(canvas.FontSize(), 10);
+  const QImage framed = Image();
+  painter.DrawCell(CodeOf(2, kClubs), 4, 3);
+  state.board[4][3] = CodeOf(2, kClubs);
+  const QImage card = Image();
+  painter.DrawHintFrame();
+  EXPECT_EQ(Image(), card);
+  state.board[4][3] = kEmptySlotCode;
+  state.showingHighScores = true;
+  painter.DrawCell(kEmptySlotCode, 4, 3);
+  const QImage slot = Image();
+  painter.DrawHintFrame();
+  EXPECT_EQ(Image(), slot);
+  state.showingHighScores = false;
+  painter.DrawHintFrame();
+  EXPECT_EQ(Image(), framed);
 }
 
 }  // namespace

@@ -61,7 +61,7 @@ TEST_F(WindowTest, MenusHoldTheirCommandsInOrder) {
     for (QAction* a : menu->menu()->actions()) t << (a->isSeparator() ? "-" : a->text());
     return t;
   };
-  EXPECT_EQ(texts(menus[0]), QStringList({"&Start a New Game", "&Undo Last Move",
+  EXPECT_EQ(texts(menus[0]), QStringList({"&Start a New Game", "&Undo Last Move", "Hin&t",
                                           "View &High Scores", "-", "&Quit"}));
   EXPECT_EQ(texts(menus[1]),
             QStringList({"Play Regular Game", "Throw down a few cards first", "-",
