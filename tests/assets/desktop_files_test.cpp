@@ -10,31 +10,22 @@
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 
+#include "tool_run.h"
+
 namespace marnelok::test {
 namespace {
+
+using testing::RunTool;
+using testing::ToolRun;
 
 const QDir kAssets(QStringLiteral(MARNELOK_ASSETS_SOURCE_DIR));
 const QString kDesktopFile = QStringLiteral("marnelok.desktop");
 const QString kMetainfoFile = QStringLiteral("io.example.Marnelok.metainfo.xml");
 
-struct ToolRun {
-  int exitCode = -1;
-  QString output;
-};
-
-ToolRun runTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000)) return {-1, QStringLiteral("did not finish")};
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromLocal8Bit(process.readAll())};
-}
-
 TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
   ASSERT_FALSE(tool.isEmpty()) << "desktop-file-validate is missing: run scripts/install-deps";
-  const ToolRun run = runTool(tool, {kAssets.filePath(kDesktopFile)});
+  const ToolRun run = RunTool(tool, {kAssets.filePath(kDesktopFile)}, true);
   EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
   EXPECT_TRUE(run.output.trimmed().isEmpty()) << run.output.toStdString();
 }
@@ -42,8 +33,10 @@ TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
 TEST(DesktopFiles, MetainfoPassesAppstreamValidation) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
   ASSERT_FALSE(tool.isEmpty()) << "appstreamcli is missing: run scripts/install-deps";
-  const ToolRun run = runTool(tool, {QStringLiteral("validate"), QStringLiteral("--no-net"),
-                                     kAssets.filePath(kMetainfoFile)});
+  const ToolRun run = RunTool(
+      tool,
+      {QStringLiteral("validate"), QStringLiteral("--no-net"), kAssets.filePath(kMetainfoFile)},
+      true);
   EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
 }
 

@@ -16,27 +16,18 @@
 #include <map>
 #include <string>
 
+#include "tool_run.h"
 #include "x_session.h"
 
 namespace marnelok::package {
 namespace {
 
+using testing::RunTool;
+using testing::ToolRun;
+
 QString g_deb;
 const QDir kAssets(QStringLiteral(MARNELOK_ASSETS_SOURCE_DIR));
 const QString kHelp = QStringLiteral("usr/share/marnelok/Marnelok.html");
-
-struct ToolRun {
-  int exitCode = -1;
-  QString output;
-};
-
-ToolRun RunTool(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(60000)) return {-1, QStringLiteral("did not finish")};
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          QString::fromUtf8(process.readAllStandardOutput())};
-}
 
 std::string Sorted(const QSet<QString>& paths) {
   QStringList list(paths.begin(), paths.end());
