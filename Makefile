@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The README's two commands: `make run` and `make test`. Both install what is missing first.
 # `make package` and `make test-windows` install their own extra tools; neither is part of `make test`.
 BUILD      ?= build

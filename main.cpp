@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application, the main window, the donation reminder, the event loop.
 #include <QApplication>
 #include <QTimer>
 #include <memory>
 
+#include "default_record_store.h"
 #include "donate_form.h"
 #include "donate_reminder.h"
-#include "default_record_store.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
 

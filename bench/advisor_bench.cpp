@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move advisor's strength: plays whole regular games with a chosen player and prints the
 // mean total, its 95 % confidence half-width, the share of wins and the time per move.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up time: a bare Qt main window with a menu bar and nothing else.
 #include <QApplication>
 #include <QMainWindow>

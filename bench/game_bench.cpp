@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the rules classify hands and score a board.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a full repaint of a mid-game table takes, with regular and large cards.
 // Budget: well under a millisecond, so a repaint never delays input.
 #include <benchmark/benchmark.h>

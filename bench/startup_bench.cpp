@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time: from starting a program to the X server mapping its main window, for a bare
 // Qt window with a menu and for Marnelok. Run on an X display, e.g.
 //   xvfb-run -a build/bench/marnelok_bench_startup build/bench/marnelok_bare_window build/marnelok

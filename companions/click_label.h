@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that reports a left click (press and release on it) and keeps the click from
 // reaching whatever lies beneath it: pictures and link labels of the companion windows.
 #pragma once

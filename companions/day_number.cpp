@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers: whole days counted from 30 December 1899 (day 0).
 #include "day_number.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything the windows ask of the desktop: dialogs, the beep, the shell, the screen and
 // today's date. The program uses QtDesktop; tests pass a fake that answers and records.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs of QtDesktop.
 #include "desktop_dialogs.h"
 
@@ -9,8 +10,7 @@ namespace marnelok {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption,
                                             const QString& text) {
-  return std::make_unique<QMessageBox>(QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
-                                       owner);
+  return std::make_unique<QMessageBox>(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
 }
 
 std::unique_ptr<QMessageBox> MakeConfirmation(QWidget* owner, const QString& caption,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The standard dialogs that QtDesktop shows, built but not run, so that their buttons,
 // limits and selection can be checked without a modal loop.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Make a Donation" dialog.
 #include "donate_form.h"
 

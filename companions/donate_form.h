@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Make a Donation" dialog: a picture, five choices, a short message with the home-page
 // link, and "Proceed". Whatever way it closes, it reports the selected choice to its owner's
 // handler; choosing what that means is the DonateReminder's business.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation reminder's state, its persistence and its two prompts.
 #include "donate_reminder.h"
 

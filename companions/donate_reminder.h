@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation reminder: the user's last answer and the day of the last prompt, kept per user
 // between runs, and the two ways the dialog is shown: at a close of the main window when the
 // schedule says so, and on the "Make a Donation" command.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation choices and when each brings the dialog back at a close of the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button glyphs from a two-image strip.
 #include "glyph_icon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button glyphs kept as one strip of images side by side: the left half is the normal glyph,
 // the right half the disabled one, and the bottom-left pixel of each half is its transparent
 // colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the help document. Looking beyond the working directory lets help open however
 // the program was started (from a menu, a shortcut or another folder).
 #include "help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the help document, "Marnelok.html", with the desktop's default program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI files read and written through a private copy.
 #include "ini_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation state's INI file, read and written through a private copy.
 //
 // Qt's own INI writer can leave the file empty on a full disk and still report success, and

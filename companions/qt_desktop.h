@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop as Qt provides it: standard dialogs, the beep, opening documents and web
 // pages with the user's default programs, the primary screen and the local date.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the companion windows chosen for the screen's device pixel ratio.
 #include "sharp_picture.h"
 

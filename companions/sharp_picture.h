@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the companion windows chosen for the screen: the NAME@2x twin of a bitmap on a
 // screen whose device pixel ratio is above 1.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Documents handed to the shell, mapped to URLs.
 #include "shell_target.h"
 

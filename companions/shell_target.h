@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a document handed to the shell becomes the URL that the desktop opens: web addresses
 // pass as they are, file names become file URLs of their absolute paths.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window that shows while the program starts, and the same window as the modal
 // About box with a close button and a working home-page link.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's web addresses: the home page (fixed at build time), the donation page below
 // it, and the site name that the donation dialog quotes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the companion windows.
 #include "window_look.h"
 
@@ -72,8 +73,7 @@ void CentreOver(QWidget& window, const QWidget* owner) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
 
-  const QRect around =
-      owner != nullptr && owner->isVisible() ? owner->frameGeometry() : available;
+  const QRect around = owner != nullptr && owner->isVisible() ? owner->frameGeometry() : available;
   QRect placed(QPoint(), window.frameGeometry().size());
   placed.moveCenter(around.center());
   if (available.isValid()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers shared by the companion windows: pixel-sized fonts, solid backgrounds,
 // link labels, and placing a window over its owner.
 #pragma once

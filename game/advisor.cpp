@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move advisor: expectimax over the learned line table, then simulated games that compare
 // the closest candidates on the same card orders.
 #include "advisor.h"

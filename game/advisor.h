@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move advisor: the empty cell where the current card gives the highest expected final
 // total, judged only from what the player sees.
 //

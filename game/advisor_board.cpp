@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advisor's working board.
 #include "advisor_board.h"
 

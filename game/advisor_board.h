@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advisor's working board: the grid, its ten line summaries and the unseen cards, changed
 // and restored card by card while the advisor looks ahead.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line classes: the abstraction of a partial line that the advisor's table is indexed by.
 #include "advisor_lines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The advisor's view of one line: a running summary of its cards and the class it falls in.
 #pragma once
 

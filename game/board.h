@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines of the grid: completeness, scoring and the win rule.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The index text of a card rank.
 #include "cards.h"
 
@@ -5,11 +6,16 @@ namespace marnelok {
 
 std::string RankLabel(int rank) {
   switch (rank) {
-    case 1: return "A";
-    case 11: return "J";
-    case 12: return "Q";
-    case 13: return "K";
-    default: return std::to_string(rank);
+    case 1:
+      return "A";
+    case 11:
+      return "J";
+    case 12:
+      return "Q";
+    case 13:
+      return "K";
+    default:
+      return std::to_string(rank);
   }
 }
 

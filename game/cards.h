@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes: 1 to 52 are the cards, a handful of other values mark cells without a card.
 #pragma once
 
@@ -6,11 +7,11 @@
 namespace marnelok {
 
 // A cell holds a card exactly when its code is below kEmptySlotCode.
-inline constexpr int kDeckCode = 0;          // the deck position while cards remain
-inline constexpr int kEmptySlotCode = 53;    // a grid cell waiting for a card
-inline constexpr int kNextGameTileCode = 77; // the deck position once the game is over
-inline constexpr int kBlankCode = 90;        // the current-card position once the game is over
-inline constexpr int kVoidCode = 99;         // a cell that shows nothing
+inline constexpr int kDeckCode = 0;           // the deck position while cards remain
+inline constexpr int kEmptySlotCode = 53;     // a grid cell waiting for a card
+inline constexpr int kNextGameTileCode = 77;  // the deck position once the game is over
+inline constexpr int kBlankCode = 90;         // the current-card position once the game is over
+inline constexpr int kVoidCode = 99;          // a cell that shows nothing
 
 inline constexpr int kFirstCard = 1;
 inline constexpr int kLastCard = 52;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle: the deck in order, then random exchanges and half swaps, twice.
 #include "deck.h"
 

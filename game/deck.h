@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shuffle of the 52-card deck.
 #pragma once
 

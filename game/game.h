@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a game: deal, placement, undo, end, and the choice of game kind.
 #pragma once
 

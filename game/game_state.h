@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the table: the deck, the board of 6 x 5 cells and the scores.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel layout of the table: card sizes, where each cell is drawn and which cell a pixel
 // places into. The table window owns the card size in use; these are pure functions of it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five-card hand evaluator.
 #include "hand.h"
 
@@ -19,8 +20,8 @@ bool IsRun(const std::array<int, 5>& v) {
 int EvaluateHand(int c1, int c2, int c3, int c4, int c5) {
   const std::array<int, 5> cards{c1, c2, c3, c4, c5};
   const int suit = CardSuit(c1);
-  const bool flush = std::all_of(cards.begin(), cards.end(),
-                                 [suit](int c) { return CardSuit(c) == suit; });
+  const bool flush =
+      std::all_of(cards.begin(), cards.end(), [suit](int c) { return CardSuit(c) == suit; });
 
   // Values with the ace high: two is 1, ..., king 12, ace 13.
   std::array<int, 5> v{};

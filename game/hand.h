@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Poker hands: the hand table (names and points) and the five-card evaluator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learned table: expected final points of a line from its class, the game's stage and
 // whether it is a row or a column.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A position as the player sees it: the grid, the current card and the cards not yet seen.
 #pragma once
 

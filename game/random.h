@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's random source: a 32-bit linear congruential generator held as a value.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game rules ask of the table window: drawing, the Undo command's state, the Top 5
 // check and the beep. The rules only report plain facts; the window decides what to show.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPack pre-build step: after CPack's own strip, drop the compiler's notes from the program as
 # Debian's packaging tools do (lintian: binary-has-unneeded-section).
 set(program "${CPACK_TEMPORARY_DIRECTORY}${CPACK_MARNELOK_PROGRAM}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's configuration folder, where both of the program's stores live.
 #pragma once
 

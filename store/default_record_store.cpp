@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice of the settings record's store by platform.
 #include "default_record_store.h"
 

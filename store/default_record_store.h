@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place where this platform keeps the settings record.
 #pragma once
 

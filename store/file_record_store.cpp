@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File-backed record store.
 #include "file_record_store.h"
 

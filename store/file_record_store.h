@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record kept as one 180-byte file in the user's configuration folder.
 #pragma once
 

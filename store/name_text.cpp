@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Latin-1 conversion of player names.
 #include "name_text.h"
 

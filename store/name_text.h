@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of names between the record's Latin-1 bytes and Qt text.
 #pragma once
 

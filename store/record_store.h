@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place where the settings record is kept between runs: a file here, the registry on Windows.
 #pragma once
 

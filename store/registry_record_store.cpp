@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Registry-backed record store (Windows only).
 #include "registry_record_store.h"
 

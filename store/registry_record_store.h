@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record kept as a binary value in the Windows registry.
 #pragma once
 

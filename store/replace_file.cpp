@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One-step replacement of a small file, through a temporary file and a rename.
 #include "replace_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a small file's contents as one step: the file holds the old contents or the new,
 // never a mix, never an empty file, and a write that fails leaves it as it was.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte-level encoding of the settings record's fields and its defaults.
 #include "settings_record.h"
 

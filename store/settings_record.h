@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record: 180 bytes holding the three options and the Top 5 list, stored as a whole.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load and save rules of the settings record.
 #include "settings_store.h"
 

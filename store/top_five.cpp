@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Top 5 list: slot search, moving entries down, entering a new score, reset.
 #include "top_five.h"
 

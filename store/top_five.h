@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ranking of the Top 5 list kept in the settings record; asking for a name is left to the caller.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's drawing surface: primitives on the off-screen image and the drawing state.
 #include "canvas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's drawing surface: a persistent off-screen image plus the drawing state
 // (font size and colour, brush, pen) that one drawing routine leaves for the next.
 #pragma once

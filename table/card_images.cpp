@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the card bitmaps from the ":/bitmaps" resources.
 #include "card_images.h"
 

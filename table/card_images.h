@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten card bitmaps: suit symbols, pips and the two card backs, loaded from resources,
 // each with its twin at twice the size for screens with a device pixel ratio above 1.
 #pragma once

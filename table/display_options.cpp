@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options of the main window: card size and colour scheme, and the window's
 // outer size and place on the screen.
 #include <QScreen>

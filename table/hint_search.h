@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks the move advisor on a thread of its own and brings the answer back to the window's.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, input routing, the game and Top 5 commands, Quit and close,
 // and the requests of the game rules. The display options live in display_options.cpp.
 #include "marnelok_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the table, its menus, start-up, input routing, and the requests that the
 // game rules make of the window.
 #pragma once

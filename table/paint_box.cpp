@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget that shows the table canvas and reports mouse presses and releases.
 #include "paint_box.h"
 

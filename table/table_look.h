@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the painters read from the main window besides the game: the options, the card
 // back, the screen width and the stored Top 5 list, and the colors of the two schemes.
 #pragma once

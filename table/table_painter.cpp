@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the table: cells, deck stack, score panel, Top 5 panel and WIN banner.
 #include "table_painter.h"
 

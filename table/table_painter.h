@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the table: the cells, the deck stack, the score panel, the Top 5 panel and the
 // WIN banner, each at once on the canvas.
 #pragma once

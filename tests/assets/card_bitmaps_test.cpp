@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ten card bitmaps as the table loads them: exact sizes, 24-bit files, and faces that
 // stay two-coloured and sharp on a white card; and their twins at twice the size.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the splash window and the donation dialog, the "Proceed" glyph and the
 // window icon.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop entry, the AppStream metadata and the installed icons: each valid on its own,
 // and all naming the same program, icon and home page.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the artwork tests: loading a resource and reading facts from its file header.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the asset tests with a private, empty configuration folder.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one desktop for tests of every window: records what the windows asked of it, answers
 // the standard dialogs as the test sets them, keeps a settable screen and "today", and runs
 // modal dialogs by showing them and letting the test act on them instead of entering a modal

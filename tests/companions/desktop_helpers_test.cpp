@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio and the
 // standard dialogs' limits.
 #include <gtest/gtest.h>

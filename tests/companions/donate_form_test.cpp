@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation dialog on its own: texts, layout, colors, keys and the ways it closes.
+#include "donate_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -6,7 +9,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "donate_form.h"
 #include "fake_desktop.h"
 #include "qt_printers.h"
 #include "web_pages.h"

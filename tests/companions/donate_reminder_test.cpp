@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation reminder: its schedule, the answers of the dialog, and its stored state.
 #include "donate_reminder.h"
 

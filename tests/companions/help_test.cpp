@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the help document: the working directory first, then the copy installed with the
 // program, then the plain name.
 #include "help.h"

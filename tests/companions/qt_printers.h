@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readable failure messages for the Qt values that the companion tests compare.
 #pragma once
 

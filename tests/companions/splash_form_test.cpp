@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window in its two modes: what shows, what a click does, and where it appears.
+#include "splash_form.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -9,7 +12,6 @@
 
 #include "fake_desktop.h"
 #include "qt_printers.h"
-#include "splash_form.h"
 #include "web_pages.h"
 
 namespace marnelok {

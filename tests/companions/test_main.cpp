@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the companion tests inside one QApplication, offscreen, with a private configuration
 // folder so that no test reads or writes the user's own settings.
 #include <gtest/gtest.h>

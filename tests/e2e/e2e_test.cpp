@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program on a virtual display, deals with a click on the deck, places 25
 // cards with real clicks, answers the name prompt and checks the screen.
 #include <gtest/gtest.h>

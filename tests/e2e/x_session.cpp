@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the real program on an X display and driving it with xdotool.
 #include "x_session.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the real program on an X display: starts it, finds its window, clicks with
 // xdotool and reads the screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of a corpus folder to a fuzz target once, for builds without libFuzzer.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any text in the donation state's file loads as a status of 0 to 4 and a
 // recorded day, and the schedule's arithmetic holds for whatever day was stored.
 #include <QFile>

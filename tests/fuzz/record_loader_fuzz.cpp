@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any file in the record's place loads by the length rule, and every field of
 // the loaded record reads within its slot.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move advisor: certain choices, legal advice, reproducibility, blindness to the deck's
 // order and to the game's random source, and stopping on request.
 #include "advisor.h"

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line completeness, scoring and the win rule.
+#include "board.h"
+
 #include <gtest/gtest.h>
 
-#include "board.h"
 #include "hand.h"
 
 namespace marnelok {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes, the random source and the shuffle.
 #include "cards.h"
 

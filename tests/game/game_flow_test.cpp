@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The course of a game, played through a recording stand-in for the table window.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand evaluator and the hand table.
 #include "hand.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The position the player sees: cell numbering, the unseen cards, and positions taken from
 // games in their different states.
 #include "position.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table window stand-in that records every request of the rules, in order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package as built by CPack: its control fields, every file it installs, and the
 // program from an unpacked copy finding its own help document.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record kept in a file: round trip, odd sizes, things in the file's place, unusable folders.
 #include "file_record_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player names between the dialogs' Unicode text and the record's Latin-1 bytes.
 #include "name_text.h"
 

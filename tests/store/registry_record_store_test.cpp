@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record in the Windows registry: a binary value written and read back byte for
 // byte, and values of another type or too long taken for no record at all.
 #include "registry_record_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record's byte layout, short strings and defaults.
 #include "settings_record.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering a score into the Top 5 list, with a prompt that answers as the test says.
 #include "top_five.h"
 

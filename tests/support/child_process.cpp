@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Forked children for tests that need another user or a small disk.
 #include "child_process.h"
 

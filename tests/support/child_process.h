@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test code that must run where the suite's own process cannot: as an unprivileged user, or
 // on a small, full disk. The code runs in a forked child; its GoogleTest failures, a crash,
 // or a child that cannot be set up all fail the calling test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a command-line tool to its end and hands back its exit code and what it printed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deck stack, the board with its score panel and texts, and the row pitch that each
 // routine and repaint leaves behind.
 #include <gtest/gtest.h>

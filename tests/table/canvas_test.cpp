@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas: text on the pixel grid, high-DPI scaling and the change notification.
 // (Rectangle edges are read in the cell tests.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card renderer: pips, indices and symbols of card faces, empty slots, the next-game
 // tile, blanks, codes that draw nothing, and the state each cell leaves behind.
 #include <gtest/gtest.h>

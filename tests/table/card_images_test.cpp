@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmaps found by name without regard to case, and the ten card bitmaps of the artwork.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Top 5 panel, the WIN banner and the hint's frame: places, colors, and the font size
 // the banner takes over from whatever was drawn before it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table widget: system repaints on invalidation and resize, showing the canvas, and
 // mouse presses and releases in the widget's own coordinates.
 #include "paint_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table to paint on in tests, and helpers that read the canvas.
 #include "table_fixture.h"
 

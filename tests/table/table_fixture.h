@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table to paint on in tests, with stand-in card bitmaps of solid colors (so every
 // image's position can be read from the pixels) and helpers that read the canvas.
 #pragma once

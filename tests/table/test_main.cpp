@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the painting tests inside a QApplication on the offscreen platform, with a private
 // configuration folder so nothing of the user's is read or written.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card size and colour scheme: the screen check, window sizes, and what each choice repaints.
 #include <QScreen>
 

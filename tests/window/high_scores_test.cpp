@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Top 5 list from the window: the end of a game, viewing and resetting.
 #include "settings_store.h"
 #include "window_fixture.h"

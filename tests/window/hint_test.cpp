@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Hint command: when it is offered, the frame on the advised cell and how long it stays,
 // and the question cancelled by any change of the game.
 #include <QElapsedTimer>

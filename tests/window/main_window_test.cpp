@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, menus, mouse routing, keys, Quit and close of the main window.
 #include <QKeyEvent>
 #include <QMenuBar>

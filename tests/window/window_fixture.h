@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real main window on the offscreen platform, with a private settings folder, a fake
 // desktop and a store that counts and can refuse writes.
 #pragma once

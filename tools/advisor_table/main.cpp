@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the move advisor's line table by self-play, from fixed seeds, and writes it to a file.
 //
 // Each seed learns a table of its own by on-policy Monte Carlo: the player places every card

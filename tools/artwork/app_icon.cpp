@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon. It is drawn in a 256-unit space and scaled, so every size shows the
 // same picture; the grid's middle row holds a red royal flush, the game's best hand.
 #include "app_icon.h"

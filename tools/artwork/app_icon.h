@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon: a five-by-five grid of cards on green felt.
 #pragma once
 

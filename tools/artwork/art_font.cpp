@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds DejaVu Sans for the pictures: from MARNELOK_ART_FONT_DIR, Debian's font folder or the
 // system's font database, in that order.
 #include "art_font.h"

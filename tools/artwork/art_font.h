@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one typeface of the painted pictures: DejaVu Sans Bold, the bold sans-serif that the
 // game itself uses on Linux. A fixed face keeps the output the same from run to run.
 #pragma once

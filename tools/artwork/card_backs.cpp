@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card backs. Both keep a one-pixel black border all round: the deck stack lays three
 // of them 2 pixels apart, and only the borders tell the cards apart.
 #include "card_backs.h"

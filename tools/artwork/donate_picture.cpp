@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The donation header: a felt banner like the game table, a fanned royal flush with a heart
 // and a few coins in front of it, and a friendly line of text.
 #include "donate_picture.h"

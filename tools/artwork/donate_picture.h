@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 350x135 header picture of the "Make a Donation" dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // marnelok_artwork: paints every picture of the game and writes it into the assets folder.
 //
 //   marnelok_artwork <assets folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small vector playing card: white rounded face, corner index, one large suit figure.
 #include "mini_card.h"
 

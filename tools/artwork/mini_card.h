@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small playing card painted with vectors, for the pictures that show cards in a scene.
 #pragma once
 

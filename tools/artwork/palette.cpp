@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Median-cut palette reduction. Written out rather than left to QImage's own conversion,
 // which falls back to a fixed colour cube with dithering: gradients then turn grainy.
 #include "palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns a true-colour picture into an 8-bit one with a full 256-colour palette.
 #pragma once
 

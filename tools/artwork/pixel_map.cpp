@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hand-drawn pixel art: rows of characters turned into an image.
 #include "pixel_map.h"
 

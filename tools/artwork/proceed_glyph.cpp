@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Proceed" glyph: a green forward arrow. Its outline and shading are derived from one
 // shape, so the normal and the disabled images, and every size, have the same figure.
 #include "proceed_glyph.h"

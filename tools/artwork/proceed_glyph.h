@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glyph of the donation dialog's "Proceed" button.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card index letters, 6 pixels tall.
 #include "rank_glyphs.h"
 

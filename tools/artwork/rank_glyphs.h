@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card index letters drawn pixel by pixel, for cards too small for a typeface to stay sharp.
 #pragma once
 

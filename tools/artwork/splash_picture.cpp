@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture: a green felt table, a fan of cards at either side, and a light card-like
 // panel in the middle on which the window's labels stand. A royal flush between the edition
 // label and the link gives the panel its poker motif.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 280x140 picture of the splash and About window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four suits as the artwork sees them, and the two ink colors of the card faces.
 #pragma once
 

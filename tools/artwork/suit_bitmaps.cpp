@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suit symbols and pips, drawn pixel by pixel: two colors only, so that they stay
 // sharp when copied 1:1 onto a white card face, and still read as their suit at 9 pixels.
 // Above that size there are pixels enough for the smooth outline.

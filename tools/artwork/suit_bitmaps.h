@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight face bitmaps of the card renderer: a large suit symbol and a small pip per suit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scalable suit outlines, designed on a unit square and stretched to the box asked for.
 #include "suit_shapes.h"
 

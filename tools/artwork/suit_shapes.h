@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scalable suit outlines for the larger pictures (splash, donation header, icon).
 #pragma once
 
