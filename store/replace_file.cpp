@@ -99,6 +99,8 @@ bool ReplaceFile(const QString& path, const QByteArray& data) {
   bool exists = false;
   const QString target = SaveTarget(path, old, exists);
   if (target.isEmpty()) return false;
+  // A file the user may not write is left alone, even though the folder would allow a rename.
+  if (exists && ::access(Native(target).constData(), W_OK) != 0) return false;
   RemoveLeftovers(target);
 
   const QByteArray temp = Native(SaveTempPath(target));

@@ -194,10 +194,17 @@ void TablePainter::DrawHintFrame() {
   const Point origin = CellOrigin(geometry_, cell.column, cell.row);
   const QColor brush = canvas_.Brush();
   canvas_.SetBrush(HintFrameColor());
-  for (int k = kHintFrameInset; k < kHintFrameInset + kHintFrameWidth; ++k) {
-    canvas_.FrameRect(origin.x + k, origin.y + k, origin.x + geometry_.cardWidth - k,
-                      origin.y + geometry_.cardHeight - k);
-  }
+  // Four bands rather than nested one-pixel frames, so that no device pixel between two of
+  // them is left out at a fractional ratio.
+  const int left = origin.x + kHintFrameInset;
+  const int top = origin.y + kHintFrameInset;
+  const int right = origin.x + geometry_.cardWidth - kHintFrameInset;
+  const int bottom = origin.y + geometry_.cardHeight - kHintFrameInset;
+  const int w = kHintFrameWidth;
+  canvas_.FillRect(left, top, right, top + w);
+  canvas_.FillRect(left, bottom - w, right, bottom);
+  canvas_.FillRect(left, top + w, left + w, bottom - w);
+  canvas_.FillRect(right - w, top + w, right, bottom - w);
   canvas_.SetBrush(brush);
 }
 

@@ -199,6 +199,20 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
   state.showingHighScores = false;
   painter.DrawHintFrame();
   EXPECT_EQ(Image(), framed);
+  // At a fractional ratio the band is whole: no device pixel of table between its edges.
+  canvas.Resize(QSize(760, 640), 1.5);
+  painter.SystemRepaint();
+  const Point o = CellOrigin(geometry, 4, 3);
+  const int y = qRound((o.y + geometry.cardHeight / 2) * 1.5);
+  int first = -1, last = -1, count = 0;
+  for (int x = qRound(o.x * 1.5); x < qRound((o.x + 8) * 1.5); ++x) {
+    if (QColor(Image().pixel(x, y)) != frame) continue;
+    if (first < 0) first = x;
+    last = x;
+    ++count;
+  }
+  EXPECT_GE(count, 4);
+  EXPECT_EQ(last - first + 1, count);
 }
 
 }  // namespace
