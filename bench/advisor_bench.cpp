@@ -1,7 +1,8 @@
 // The move advisor's strength: plays whole regular games with a chosen player and prints the
 // mean total, its 95 % confidence half-width, the share of wins and the time per move. With
-// --jobs J, J threads share the games; on a machine with fewer free cores than J the times
-// per move grow, the totals never change.
+// --jobs J, J threads share the games. Each game has its own deal and seeds, so J changes no
+// total while the advisor finishes within its time; where the limit cuts searches short, a
+// busy machine (or more threads than free cores) searches less and totals may differ.
 //
 //   marnelok_bench_advisor --games N --first-seed S --ms-per-move M [--jobs J]
 //                          [--player random|greedy|advisor] [--simulated-games K] [--depth D]
@@ -136,8 +137,8 @@ int main(int argc, char** argv) {
     o.budget.searchDepth = 1;
     o.budget.simulatedGames = 0;
   }
-  // Each game has its own deal and seeds, so the results do not depend on the thread count;
-  // the threads take the next unplayed game until none is left.
+  // The threads take the next unplayed game until none is left; results are kept by game so
+  // that the sums run in the same order whatever the thread count.
   std::vector<GameResult> results(static_cast<std::size_t>(o.games));
   std::atomic<int> next{0};
   std::atomic<int> finished{0};
