@@ -36,6 +36,8 @@ class FakeDesktop : public Desktop {
   // Acts on the shown dialog, normally ending with a close; left open, it is closed after.
   std::function<void(QDialog&)> answer;
   QStringList messages;  // "caption|text"
+  // The owner of each message: none centres it on the screen rather than on a window.
+  std::vector<const QWidget*> messageOwners;
   QStringList prompts;   // "title|prompt|initial"
   QStringList confirms;  // "caption|text"
   int beeps = 0;
@@ -45,8 +47,9 @@ class FakeDesktop : public Desktop {
   QSize fullScreenClient{1280, 990};
   int screenWidth = 1280;
 
-  void ShowMessage(QWidget*, const QString& caption, const QString& text) override {
+  void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override {
     messages << caption + "|" + text;
+    messageOwners.push_back(owner);
   }
   bool Confirm(QWidget*, const QString& caption, const QString& text) override {
     confirms << caption + "|" + text;

@@ -44,6 +44,7 @@ TEST_F(WindowTest, LargeCardsNeedAClientAreaOf750By550) {
       EXPECT_EQ(
           desktop.messages[0],
           "Large Cards|Sorry! Screen resolution should be at least 800 x 600 for large cards.");
+      EXPECT_EQ(desktop.messageOwners.back(), nullptr) << "centred on the screen, not the window";
     }
     form.reset();
   }
