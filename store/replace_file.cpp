@@ -27,6 +27,11 @@ const QString kTempInfix = QStringLiteral(".save-");
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
 
+// The name of the temporary file that this process uses for `target`.
+QString SaveTempPath(const QString& target) {
+  return target + kTempInfix + QString::number(QCoreApplication::applicationPid());
+}
+
 // The file that a save of `path` really replaces: the path itself, or the regular file that a
 // link names. Empty when the name is taken by anything else.
 QString SaveTarget(const QString& path, struct stat& target, bool& exists) {
@@ -87,10 +92,6 @@ bool WriteAll(int fd, const QByteArray& data) {
 #endif
 
 }  // namespace
-
-QString SaveTempPath(const QString& target) {
-  return target + kTempInfix + QString::number(QCoreApplication::applicationPid());
-}
 
 #ifdef Q_OS_UNIX
 

@@ -17,7 +17,4 @@ namespace marnelok {
 // ended are leftovers of an interrupted save and are removed by the next save.
 bool ReplaceFile(const QString& path, const QByteArray& data);
 
-// The name of the temporary file that this process uses for `target`.
-QString SaveTempPath(const QString& target);
-
 }  // namespace marnelok
