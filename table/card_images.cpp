@@ -9,10 +9,14 @@
 
 namespace marnelok {
 
-QImage LoadBitmapByName(const QString& name) {
+namespace {
+
+// Listed once for all the bitmaps that are read together: a listing costs more than reading a
+// small bitmap.
+QStringList BitmapNames() { return QDir(QStringLiteral(":/bitmaps")).entryList(QDir::Files); }
+
+QImage LoadFrom(const QStringList& entries, const QString& name) {
   if (name.isEmpty()) return {};
-  const QDir folder(QStringLiteral(":/bitmaps"));
-  const QStringList entries = folder.entryList(QDir::Files);
   // The exact stored name first, then a name that differs only by a file extension.
   QString found;
   for (const QString& entry : entries) {
@@ -30,20 +34,61 @@ QImage LoadBitmapByName(const QString& name) {
     }
   }
   if (found.isEmpty()) return {};
-  QImage image(folder.filePath(found));
+  QImage image(QStringLiteral(":/bitmaps/") + found);
   if (image.isNull()) return {};
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage LoadDoubledBitmap(const QString& name, const QImage& picture) {
-  QImage doubled = LoadBitmapByName(name + QStringLiteral("@2x"));
+QImage DoubledFrom(const QStringList& entries, const QString& name, const QImage& picture) {
+  QImage doubled = LoadFrom(entries, name + QStringLiteral("@2x"));
   if (doubled.isNull() || picture.isNull() || doubled.size() != picture.size() * 2) return {};
   doubled.setDevicePixelRatio(2.0);
   return doubled;
 }
 
+struct SuitNames {
+  int suit;
+  const char* symbol;
+  const char* pip;
+};
+constexpr SuitNames kSuitNames[] = {{kClubs, "CBmp", "CPip"},
+                                    {kDiamonds, "DBmp", "DPip"},
+                                    {kHearts, "HBmp", "HPip"},
+                                    {kSpades, "SBmp", "SPip"}};
+
+// Calls visit(picture, twin, name) for each of the ten bitmaps.
+template <typename Pictures, typename Visit>
+void ForEachBitmap(Pictures& pictures, CardPictures& twins, Visit visit) {
+  for (const auto& s : kSuitNames) {
+    const auto i = static_cast<size_t>(s.suit);
+    visit(pictures.symbol[i], twins.symbol[i], QString::fromLatin1(s.symbol));
+    visit(pictures.pip[i], twins.pip[i], QString::fromLatin1(s.pip));
+  }
+  visit(pictures.largeBack, twins.largeBack, QStringLiteral("LCBmp"));
+  visit(pictures.regularBack, twins.regularBack, QStringLiteral("RCBmp"));
+}
+
+}  // namespace
+
+QImage LoadBitmapByName(const QString& name) {
+  if (name.isEmpty()) return {};
+  return LoadFrom(BitmapNames(), name);
+}
+
+QImage LoadDoubledBitmap(const QString& name, const QImage& picture) {
+  return DoubledFrom(BitmapNames(), name, picture);
+}
+
 const QImage& CardImages::Doubled(const QImage& picture) const {
   static const QImage kNone;
+  if (twinsPending) {
+    twinsPending = false;
+    const QStringList entries = BitmapNames();
+    ForEachBitmap(static_cast<const CardPictures&>(*this), doubled,
+                  [&](const QImage& p, QImage& twin, const QString& name) {
+                    twin = DoubledFrom(entries, name, p);
+                  });
+  }
   for (size_t i = 0; i < symbol.size(); ++i) {
     if (&picture == &symbol[i]) return doubled.symbol[i];
     if (&picture == &pip[i]) return doubled.pip[i];
@@ -55,25 +100,11 @@ const QImage& CardImages::Doubled(const QImage& picture) const {
 
 CardImages LoadCardImages() {
   CardImages images;
-  const auto load = [](QImage& picture, QImage& doubled, const QString& name) {
-    picture = LoadBitmapByName(name);
-    doubled = LoadDoubledBitmap(name, picture);
-  };
-  const struct {
-    int suit;
-    const char* symbol;
-    const char* pip;
-  } suits[] = {{kClubs, "CBmp", "CPip"},
-               {kDiamonds, "DBmp", "DPip"},
-               {kHearts, "HBmp", "HPip"},
-               {kSpades, "SBmp", "SPip"}};
-  for (const auto& s : suits) {
-    const auto i = static_cast<size_t>(s.suit);
-    load(images.symbol[i], images.doubled.symbol[i], QString::fromLatin1(s.symbol));
-    load(images.pip[i], images.doubled.pip[i], QString::fromLatin1(s.pip));
-  }
-  load(images.largeBack, images.doubled.largeBack, QStringLiteral("LCBmp"));
-  load(images.regularBack, images.doubled.regularBack, QStringLiteral("RCBmp"));
+  const QStringList entries = BitmapNames();
+  ForEachBitmap(
+      static_cast<CardPictures&>(images), images.doubled,
+      [&](QImage& picture, QImage&, const QString& name) { picture = LoadFrom(entries, name); });
+  images.twinsPending = true;
   return images;
 }
 

@@ -28,13 +28,17 @@ struct CardPictures {
 
 struct CardImages : CardPictures {
   // The same pictures at twice the size; the layout always reads the sizes above.
-  CardPictures doubled;
+  mutable CardPictures doubled;
+  // True while the twins are still to be read from the resources: a table that is only ever
+  // drawn at a device pixel ratio of 1 never reads them.
+  mutable bool twinsPending = false;
 
   // The twin in `doubled` of one of the pictures above (by address, so the card back that
-  // the look points to finds its own), or a null image.
+  // the look points to finds its own), or a null image. The first call reads pending twins.
   const QImage& Doubled(const QImage& picture) const;
 };
 
+// The ten bitmaps; their twins are read when first asked for.
 CardImages LoadCardImages();
 
 }  // namespace marnelok

@@ -135,9 +135,9 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   const int top = y + h - 2 - extent.height();
   canvas_.TextInRect(left, top, x + w - 2, y + h - 2, left, top, index);
 
-  canvas_.Draw(x + 2, y + h - 2 - symbol.height(), symbol, images_.Doubled(symbol));
+  canvas_.Draw(x + 2, y + h - 2 - symbol.height(), symbol, Twin(symbol));
   // The clubs symbol is 2 px wider than the others and starts further left.
-  canvas_.Draw(x + w - (suit == kClubs ? 25 : 23), y + 2, symbol, images_.Doubled(symbol));
+  canvas_.Draw(x + w - (suit == kClubs ? 25 : 23), y + 2, symbol, Twin(symbol));
 
   const int pipHeight = pip.height();
   const int centreY = y + (h - pipHeight) / 2;
@@ -149,17 +149,22 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   }
 }
 
+const QImage& TablePainter::Twin(const QImage& picture) const {
+  static const QImage kNone;
+  return canvas_.DevicePixelRatio() > 1.0 ? images_.Doubled(picture) : kNone;
+}
+
 void TablePainter::DrawPipRow(const QImage& pip, int count, int x, int y) {
   const int step = pip.width() + kPipGap;
   const int offset = (geometry_.cardWidth - count * pip.width() - kPipGap * (count - 1)) / 2;
-  const QImage& doubled = images_.Doubled(pip);
+  const QImage& doubled = Twin(pip);
   for (int k = 0; k < count; ++k) canvas_.Draw(x + offset + k * step, y, pip, doubled);
 }
 
 void TablePainter::DrawDeckStack() {
   rowPitch_ = kDeckStackPitch;
   if (look_.cardBack == nullptr) return;
-  const QImage& doubled = images_.Doubled(*look_.cardBack);
+  const QImage& doubled = Twin(*look_.cardBack);
   for (int corner : {9, 11, 13}) canvas_.Draw(corner, corner, *look_.cardBack, doubled);
 }
 

@@ -44,6 +44,9 @@ class TablePainter {
  private:
   void DrawCardFace(int code, int x, int y);
   void DrawPipRow(const QImage& pip, int count, int x, int y);
+  // The picture's twin at twice the size where the table has more device pixels than logical
+  // ones; else a null image, so that a table at a ratio of 1 never reads the twins.
+  const QImage& Twin(const QImage& picture) const;
   QColor CurrentTableColor() const { return TableColor(options_.altColors); }
   QColor CurrentPanelColor() const { return SchemePanelColor(options_.altColors); }
 

@@ -46,7 +46,12 @@ using SharpCardTest = TableTest;
 
 TEST_F(SharpCardTest, AtRatioTwoTheCardShowsItsTwinsWhereTheLayoutPutsThePictures) {
   images = LoadCardImages();
-  ASSERT_FALSE(images.doubled.symbol[kHearts].isNull());
+  // A table at a ratio of 1 never reads the twins; the first one drawn larger reads them all.
+  canvas.Resize(QSize(400, 300), 1.0);
+  painter.DrawCell(CodeOf(1, kHearts), 2, 2);
+  painter.DrawDeckStack();
+  EXPECT_TRUE(images.twinsPending);
+  EXPECT_TRUE(images.doubled.symbol[kHearts].isNull());
   canvas.Resize(QSize(400, 300), 2.0);
   painter.DrawCell(CodeOf(1, kHearts), 2, 2);  // the ace of hearts at (89, 88)
   const auto device = [this](int x, int y, const QImage& twin) {
@@ -56,6 +61,7 @@ TEST_F(SharpCardTest, AtRatioTwoTheCardShowsItsTwinsWhereTheLayoutPutsThePicture
     image.setDevicePixelRatio(1.0);
     return image.convertToFormat(QImage::Format_RGB32);
   };
+  ASSERT_FALSE(images.twinsPending);
   const QImage& symbol = images.doubled.symbol[kHearts];
   const QImage& pip = images.doubled.pip[kHearts];
   EXPECT_EQ(plain(device(89 + 2, 88 + 82 - 2 - 23, symbol)), plain(symbol));
