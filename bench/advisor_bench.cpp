@@ -7,6 +7,7 @@
 //
 //   marnelok_bench_advisor --games N --first-seed S --ms-per-move M [--jobs J]
 //                          [--player random|greedy|advisor] [--simulated-games K] [--depth D]
+//                          [--win-weight W]
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -71,6 +72,8 @@ bool Parse(int argc, char** argv, Options& o) {
       o.player = v;
     else if (!std::strcmp(argv[i], "--simulated-games"))
       o.budget.simulatedGames = std::atoi(v);
+    else if (!std::strcmp(argv[i], "--win-weight"))
+      o.budget.winWeight = std::atof(v);
     else if (!std::strcmp(argv[i], "--depth"))
       o.budget.searchDepth = std::atoi(v);
     else
@@ -78,7 +81,7 @@ bool Parse(int argc, char** argv, Options& o) {
   }
   const bool knownPlayer = o.player == "random" || o.player == "greedy" || o.player == "advisor";
   return argc % 2 == 1 && o.games > 0 && o.msPerMove > 0 && o.jobs > 0 && knownPlayer &&
-         o.budget.simulatedGames >= 0 && o.budget.searchDepth >= 1;
+         o.budget.simulatedGames >= 0 && o.budget.searchDepth >= 1 && o.budget.winWeight >= 0;
 }
 
 struct GameResult {
@@ -127,10 +130,11 @@ int main(int argc, char** argv) {
   using namespace marnelok;
   Options o;
   if (!Parse(argc, argv, o)) {
-    std::fprintf(stderr,
-                 "usage: %s [--games N] [--first-seed S] [--ms-per-move M] [--jobs J] "
-                 "[--player random|greedy|advisor] [--simulated-games K] [--depth D]\n",
-                 argv[0]);
+    std::fprintf(
+        stderr,
+        "usage: %s [--games N] [--first-seed S] [--ms-per-move M] [--jobs J] "
+        "[--player random|greedy|advisor] [--simulated-games K] [--depth D] [--win-weight W]\n",
+        argv[0]);
     return 2;
   }
   o.budget.timeLimit = std::chrono::milliseconds(o.msPerMove);

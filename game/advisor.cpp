@@ -37,8 +37,10 @@ bool ValidPosition(const Position& p) {
 
 class Search {
  public:
-  Search(const Position& p, Clock::time_point deadline, std::stop_token stop)
-      : board_(p, advisor::BuiltInLineTable()), deadline_(deadline), stop_(std::move(stop)) {}
+  Search(const Position& p, double winWeight, Clock::time_point deadline, std::stop_token stop)
+      : board_(p, advisor::BuiltInLineTable()), deadline_(deadline), stop_(std::move(stop)) {
+    if (winWeight > 0) board_.SetWinWeight(winWeight, advisor::BuiltInLineSpread());
+  }
 
   bool Aborted() {
     if (!aborted_) aborted_ = stop_.stop_requested() || Clock::now() >= deadline_;
@@ -67,7 +69,7 @@ class Search {
  private:
   // The average over the next card of the best placement for it.
   double Chance(int depth) {
-    if (board_.Empties() == 0) return board_.FinalTotal();
+    if (board_.Empties() == 0) return board_.Worth(board_.FinalTotal());
     if (Aborted()) return 0;
     double sum = 0;
     int count = 0;
@@ -144,7 +146,7 @@ std::vector<double> Simulate(Search& search, const std::vector<int>& candidates,
     for (std::size_t k = 0; k < candidates.size(); ++k) {
       SearchBoard start = board;
       start.Place(candidates[k], code);
-      sums[k] += advisor::PlayOut(start, unseen.data());
+      sums[k] += board.Worth(advisor::PlayOut(start, unseen.data()));
     }
     ++played;
   }
@@ -163,7 +165,7 @@ Advice AdviseMove(const Position& position, std::uint64_t seed, const AdvisorBud
 
   // The unseen cards are exactly those not in view, whatever the caller filled in.
   Position visible = MakePosition(position.cells, position.currentCard);
-  Search search(visible, deadline, std::move(stop));
+  Search search(visible, std::max(budget.winWeight, 0.0), deadline, std::move(stop));
   const int code = visible.currentCard;
   std::vector<int> cells = Search::EmptyCellsOf(search.board().EmptyMask());
 

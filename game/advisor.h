@@ -26,12 +26,16 @@ struct AdvisorBudget {
   int simulatedGames = 2000;
   // Placements looked ahead, 1 (the table alone) to 4; deeper levels run while time allows.
   int searchDepth = 3;
+  // Points that a winning total is worth on top of itself. 0 maximises the expected total;
+  // above 0 the advisor takes some risk for a better chance of a win.
+  double winWeight = 0;
 };
 
 struct Advice {
   int cell = -1;  // GridCell index of the best empty cell; -1 without an empty cell or a card
   // Expected final total for each empty cell (cells outside the deepest look-ahead are
-  // estimated from a shallower one); -1 for occupied cells.
+  // estimated from a shallower one), plus the win weight times the chance of a win; -1 for
+  // occupied cells.
   std::array<double, kGridCells> expectedTotal{};
   int depthSearched = 0;   // the deepest look-ahead that finished
   int simulatedGames = 0;  // games actually simulated

@@ -3,6 +3,7 @@
 #include "advisor_board.h"
 
 #include <bit>
+#include <cmath>
 
 #include "hand.h"
 
@@ -71,11 +72,38 @@ double SearchBoard::LineValue(int line, const LineSummary& summary, const Unseen
   return table_->Value(LineTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen)));
 }
 
+void SearchBoard::LineStats(int line, const LineSummary& summary, const UnseenSets& unseen,
+                            int phase, double& mean, double& variance) const {
+  if (summary.cards == 5) {
+    mean = kHandTable[CompleteLineClass(summary)].points;
+    variance = 0;
+    return;
+  }
+  const int index = LineTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen));
+  mean = table_->Value(index);
+  const double spread = spread_->Value(index);
+  variance = spread * spread;
+}
+
+double SearchBoard::WorthOf(double mean, double variance) const {
+  return mean + winWeight_ * WinChance(mean, variance);
+}
+
 double SearchBoard::Evaluate() const {
-  if (empties_ == 0) return FinalTotal();
+  if (empties_ == 0) return Worth(FinalTotal());
   const UnseenSets unseen(unseen_);
   const int phase = PhaseOf(empties_);
   double total = 0;
+  double variance = 0;
+  if (winWeight_ > 0) {
+    for (int line = 0; line < kLineCount; ++line) {
+      double mean = 0, lineVariance = 0;
+      LineStats(line, lines_[line], unseen, phase, mean, lineVariance);
+      total += mean;
+      variance += lineVariance;
+    }
+    return WorthOf(total, variance);
+  }
   for (int line = 0; line < kLineCount; ++line)
     total += LineValue(line, lines_[line], unseen, phase);
   return total;
@@ -92,31 +120,58 @@ void SearchBoard::EvaluatePlacements(int code, std::array<double, kGridCells>& o
     SearchBoard full = *this;
     const int cell = std::countr_zero(emptyMask_);
     full.Place(cell, code);
-    out[cell] = full.FinalTotal();
+    out[cell] = Worth(full.FinalTotal());
     return;
   }
   const UnseenSets unseen(unseen_);
   const int phase = PhaseOf(empties_ - 1);
   // A placement changes its row and its column only, so each line's gain is worked out once.
   std::array<double, kLineCount> gain{};
+  std::array<double, kLineCount> varianceGain{};
   double base = 0;
+  double baseVariance = 0;
   for (int line = 0; line < kLineCount; ++line) {
-    const double now = LineValue(line, lines_[line], unseen, phase);
-    base += now;
-    if (lines_[line].cards < 5) {
+    if (winWeight_ > 0 && lines_[line].cards < 5) {
       LineSummary with = lines_[line];
       with.Add(code);
-      gain[line] = LineValue(line, with, unseen, phase) - now;
+      double now = 0, variance = 0, after = 0, afterVariance = 0;
+      LineStats(line, lines_[line], unseen, phase, now, variance);
+      LineStats(line, with, unseen, phase, after, afterVariance);
+      base += now;
+      gain[line] = after - now;
+      baseVariance += variance;
+      varianceGain[line] = afterVariance - variance;
+      continue;
     }
+    const double now = LineValue(line, lines_[line], unseen, phase);
+    base += now;
+    if (lines_[line].cards == 5) continue;
+    LineSummary with = lines_[line];
+    with.Add(code);
+    gain[line] = LineValue(line, with, unseen, phase) - now;
   }
   for (std::uint32_t bits = emptyMask_; bits != 0; bits &= bits - 1) {
     const int cell = std::countr_zero(bits);
-    out[cell] = base + gain[RowLine(cell)] + gain[ColumnLine(cell)];
+    const int row = RowLine(cell);
+    const int column = ColumnLine(cell);
+    out[cell] = base + gain[row] + gain[column];
+    if (winWeight_ > 0)
+      out[cell] = WorthOf(out[cell], baseVariance + varianceGain[row] + varianceGain[column]);
   }
 }
 
 int SearchBoard::GreedyCell(int code) const {
   if (empties_ == 1) return std::countr_zero(emptyMask_);
+  if (winWeight_ > 0) {
+    std::array<double, kGridCells> worth{};
+    EvaluatePlacements(code, worth);
+    int best = -1;
+    for (std::uint32_t bits = emptyMask_; bits != 0; bits &= bits - 1) {
+      const int cell = std::countr_zero(bits);
+      if (best < 0 || worth[cell] > worth[best]) best = cell;
+    }
+    return best;
+  }
   const UnseenSets unseen(unseen_);
   const int phase = PhaseOf(empties_ - 1);
   std::array<double, kLineCount> gain{};
@@ -133,6 +188,43 @@ int SearchBoard::GreedyCell(int code) const {
     }
   }
   return best;
+}
+
+namespace {
+
+// The normal distribution's upper tail, tabulated: the simulated games ask for it at every
+// empty cell of every placement.
+class UpperTail {
+ public:
+  UpperTail() {
+    for (int i = 0; i <= kSteps; ++i)
+      values_[static_cast<std::size_t>(i)] =
+          0.5 * std::erfc((-kRange + i * (2 * kRange / kSteps)) / std::sqrt(2.0));
+  }
+  // The chance that a standard normal value is at least z.
+  double operator()(double z) const {
+    if (z <= -kRange) return 1.0;
+    if (z >= kRange) return 0.0;
+    const double x = (z + kRange) * (kSteps / (2 * kRange));
+    const int i = static_cast<int>(x);
+    const double f = x - i;
+    return values_[static_cast<std::size_t>(i)] * (1 - f) +
+           values_[static_cast<std::size_t>(i) + 1] * f;
+  }
+
+ private:
+  static constexpr int kSteps = 4096;
+  static constexpr double kRange = 8.0;
+  std::array<double, kSteps + 1> values_{};
+};
+
+}  // namespace
+
+double WinChance(double mean, double variance) {
+  static const UpperTail kUpperTail;
+  constexpr double kLine = kWinningScore - 0.5;
+  if (variance <= 0) return mean >= kLine ? 1.0 : 0.0;
+  return kUpperTail((kLine - mean) / std::sqrt(variance));
 }
 
 int PlayOut(SearchBoard board, const int* nextCards) {

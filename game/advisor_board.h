@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "advisor_lines.h"
+#include "game_state.h"
 #include "line_table.h"
 #include "position.h"
 
@@ -44,16 +45,27 @@ class SearchBoard {
   void Draw(int code) { unseen_ &= ~CardBit(code); }
   void Undraw(int code) { unseen_ |= CardBit(code); }
 
+  // Playing for the win: with a weight above 0, a position is worth its expected total plus
+  // weight times its chance of a winning total, judged from each line's spread of final points
+  // as if the lines were independent. 0, the default, values the expected total alone.
+  void SetWinWeight(double weight, const LineTable& spread) {
+    winWeight_ = weight;
+    spread_ = &spread;
+  }
+  // What a final total is worth: the total, and the win weight for a winning one.
+  double Worth(int total) const { return total + (total >= kWinningScore ? winWeight_ : 0.0); }
+
   // The exact total of a full grid.
   int FinalTotal() const;
   // Points of a complete line, else -1.
   int LinePoints(int line) const;
   // Where an incomplete line stands in the table at the current stage, else -1.
   int LineIndex(int line) const;
-  // The expected final total as the table sees it (exact once the grid is full).
+  // The position's worth as the table sees it: the expected final total (exact once the grid
+  // is full), plus the win weight times the chance of winning.
   double Evaluate() const;
-  // For every empty cell, the expected final total after code is placed there (other cells
-  // are left alone). code must already be drawn.
+  // For every empty cell, the worth after code is placed there (other cells are left alone).
+  // code must already be drawn.
   void EvaluatePlacements(int code, std::array<double, kGridCells>& out) const;
   // The cell the table prefers for code, without looking further ahead.
   int GreedyCell(int code) const;
@@ -62,8 +74,16 @@ class SearchBoard {
   double LineValue(int line, const LineSummary& summary, const UnseenSets& unseen, int phase) const;
   // Change in an incomplete line's value, at the given stage, if code joined it.
   double PlacementGain(int line, int code, const UnseenSets& unseen, int phase) const;
+  // A line's value and the variance of its final points (exact, and 0, once complete).
+  void LineStats(int line, const LineSummary& summary, const UnseenSets& unseen, int phase,
+                 double& mean, double& variance) const;
+  // Expected total plus the win weight times the chance of winning, for a total expected to
+  // be mean with the given variance.
+  double WorthOf(double mean, double variance) const;
 
   const LineTable* table_;
+  const LineTable* spread_ = nullptr;
+  double winWeight_ = 0;
   std::array<int, kGridCells> cells_{};  // a card code, or 0 for an empty cell
   std::array<LineSummary, kLineCount> lines_{};
   std::uint64_t unseen_ = 0;
@@ -74,5 +94,9 @@ class SearchBoard {
 // Plays the game to the end with the table's greedy choice, the cards coming in the order
 // given (as many as there are empty cells); returns the final total.
 int PlayOut(SearchBoard board, const int* nextCards);
+
+// The chance that a normally distributed total with the given mean and variance reaches the
+// winning score (a total is a whole number, so 149.5 is the line between).
+double WinChance(double mean, double variance);
 
 }  // namespace marnelok::advisor

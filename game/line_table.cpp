@@ -10,6 +10,8 @@ namespace marnelok::advisor {
 // Defined in a source that the build generates from line_table.bin.
 extern const std::uint8_t kBuiltInLineTableBytes[];
 extern const std::size_t kBuiltInLineTableBytesSize;
+extern const std::uint8_t kBuiltInLineSpreadBytes[];
+extern const std::size_t kBuiltInLineSpreadBytesSize;
 
 bool LineTable::Load(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != static_cast<std::size_t>(kEntries) * 2) return false;
@@ -38,6 +40,15 @@ const LineTable& BuiltInLineTable() {
     return t;
   }();
   return table;
+}
+
+const LineTable& BuiltInLineSpread() {
+  static const LineTable spread = [] {
+    LineTable t;
+    t.Load({kBuiltInLineSpreadBytes, kBuiltInLineSpreadBytesSize});
+    return t;
+  }();
+  return spread;
 }
 
 }  // namespace marnelok::advisor

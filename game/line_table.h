@@ -36,5 +36,8 @@ class LineTable {
 
 // The table built into the program (made by tools/advisor_table); loaded once, thread-safe.
 const LineTable& BuiltInLineTable();
+// In the same layout, the standard deviation of a line's final points around its value, as
+// measured by the same tool when its player follows the built-in table.
+const LineTable& BuiltInLineSpread();
 
 }  // namespace marnelok::advisor

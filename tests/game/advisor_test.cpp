@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <numeric>
 #include <thread>
 
@@ -203,6 +204,73 @@ TEST(Advisor, StopsOnRequestWithUsableAdvice) {
   ExpectConsistent(p, timed);
 }
 
+// The exact worth of placing the current card in `cell` when one other cell is empty: the
+// average over the unseen cards of the total, plus winWeight for a winning one.
+double ExactWorth(const Position& p, int cell, double winWeight) {
+  std::array<int, kGridCells> cells = p.cells;
+  cells[static_cast<std::size_t>(cell)] = p.currentCard;
+  const int other =
+      static_cast<int>(std::find(cells.begin(), cells.end(), kEmptySlotCode) - cells.begin());
+  double sum = 0;
+  int count = 0;
+  for (int code = 1; code <= kCardsInDeck; ++code) {
+    if ((p.unseen & CardBit(code)) == 0 || code == p.currentCard) continue;
+    cells[static_cast<std::size_t>(other)] = code;
+    GameState s;
+    for (int c = 0; c < kGridCells; ++c)
+      s.board[GridColumnOf(c)][GridRowOf(c)] = cells[static_cast<std::size_t>(c)];
+    ComputeLineResults(s);
+    sum += s.totalScore + (s.totalScore >= kWinningScore ? winWeight : 0.0);
+    ++count;
+  }
+  return sum / count;
+}
+
+TEST(Advisor, PlaysForTheWinWhenAWinIsWorthMore) {
+  // The chance of a winning total, tabulated: the normal distribution's tail, half at 149.5,
+  // certain either way without a spread.
+  for (double z = -9; z <= 9; z += 0.01)
+    ASSERT_NEAR(advisor::WinChance(149.5 + 10 * z, 100), 0.5 * std::erfc(-z / std::sqrt(2.0)), 1e-5)
+        << z;
+  EXPECT_EQ(advisor::WinChance(149.5, 400), 0.5);
+  EXPECT_EQ(advisor::WinChance(150, 0), 1.0);
+  EXPECT_EQ(advisor::WinChance(149, 0), 0.0);
+  // With two cells left, a look-ahead of 2 is exact: with and without a win weight, the
+  // advice is the cell of the highest exact worth, even where the two disagree.
+  constexpr double kWeight = 40;
+  int disagreements = 0;
+  for (std::uint64_t game = 0; game < 400 && disagreements < 3; ++game) {
+    const auto deck = Shuffled(7000 + game);
+    std::array<int, kGridCells> cells = Grid({});
+    for (int next = 0; next < kGridCells - 2; ++next) {
+      const Position p = MakePosition(cells, deck[static_cast<std::size_t>(next)]);
+      cells[static_cast<std::size_t>(AdviseMove(p, 1, CountBudget(0, 1)).cell)] = p.currentCard;
+    }
+    const Position p = MakePosition(cells, deck[kGridCells - 2]);
+    std::array<int, 2> empty{};
+    int n = 0;
+    for (int cell = 0; cell < kGridCells; ++cell)
+      if (cells[static_cast<std::size_t>(cell)] == kEmptySlotCode)
+        empty[static_cast<std::size_t>(n++)] = cell;
+    const auto best = [&](double w) {
+      const double a = ExactWorth(p, empty[0], w);
+      const double b = ExactWorth(p, empty[1], w);
+      return std::abs(a - b) < 1e-6 ? -1 : (a > b ? empty[0] : empty[1]);
+    };
+    const int forTotal = best(0);
+    const int forWin = best(kWeight);
+    if (forTotal < 0 || forWin < 0) continue;
+    AdvisorBudget budget = CountBudget(0, 2);
+    EXPECT_EQ(AdviseMove(p, 1, budget).cell, forTotal) << game;
+    budget.winWeight = kWeight;
+    const Advice a = AdviseMove(p, 1, budget);
+    EXPECT_EQ(a.cell, forWin) << game;
+    EXPECT_NEAR(a.expectedTotal[a.cell], ExactWorth(p, a.cell, kWeight), 1e-9) << game;
+    disagreements += forTotal != forWin;
+  }
+  EXPECT_EQ(disagreements, 3) << "too few positions where playing for the win matters";
+}
+
 TEST(Advisor, ScoresFullGridsAsTheRulesDoAndCarriesItsTable) {
   for (std::uint64_t seed = 0; seed < 3000; ++seed) {
     const auto deck = Shuffled(seed);
@@ -222,7 +290,12 @@ TEST(Advisor, ScoresFullGridsAsTheRulesDoAndCarriesItsTable) {
     board.Place(12, cells[12]);
     ASSERT_EQ(board.FinalTotal(), s.totalScore) << seed;
   }
-  // The built-in table is there, and a stored table of the wrong size is refused.
+  // The built-in tables are there, and a stored table of the wrong size is refused.
+  for (const advisor::LineTable* builtIn :
+       {&advisor::BuiltInLineTable(), &advisor::BuiltInLineSpread()}) {
+    const std::vector<std::uint8_t> stored = builtIn->Save();
+    EXPECT_TRUE(std::any_of(stored.begin(), stored.end(), [](std::uint8_t b) { return b != 0; }));
+  }
   advisor::LineTable table;
   const std::vector<std::uint8_t> bytes = advisor::BuiltInLineTable().Save();
   EXPECT_TRUE(std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0; }));

@@ -4,8 +4,11 @@
 // Each seed learns a table of its own by on-policy Monte Carlo: the player places every card
 // where the table being learned says, and every line's final points are averaged into the
 // table entries that the line passed through. The seeds' tables are then compared on the same
-// held-out deals and the best one is written.
+// held-out deals and the best one is written, then the spread of the lines' final points
+// around each entry when the player follows it.
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +31,8 @@ struct Options {
   double minStep = 1.0 / 4000;
   double explore = 0.05;  // share of placements made at random while learning
   std::string output = "game/line_table.bin";
+  long spreadGames = 500000;
+  std::string spreadOutput = "game/line_spread.bin";
 };
 
 // The first 25 cards of a shuffled deck.
@@ -89,6 +94,44 @@ void Learn(LineTable& table, std::uint64_t seed, const Options& o) {
   }
 }
 
+// The standard deviation of each entry's final line points when the player follows table.
+LineTable MeasureSpread(const LineTable& table, long games) {
+  std::vector<double> count(LineTable::kEntries, 0), sum(LineTable::kEntries, 0),
+      squares(LineTable::kEntries, 0);
+  std::vector<std::pair<int, int>> path;
+  SplitMix64 random(0x5B7EADull);
+  for (long g = 0; g < games; ++g) {
+    path.clear();
+    const SearchBoard board =
+        PlayGame(table, Deal(random), [&](int index, int line) { path.emplace_back(index, line); });
+    for (auto [index, line] : path) {
+      const auto i = static_cast<std::size_t>(index);
+      const double points = board.LinePoints(line);
+      count[i] += 1;
+      sum[i] += points;
+      squares[i] += points * points;
+    }
+  }
+  LineTable spread;
+  for (std::size_t i = 0; i < count.size(); ++i) {
+    if (count[i] < 2) continue;
+    const double mean = sum[i] / count[i];
+    spread.At(static_cast<int>(i)) =
+        static_cast<float>(std::sqrt(std::max(0.0, squares[i] / count[i] - mean * mean)));
+  }
+  return spread;
+}
+
+bool Write(const LineTable& table, const std::string& path) {
+  const std::vector<std::uint8_t> bytes = table.Save();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) std::fprintf(stderr, "could not write %s\n", path.c_str());
+  return static_cast<bool>(out);
+}
+
 double HeldOutMean(const LineTable& table, int games) {
   SplitMix64 random(0x5EEDF00Dull);  // the same deals for every candidate table
   long total = 0;
@@ -114,10 +157,15 @@ bool Parse(int argc, char** argv, Options& o) {
       o.firstSeed = std::atoi(value);
     else if (!std::strcmp(argv[i], "--output"))
       o.output = value;
+    else if (!std::strcmp(argv[i], "--spread-games"))
+      o.spreadGames = std::atol(value);
+    else if (!std::strcmp(argv[i], "--spread-output"))
+      o.spreadOutput = value;
     else
       return false;
   }
-  return argc % 2 == 1 && o.seeds > 0 && o.games > 0 && o.heldOutGames > 0 && o.minStep > 0;
+  return argc % 2 == 1 && o.seeds > 0 && o.games > 0 && o.heldOutGames > 0 && o.minStep > 0 &&
+         o.spreadGames > 0;
 }
 
 }  // namespace
@@ -129,7 +177,8 @@ int main(int argc, char** argv) {
   if (!Parse(argc, argv, o)) {
     std::fprintf(stderr,
                  "usage: %s [--seeds N] [--first-seed S] [--games N] [--held-out N] "
-                 "[--min-step X] [--explore P] [--output FILE]\n",
+                 "[--min-step X] [--explore P] [--output FILE] [--spread-games N] "
+                 "[--spread-output FILE]\n",
                  argv[0]);
     return 2;
   }
@@ -146,16 +195,12 @@ int main(int argc, char** argv) {
       best = table;
     }
   }
-  const std::vector<std::uint8_t> bytes = best.Save();
-  std::ofstream out(o.output, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::fprintf(stderr, "could not write %s\n", o.output.c_str());
-    return 1;
-  }
-  std::printf("best held-out mean %.2f, %zu bytes written to %s\n", bestMean, bytes.size(),
-              o.output.c_str());
+  if (!Write(best, o.output)) return 1;
+  std::printf("best held-out mean %.2f, written to %s\n", bestMean, o.output.c_str());
+  // The spread is measured with the table as the game reads it back.
+  LineTable stored;
+  stored.Load(best.Save());
+  if (!Write(MeasureSpread(stored, o.spreadGames), o.spreadOutput)) return 1;
+  std::printf("spread of %ld games written to %s\n", o.spreadGames, o.spreadOutput.c_str());
   return 0;
 }
