@@ -33,21 +33,23 @@ std::vector<std::uint8_t> LineTable::Save() const {
   return bytes;
 }
 
+namespace {
+
+LineTable Loaded(std::span<const std::uint8_t> bytes) {
+  LineTable table;
+  table.Load(bytes);  // bytes missing from the build leave it all zero
+  return table;
+}
+
+}  // namespace
+
 const LineTable& BuiltInLineTable() {
-  static const LineTable table = [] {
-    LineTable t;
-    t.Load({kBuiltInLineTableBytes, kBuiltInLineTableBytesSize});
-    return t;
-  }();
+  static const LineTable table = Loaded({kBuiltInLineTableBytes, kBuiltInLineTableBytesSize});
   return table;
 }
 
 const LineTable& BuiltInLineSpread() {
-  static const LineTable spread = [] {
-    LineTable t;
-    t.Load({kBuiltInLineSpreadBytes, kBuiltInLineSpreadBytesSize});
-    return t;
-  }();
+  static const LineTable spread = Loaded({kBuiltInLineSpreadBytes, kBuiltInLineSpreadBytesSize});
   return spread;
 }
 
