@@ -165,7 +165,7 @@ Advice AdviseMove(const Position& position, std::uint64_t seed, const AdvisorBud
 
   // The unseen cards are exactly those not in view, whatever the caller filled in.
   Position visible = MakePosition(position.cells, position.currentCard);
-  Search search(visible, std::max(budget.winWeight, 0.0), deadline, std::move(stop));
+  Search search(visible, budget.winWeight, deadline, std::move(stop));
   const int code = visible.currentCard;
   std::vector<int> cells = Search::EmptyCellsOf(search.board().EmptyMask());
 

@@ -94,8 +94,8 @@ double SearchBoard::Evaluate() const {
   const UnseenSets unseen(unseen_);
   const int phase = PhaseOf(empties_);
   double total = 0;
-  double variance = 0;
   if (winWeight_ > 0) {
+    double variance = 0;
     for (int line = 0; line < kLineCount; ++line) {
       double mean = 0, lineVariance = 0;
       LineStats(line, lines_[line], unseen, phase, mean, lineVariance);
@@ -131,24 +131,27 @@ void SearchBoard::EvaluatePlacements(int code, std::array<double, kGridCells>& o
   double base = 0;
   double baseVariance = 0;
   for (int line = 0; line < kLineCount; ++line) {
-    if (winWeight_ > 0 && lines_[line].cards < 5) {
-      LineSummary with = lines_[line];
-      with.Add(code);
-      double now = 0, variance = 0, after = 0, afterVariance = 0;
-      LineStats(line, lines_[line], unseen, phase, now, variance);
-      LineStats(line, with, unseen, phase, after, afterVariance);
-      base += now;
-      gain[line] = after - now;
-      baseVariance += variance;
-      varianceGain[line] = afterVariance - variance;
+    if (lines_[line].cards == 5) {
+      base += LineValue(line, lines_[line], unseen, phase);
       continue;
     }
-    const double now = LineValue(line, lines_[line], unseen, phase);
-    base += now;
-    if (lines_[line].cards == 5) continue;
     LineSummary with = lines_[line];
     with.Add(code);
-    gain[line] = LineValue(line, with, unseen, phase) - now;
+    double now = 0;
+    double after = 0;
+    if (winWeight_ > 0) {
+      double variance = 0;
+      double afterVariance = 0;
+      LineStats(line, lines_[line], unseen, phase, now, variance);
+      LineStats(line, with, unseen, phase, after, afterVariance);
+      baseVariance += variance;
+      varianceGain[line] = afterVariance - variance;
+    } else {
+      now = LineValue(line, lines_[line], unseen, phase);
+      after = LineValue(line, with, unseen, phase);
+    }
+    base += now;
+    gain[line] = after - now;
   }
   for (std::uint32_t bits = emptyMask_; bits != 0; bits &= bits - 1) {
     const int cell = std::countr_zero(bits);
