@@ -20,9 +20,10 @@ class Desktop {
   // A modal confirmation with a question icon, OK (default) and Cancel (Esc). True for OK.
   virtual bool Confirm(QWidget* owner, const QString& caption, const QString& text) = 0;
   // A modal text prompt whose edit starts with `initial`, selected. OK gives the edited
-  // text; Cancel or closing gives `initial` unchanged.
+  // text; Cancel or closing gives `initial` unchanged. `description` is what assistive
+  // technology reads beside the prompt, such as the score being entered.
   virtual QString AskText(QWidget* owner, const QString& title, const QString& prompt,
-                          const QString& initial) = 0;
+                          const QString& initial, const QString& description) = 0;
   // Shows a dialog modally and returns its result (QDialog::exec()). Tests answer instead.
   virtual int ExecModal(QDialog& dialog) = 0;
   // The system's default beep.

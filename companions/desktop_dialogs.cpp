@@ -23,15 +23,19 @@ std::unique_ptr<QMessageBox> MakeConfirmation(QWidget* owner, const QString& cap
 }
 
 std::unique_ptr<QInputDialog> MakeTextPrompt(QWidget* owner, const QString& title,
-                                             const QString& prompt, const QString& initial) {
+                                             const QString& prompt, const QString& initial,
+                                             const QString& description) {
   auto dialog = std::make_unique<QInputDialog>(owner);
   dialog->setWindowTitle(title);
+  dialog->setAccessibleDescription(description);
   dialog->setLabelText(prompt);
   dialog->setInputMode(QInputDialog::TextInput);
   dialog->setTextValue(initial);
   // The line edit exists once the input mode is set; QInputDialog offers no length limit.
   if (auto* edit = dialog->findChild<QLineEdit*>()) {
     edit->setMaxLength(kTextPromptMaxLength);
+    // A screen reader speaks the focused edit, not the dialog around it.
+    edit->setAccessibleDescription(description);
     edit->selectAll();
     edit->setFocus();
   }

@@ -22,7 +22,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
 std::unique_ptr<QMessageBox> MakeConfirmation(QWidget* owner, const QString& caption,
                                               const QString& text);
 // A text prompt whose edit holds `initial`, selected, and takes at most 255 characters.
+// Assistive technology reads `description` for the dialog and its edit.
 std::unique_ptr<QInputDialog> MakeTextPrompt(QWidget* owner, const QString& title,
-                                             const QString& prompt, const QString& initial);
+                                             const QString& prompt, const QString& initial,
+                                             const QString& description);
 
 }  // namespace marnelok

@@ -26,8 +26,8 @@ bool QtDesktop::Confirm(QWidget* owner, const QString& caption, const QString& t
 }
 
 QString QtDesktop::AskText(QWidget* owner, const QString& title, const QString& prompt,
-                           const QString& initial) {
-  const auto dialog = MakeTextPrompt(owner, title, prompt, initial);
+                           const QString& initial, const QString& description) {
+  const auto dialog = MakeTextPrompt(owner, title, prompt, initial, description);
   return dialog->exec() == QDialog::Accepted ? dialog->textValue() : initial;
 }
 

@@ -12,7 +12,7 @@ class QtDesktop : public Desktop {
   void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override;
   bool Confirm(QWidget* owner, const QString& caption, const QString& text) override;
   QString AskText(QWidget* owner, const QString& title, const QString& prompt,
-                  const QString& initial) override;
+                  const QString& initial, const QString& description) override;
   int ExecModal(QDialog& dialog) override;
   void Beep() override;
   // Parameters and show mode have no counterpart in QDesktopServices and are ignored.

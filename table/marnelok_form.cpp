@@ -11,12 +11,15 @@
 #include "desktop.h"
 #include "donate_reminder.h"
 #include "help.h"
+#include "keyboard_cursor.h"
 #include "name_text.h"
 #include "paint_box.h"
 #include "record_store.h"
 #include "settings_store.h"
 #include "splash_form.h"
+#include "table_accessible.h"
 #include "table_painter.h"
+#include "table_words.h"
 #include "top_five.h"
 #include "ui_marnelok_form.h"
 
@@ -26,17 +29,19 @@ namespace {
 // The name prompt of a new high score, asked through the desktop.
 class DesktopNamePrompt : public NamePrompt {
  public:
-  DesktopNamePrompt(Desktop& desktop, QWidget* owner) : desktop_(desktop), owner_(owner) {}
+  DesktopNamePrompt(Desktop& desktop, QWidget* owner, int score)
+      : desktop_(desktop), owner_(owner), score_(score) {}
   std::string AskName(const std::string& initial) override {
-    const QString answer =
-        desktop_.AskText(owner_, QStringLiteral("New High Score"),
-                         QStringLiteral("Please enter your name:"), NameToQString(initial));
+    const QString answer = desktop_.AskText(
+        owner_, QStringLiteral("New High Score"), QStringLiteral("Please enter your name:"),
+        NameToQString(initial), TableWords::ScoreBeingEntered(score_));
     return NameFromQString(answer);
   }
 
  private:
   Desktop& desktop_;
   QWidget* owner_;
+  int score_;
 };
 
 }  // namespace
@@ -60,9 +65,16 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
                                             options_, look_);
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
+  cursor_ = std::make_unique<KeyboardCursor>(
+      paintBox(), game_.state(), geometry_,
+      KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem});
+  speech_ = std::make_unique<TableAccessibility>(
+      paintBox(), TableSource{game_.state(), geometry_, look_.topFive, *cursor_});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
+  connect(cursor_.get(), &KeyboardCursor::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
+  connect(cursor_.get(), &KeyboardCursor::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
   connect(&hintSearch_, &HintSearch::advised, this, &TMarnelokForm::ShowHint);
@@ -164,6 +176,7 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
     game_.SetShowingHighScores(false);
     painter_->PaintBoxPaint();
     painter_->DrawBoard();
+    speech_->Changed();
     return;
   }
   if (s.gameActive) {
@@ -229,6 +242,7 @@ void TMarnelokForm::ShowHint(int cell) {
   const Cell advised{GridColumnOf(cell), GridRowOf(cell)};
   if (!game_.CanPlaceAt(advised.column, advised.row)) return;
   look_.hint = advised;
+  cursor_->MoveTo(advised);
   painter_->DrawHintFrame();  // nothing while the Top 5 panel is up; DrawBoard draws it later
 }
 
@@ -256,7 +270,8 @@ bool TMarnelokForm::SaveRecord() {
 }
 
 bool TMarnelokForm::CheckHighScore() {
-  DesktopNamePrompt prompt(desktop_, nullptr);  // centred on the screen, like the reset question
+  // Centred on the screen, like the reset question.
+  DesktopNamePrompt prompt(desktop_, nullptr, game_.state().totalScore);
   EnterHighScore(record_, game_.state().totalScore, prompt);
   if (!SaveRecord()) return false;
   painter_->DrawBoard();
@@ -268,6 +283,7 @@ void TMarnelokForm::MenuGameHighScoresItemClick() {
   game_.SetShowingHighScores(true);
   painter_->DrawTopFivePanel();
   painter_->DrawWinBanner();
+  speech_->Changed();
 }
 
 void TMarnelokForm::MenuOptionsResetHighItemClick() {
@@ -332,6 +348,7 @@ void TMarnelokForm::InvalidateTable() { paintBox().Invalidate(); }
 void TMarnelokForm::SetUndoEnabled(bool enabled) {
   ui_->MenuGameUndoItem->setEnabled(enabled);
   ui_->MenuGameHintItem->setEnabled(HintAvailable());
+  speech_->Changed();
 }
 void TMarnelokForm::Beep() { desktop_.Beep(); }
 

@@ -29,6 +29,8 @@ namespace marnelok {
 class Canvas;
 class Desktop;
 class DonateReminder;
+class KeyboardCursor;
+class TableAccessibility;
 class PaintBox;
 class RecordStore;
 class TablePainter;
@@ -123,6 +125,10 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   bool shownOnce_ = false;
   QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
   int frameChecksLeft_ = 0;
+  // The keyboard and the screen reader's view of the table; they read the members above and
+  // go before them.
+  std::unique_ptr<KeyboardCursor> cursor_;
+  std::unique_ptr<TableAccessibility> speech_;
   std::uint64_t hintSeed_;  // the advisor's own, so that a hint never changes a deal
   Position hintAskedFor_;   // the position of the question out
   HintSearch hintSearch_;   // last: its worker ends before anything else goes

@@ -50,6 +50,7 @@ void PaintBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(event->rect(), canvas_.image(),
                     QRectF(QPointF(event->rect().topLeft()) * canvas_.DevicePixelRatio(),
                            QSizeF(event->rect().size()) * canvas_.DevicePixelRatio()));
+  if (overlay_) overlay_(painter);
 }
 
 void PaintBox::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,8 @@
 
 #include "canvas.h"
 
+class QPainter;
+
 namespace marnelok {
 
 // Fills the main window's client area. Painting only shows the canvas; a system repaint
@@ -21,6 +23,9 @@ class PaintBox : public QWidget {
 
   Canvas& canvas() { return canvas_; }
   void SetSystemRepaint(std::function<void()> callback) { systemRepaint_ = std::move(callback); }
+  // Drawn over the canvas on screen only, such as the keyboard's cursor: it never becomes part
+  // of the table's picture, so the table's own drawing is the same with it or without it.
+  void SetOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
   // The next paint event redraws the whole table before showing it.
   void Invalidate();
 
@@ -39,6 +44,7 @@ class PaintBox : public QWidget {
 
   Canvas canvas_;
   std::function<void()> systemRepaint_;
+  std::function<void(QPainter&)> overlay_;
   bool repaintPending_ = true;
   bool painting_ = false;
 };

@@ -38,7 +38,7 @@ class FakeDesktop : public Desktop {
   QStringList messages;  // "caption|text"
   // The owner of each message: none centres it on the screen rather than on a window.
   std::vector<const QWidget*> messageOwners;
-  QStringList prompts;   // "title|prompt|initial"
+  QStringList prompts;   // "title|prompt|initial|description"
   QStringList confirms;  // "caption|text"
   int beeps = 0;
   bool confirmAnswer = true;
@@ -55,9 +55,9 @@ class FakeDesktop : public Desktop {
     confirms << caption + "|" + text;
     return confirmAnswer;
   }
-  QString AskText(QWidget*, const QString& title, const QString& prompt,
-                  const QString& initial) override {
-    prompts << title + "|" + prompt + "|" + initial;
+  QString AskText(QWidget*, const QString& title, const QString& prompt, const QString& initial,
+                  const QString& description) override {
+    prompts << title + "|" + prompt + "|" + initial + "|" + description;
     return answerText(initial);
   }
   int ExecModal(QDialog& dialog) override {

@@ -3,6 +3,7 @@
 // standard dialogs' limits.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QDate>
 #include <QDir>
 #include <QInputDialog>
@@ -107,11 +108,16 @@ TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {
   EXPECT_EQ(confirm->escapeButton(), confirm->button(QMessageBox::Cancel));
   EXPECT_EQ(MakeMessageBox(nullptr, "Marnelok", "Text")->icon(), QMessageBox::NoIcon);
 
-  const auto prompt = MakeTextPrompt(nullptr, "New High Score", "Please enter your name:", "Al");
-  const auto* edit = prompt->findChild<QLineEdit*>();
+  const auto prompt =
+      MakeTextPrompt(nullptr, "New High Score", "Please enter your name:", "Al", "Score 152");
+  auto* edit = prompt->findChild<QLineEdit*>();
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->selectedText(), "Al");
   EXPECT_EQ(edit->maxLength(), 255);
+  // A screen reader hears the score with the dialog and with the edit that has the focus.
+  for (QObject* read : {static_cast<QObject*>(prompt.get()), static_cast<QObject*>(edit)})
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(read)->text(QAccessible::Description),
+              "Score 152");
 }
 
 }  // namespace

@@ -16,7 +16,10 @@ class FixedDay : public marnelok::Desktop {
  public:
   void ShowMessage(QWidget*, const QString&, const QString&) override {}
   bool Confirm(QWidget*, const QString&, const QString&) override { return false; }
-  QString AskText(QWidget*, const QString&, const QString&, const QString& i) override { return i; }
+  QString AskText(QWidget*, const QString&, const QString&, const QString& i,
+                  const QString&) override {
+    return i;
+  }
   int ExecModal(QDialog&) override { return 0; }
   void Beep() override {}
   void ShellOpen(const QString&, const QString&, const QString&, int) override {}

@@ -242,7 +242,10 @@ TEST_F(WindowTest, AWholeGameByClicksEntersTheTopFive) {
   EXPECT_EQ(State().deckSlot(), kNextGameTileCode);
   ASSERT_GT(State().totalScore, 0);
   ASSERT_EQ(desktop.prompts.size(), 1);
-  EXPECT_EQ(desktop.prompts[0], "New High Score|Please enter your name:|Please enter your name!");
+  EXPECT_EQ(desktop.prompts[0],
+            "New High Score|Please enter your name:|Please enter your name!|"
+            "Your score of " +
+                QString::number(State().totalScore) + " enters the Top 5 list");
   const SettingsRecord stored = Stored();
   EXPECT_EQ(stored.HighName(1), "Ada");
   EXPECT_EQ(stored.HighScore(1), State().totalScore);

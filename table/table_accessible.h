@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table as a screen reader reads it, through Qt's accessibility interfaces: the grid of
+// 25 cells named by their cards, the current card, the score panel, the Top 5 list while it is
+// shown and the WIN banner while it shows, and the events that tell each change.
+#pragma once
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+#include "game_state.h"
+#include "geometry.h"
+#include "table_look.h"
+
+namespace marnelok {
+
+class GridAccessible;
+class KeyboardCursor;
+class PaintBox;
+class TablePart;
+
+// What the table shows, as the accessible table reads it. Everything outlives the reading.
+struct TableSource {
+  const GameState& state;
+  const TableGeometry& geometry;
+  std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
+  const KeyboardCursor& cursor;
+};
+
+// Lends the table's source to its accessible interface and tells assistive technology of the
+// changes. While none listens, nothing is built and each call returns at once.
+class TableAccessibility : public QObject {
+  Q_OBJECT
+
+ public:
+  // Lives as a child of the table, where the interface finds it; its owner deletes it first
+  // when the source goes before the table does.
+  TableAccessibility(PaintBox& box, TableSource source);
+
+  const TableSource& source() const { return source_; }
+  // The table may have changed: once the event in hand is done, assistive technology is told
+  // what did (names of cells, lines, the current card and the Top 5 entries, the table's
+  // description, parts that came or went). Calls in between are folded into one.
+  void Changed();
+  // Tells it now.
+  void Refresh();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FocusCursorCell();
+
+  PaintBox& box_;
+  TableSource source_;
+  bool refreshDue_ = false;
+};
+
+// The interface of the table widget, made by the factory that TableAccessibility installs.
+class TableAccessible : public QAccessibleWidget {
+ public:
+  explicit TableAccessible(PaintBox* box);
+  ~TableAccessible() override;
+
+  // Null when the table has no source (any more).
+  const TableSource* Source() const;
+  // Between the table's pixels and the screen's.
+  QRect OnScreen(QRect area) const;
+  QPoint FromScreen(QPoint point) const;
+
+  bool isValid() const override;
+  QAccessible::Role role() const override { return QAccessible::Pane; }
+  QString text(QAccessible::Text t) const override;
+  QAccessible::State state() const override;
+  int childCount() const override;
+  QAccessibleInterface* child(int index) const override;
+  int indexOfChild(const QAccessibleInterface* child) const override;
+  QAccessibleInterface* childAt(int x, int y) const override;
+  QAccessibleInterface* focusChild() const override;
+
+  void Refresh();
+  QAccessibleInterface* CursorCell() const;
+
+ private:
+  std::vector<QAccessibleInterface*> Shown() const;  // the children, in order
+  QAccessibleInterface* Register(QAccessibleInterface* part);
+  // The top-level part that holds `part`, or null for one outside the table.
+  const QAccessibleInterface* TopPart(const QAccessibleInterface* part) const;
+
+  mutable QPointer<TableAccessibility> owner_;
+  GridAccessible* grid_ = nullptr;
+  TablePart* current_ = nullptr;
+  TablePart* score_ = nullptr;
+  TablePart* topFive_ = nullptr;
+  TablePart* banner_ = nullptr;
+  std::vector<QAccessibleInterface*> parts_;  // every part below the table, registered
+  // What assistive technology was last told.
+  std::vector<QAccessibleInterface*> told_;
+  QHash<const QAccessibleInterface*, QString> names_;
+  QString description_;
+};
+
+}  // namespace marnelok
