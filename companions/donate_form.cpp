@@ -129,6 +129,9 @@ void TDonateForm::keyPressEvent(QKeyEvent* event) {
 
 void TDonateForm::showEvent(QShowEvent* event) {
   CentreOver(*this, parentWidget());
+  // Qt draws focus only once a key has moved it; the dialog opens on a choice that the
+  // keyboard can change, so its focus shows from the start.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   QDialog::showEvent(event);
 }
 

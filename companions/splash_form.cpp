@@ -51,8 +51,13 @@ void TsplashForm::ApplyLook() {
 void TsplashForm::ApplyMode() {
   ui_->lblEval->setText(QStringLiteral("Freeware Edition"));
   ui_->btnClose->setVisible(mode_ == Mode::kAbout);
-  // The link only looks like one where it works.
-  if (mode_ == Mode::kStartup) ui_->Label3->unsetCursor();
+  if (mode_ == Mode::kAbout) {
+    ui_->btnClose->setFocus();
+  } else {
+    // The link only looks like one, and is reached like one, where it works.
+    ui_->Label3->unsetCursor();
+    ui_->Label3->setFocusPolicy(Qt::NoFocus);
+  }
 }
 
 void TsplashForm::showEvent(QShowEvent* event) {
@@ -60,10 +65,17 @@ void TsplashForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-// Only a click on the picture or on "X" ends the window; a dialog's Escape would reject it.
+// A click on the picture or on "X" ends the window, and so does Enter or Space on "X" (Space
+// presses any button); a dialog's Escape would reject it.
 void TsplashForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape) {
+  const int key = event->key();
+  if (key == Qt::Key_Escape) {
     event->accept();
+    return;
+  }
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && focusWidget() == ui_->btnClose) {
+    event->accept();
+    ui_->btnClose->click();
     return;
   }
   QDialog::keyPressEvent(event);

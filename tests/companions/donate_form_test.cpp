@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -101,13 +102,41 @@ TEST(DonateForm, ColorsOfTheDialogGroupPanelAndLink) {
   EXPECT_GT(blue, 40);  // at least the underline
 }
 
-TEST(DonateForm, EscapeDoesNothingAndEnterPressesOnlyAFocusedProceed) {
+// Whether `widget` draws a focus frame: it looks different once the focus has gone.
+bool ShowsFocus(QWidget& widget) {
+  EXPECT_TRUE(widget.hasFocus());
+  const QImage focused = widget.grab().toImage();
+  widget.clearFocus();
+  const bool differs = widget.grab().toImage() != focused;
+  widget.setFocus();
+  return differs;
+}
+
+TEST(DonateForm, TheKeyboardReachesEverythingAndOnlyAFocusedProceedCloses) {
   testing::FakeDesktop desktop;
   std::vector<int> closes;
   TDonateForm form(nullptr, desktop, [&](int choice) { closes.push_back(choice); });
   form.show();
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  // The focus shows from the moment the dialog opens, before any key.
+  ASSERT_EQ(form.focusWidget(), Item(form, 0));
+  EXPECT_TRUE(ShowsFocus(*Item(form, 0)));
+
+  // Tab goes on from "Proceed" to the link, which shows its focus, is a link to a screen
+  // reader, and opens with Enter or Space while the dialog stays.
+  auto* proceed = form.findChild<QPushButton*>("ntmOK");
+  auto* link = form.findChild<QLabel*>("lblHomePage");
+  proceed->setFocus();
+  QTest::keyClick(proceed, Qt::Key_Tab);
+  ASSERT_EQ(form.focusWidget(), link);
+  EXPECT_TRUE(ShowsFocus(*link));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(link)->role(), QAccessible::Link);
+  QTest::keyClick(link, Qt::Key_Return);
+  QTest::keyClick(link, Qt::Key_Space);
+  const testing::ShellCall homePage{HomePage(), "", "", 5};
+  EXPECT_EQ(desktop.shellCalls, std::vector<testing::ShellCall>(2, homePage));
+  EXPECT_TRUE(form.isVisible());
 
   Item(form, 2)->click();
   Item(form, 2)->setFocus();
@@ -117,7 +146,6 @@ TEST(DonateForm, EscapeDoesNothingAndEnterPressesOnlyAFocusedProceed) {
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(closes.empty());
 
-  auto* proceed = form.findChild<QPushButton*>("ntmOK");
   proceed->setFocus();
   QTest::keyClick(proceed, Qt::Key_Return);
   EXPECT_FALSE(form.isVisible());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
@@ -61,33 +62,53 @@ TEST(SplashForm, StartupModeShowsTheEditionAndOnlyThePictureClosesIt) {
   delete splash.data();
 }
 
-TEST(SplashForm, AboutModeHasTheCloseButtonAndAWorkingLink) {
+TEST(SplashForm, AboutModeClosesByMouseOrKeyboardAndItsLinkWorksByEither) {
   testing::FakeDesktop desktop;
   TsplashForm about(nullptr, Mode::kAbout, desktop);
   about.show();
-  const auto* close = about.findChild<QToolButton*>("btnClose");
+  about.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  auto* close = about.findChild<QToolButton*>("btnClose");
   EXPECT_TRUE(close->isVisible());
   EXPECT_EQ(close->text(), "X");
   EXPECT_EQ(close->geometry(), QRect(258, 6, 16, 16));
-  EXPECT_EQ(close->focusPolicy(), Qt::NoFocus);
-
-  // Only a click ends it: not Escape, nor Enter.
-  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
-    QTest::keyClick(&about, key);
-    EXPECT_TRUE(about.isVisible()) << key;
-  }
-
-  ClickAt(about, about.findChild<QLabel*>("Label3")->geometry().center());
-  const std::vector<testing::ShellCall> homePage{{HomePage(), "", "", 5}};
-  EXPECT_EQ(desktop.shellCalls, homePage);
+  // "X" has the keyboard, and a screen reader names it.
+  EXPECT_EQ(about.focusWidget(), close);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(close)->text(QAccessible::Name), "Close");
+  QTest::keyClick(close, Qt::Key_Escape);
   EXPECT_TRUE(about.isVisible());
 
+  // Tab reaches the link, which Enter, Space, a screen reader's press and a click open.
+  auto* link = about.findChild<QLabel*>("Label3");
+  QTest::keyClick(close, Qt::Key_Tab);
+  ASSERT_EQ(about.focusWidget(), link);
+  QAccessibleInterface* read = QAccessible::queryAccessibleInterface(link);
+  EXPECT_EQ(read->role(), QAccessible::Link);
+  EXPECT_EQ(read->text(QAccessible::Name), HomePage());
+  QTest::keyClick(link, Qt::Key_Return);
+  QTest::keyClick(link, Qt::Key_Space);
+  read->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ClickAt(about, link->geometry().center());
+  const testing::ShellCall homePage{HomePage(), "", "", 5};
+  EXPECT_EQ(desktop.shellCalls, std::vector<testing::ShellCall>(4, homePage));
+  EXPECT_TRUE(about.isVisible());
+
+  // Enter on "X" closes, and so do Space, a click on it and a click on the picture.
+  QTest::keyClick(link, Qt::Key_Tab);
+  ASSERT_EQ(about.focusWidget(), close);
+  QTest::keyClick(close, Qt::Key_Return);
+  EXPECT_FALSE(about.isVisible());
+  about.show();
+  close->setFocus();
+  QTest::keyClick(close, Qt::Key_Space);
+  EXPECT_FALSE(about.isVisible());
+  about.show();
   EXPECT_EQ(ClickAt(about, close->geometry().center()), close);
   EXPECT_FALSE(about.isVisible());
   about.show();
   ClickAt(about, kOnPicture);
   EXPECT_FALSE(about.isVisible());
-  EXPECT_EQ(desktop.shellCalls, homePage);
+  EXPECT_EQ(desktop.shellCalls.size(), 4u);
 }
 
 TEST(SplashForm, AppearsCentredOverItsOwnerOrTheScreen) {
