@@ -11,20 +11,13 @@
 #include "x_session.h"
 
 namespace marnelok::e2e {
-namespace {
 
 QString g_program;
 
+namespace {
+
 const QColor kGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
-
-// The table's top-left corner on screen: the first table-coloured pixel below the menu bar
-// at the window's left edge.
-QPoint FindTable(const QImage& screen, QPoint windowTopLeft) {
-  for (int y = windowTopLeft.y(); y < windowTopLeft.y() + 80 && y < screen.height(); ++y)
-    if (screen.pixelColor(windowTopLeft.x() + 2, y) == kGreen) return {windowTopLeft.x(), y};
-  return {-1, -1};
-}
 
 TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_FALSE(g_program.isEmpty());
@@ -34,15 +27,9 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
   x.Wait(1800);  // the splash goes by itself after 1500 ms
 
-  const QStringList pos = x.Xdotool({"getwindowgeometry", "--shell", window}).split('\n');
-  QPoint topLeft;
-  for (const QString& line : pos) {
-    if (line.startsWith("X=")) topLeft.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) topLeft.setY(line.mid(2).toInt());
-  }
-  QImage screen = x.Screen();
-  const QPoint table = FindTable(screen, topLeft);
+  const QPoint table = x.TableOrigin(window);
   ASSERT_GE(table.x(), 0) << "no table colour below the menu bar";
+  QImage screen = x.Screen();
   // Before the first game: the deck stack's black border at (9, 9), no score panel.
   EXPECT_EQ(screen.pixelColor(table + QPoint(9, 9)), QColor(0, 0, 0));
   EXPECT_EQ(screen.pixelColor(table + QPoint(500, 50)), kGreen);

@@ -65,6 +65,20 @@ QImage XSession::Screen() {
       QImage::Format_RGB32);
 }
 
+QPoint XSession::TableOrigin(const QString& id) {
+  QPoint topLeft;
+  for (const QString& line : Xdotool({"getwindowgeometry", "--shell", id}).split('\n')) {
+    if (line.startsWith("X=")) topLeft.setX(line.mid(2).toInt());
+    if (line.startsWith("Y=")) topLeft.setY(line.mid(2).toInt());
+  }
+  // The first pixel of the green table below the menu bar at the window's left edge.
+  const QImage screen = Screen();
+  const QColor green(0, 128, 0);
+  for (int y = topLeft.y(); y < topLeft.y() + 80 && y < screen.height(); ++y)
+    if (screen.pixelColor(topLeft.x() + 2, y) == green) return {topLeft.x(), y};
+  return {-1, -1};
+}
+
 void XSession::Wait(int ms) {
   QElapsedTimer t;
   t.start();

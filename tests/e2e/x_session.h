@@ -12,6 +12,9 @@
 
 namespace marnelok::e2e {
 
+// The program under test, as the command line names it.
+extern QString g_program;
+
 class XSession {
  public:
   // Starts `program` with a private configuration folder, the variables of `environment`
@@ -27,8 +30,11 @@ class XSession {
   void ClickAt(QPoint screen);
   void Key(const QString& key);
   QImage Screen();
+  // The table's top-left corner on the screen, below the menu bar of the window `id`; (-1, -1)
+  // when no table colour is found there.
+  QPoint TableOrigin(const QString& id);
   bool Running() const { return process_.state() == QProcess::Running; }
-  void Wait(int ms);
+  static void Wait(int ms);  // with the test's own events running
 
  private:
   QProcess process_;

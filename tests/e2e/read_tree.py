@@ -1,0 +1,57 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Reads Marnelok's table over AT-SPI, as a screen reader does, and prints what it finds, one
+# item a line with tab-separated fields, for the end-to-end test to check:
+#   table <name> <description>
+#   cell <row> <column> <name>      (for each child of the grid, row and column from 0)
+#   text <name>                     (every other named piece below the table)
+# Exits with 1 when the program or its table is not on the accessibility bus.
+import sys
+
+import pyatspi
+
+
+def find(node, matches, depth=0):
+    if node is None or depth > 12:
+        return None
+    if matches(node):
+        return node
+    for i in range(node.childCount):
+        found = find(node.getChildAtIndex(i), matches, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def main():
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+    app = next((a for a in apps if a is not None and a.name == "Marnelok"), None)
+    if app is None:
+        print("no application named Marnelok on the bus", file=sys.stderr)
+        return 1
+    table = find(app, lambda n: n.getRole() == pyatspi.ROLE_PANEL and n.name == "Marnelok table")
+    if table is None:
+        print("no table in the application", file=sys.stderr)
+        return 1
+    print("table\t%s\t%s" % (table.name, table.description))
+
+    def walk(node, depth=0):
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child.getRole() == pyatspi.ROLE_TABLE:
+                cells = child.queryTable()
+                for k in range(child.childCount):
+                    print("cell\t%d\t%d\t%s" % (cells.getRowAtIndex(k), cells.getColumnAtIndex(k),
+                                                child.getChildAtIndex(k).name))
+            else:
+                if child.name:
+                    print("text\t%s" % child.name)
+                walk(child, depth + 1)
+
+    walk(table)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
