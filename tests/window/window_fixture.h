@@ -19,6 +19,7 @@
 #include "donate_reminder.h"
 #include "fake_desktop.h"
 #include "file_record_store.h"
+#include "keyboard_cursor.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
 #include "settings_store.h"
@@ -40,6 +41,7 @@ class WindowProbe {
   static HintSearch& Hint(TMarnelokForm& f) { return f.hintSearch_; }
   static std::uint64_t& HintSeed(TMarnelokForm& f) { return f.hintSeed_; }
   static std::optional<Cell> HintCell(const TMarnelokForm& f) { return f.look_.hint; }
+  static const KeyboardCursor& Cursor(const TMarnelokForm& f) { return *f.cursor_; }
 };
 
 class CountingStore : public RecordStore {
@@ -73,6 +75,17 @@ class WindowTest : public ::testing::Test {
   void Start() {
     form = std::make_unique<TMarnelokForm>(desktop, *store, *donate);
     form->show();
+    Flush();
+  }
+  // Started and given the keyboard, as the desktop gives it to a window it activates.
+  void StartActive() {
+    Start();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+  // A key to whatever has the keyboard, as the player's keyboard sends it.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     Flush();
   }
   // Lets pending paints happen, so that the canvas shows what the player would see.
