@@ -120,7 +120,7 @@ TEST_F(KeyboardTest, AWholeGameByKeysAlone) {
   EXPECT_EQ(State().cardsPlaced, 0);
 }
 
-TEST_F(KeyboardTest, AKeyPutsTheTopFivePanelAwayAndDoesNothingElse) {
+TEST_F(KeyboardTest, AKeyPutsTheTopFivePanelAwayAndTheCursorShowsOnEveryTable) {
   StartActive();
   Trigger("MenuGameNewItem");
   Key(Qt::Key_Left);  // the cursor shows on the top-left cell
@@ -138,6 +138,16 @@ TEST_F(KeyboardTest, AKeyPutsTheTopFivePanelAwayAndDoesNothingElse) {
   }
   Key(Qt::Key_Return);  // the panel gone, Enter plays
   EXPECT_EQ(State().board[2][1], before.currentCard());
+
+  // On a card, on the grey table and with large cards alike.
+  EXPECT_TRUE(FrameOn({2, 1}));
+  Trigger("MenuOptionsAltColorsItem");
+  EXPECT_TRUE(FrameOn({2, 1}));
+  Key(Qt::Key_Right);
+  EXPECT_TRUE(FrameOn({3, 1}));
+  Trigger("MenuOptionsSetLargeCards");
+  ASSERT_EQ(Geometry().cardWidth, kLargeCards.cardWidth);
+  EXPECT_TRUE(FrameOn({3, 1}));
 }
 
 }  // namespace
