@@ -34,6 +34,9 @@ KeyboardCursor::KeyboardCursor(PaintBox& box, const GameState& state, const Tabl
   box_.SetOverlay([this](QPainter& painter) { Draw(painter); });
 }
 
+// The table may outlive the cursor by a moment; it draws nothing of it meanwhile.
+KeyboardCursor::~KeyboardCursor() { box_.SetOverlay({}); }
+
 void KeyboardCursor::MoveTo(Cell cell) {
   if (cell.column < kFirstGridColumn || cell.column > kBoardColumns || cell.row < 1 ||
       cell.row > kBoardRows || cell == cell_)

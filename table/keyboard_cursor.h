@@ -37,6 +37,7 @@ class KeyboardCursor : public QObject {
   // size and the actions outlive the cursor.
   KeyboardCursor(PaintBox& box, const GameState& state, const TableGeometry& geometry,
                  Commands commands);
+  ~KeyboardCursor() override;
 
   Cell cell() const { return cell_; }  // board column 2 to 6, row 1 to 5
   bool Shown() const { return shown_; }
