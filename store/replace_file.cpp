@@ -10,6 +10,7 @@
 #ifdef Q_OS_UNIX
 #include <errno.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -44,10 +45,10 @@ QString SaveTarget(const QString& path, struct stat& target, bool& exists) {
     return path;
   }
   if (!S_ISLNK(own.st_mode)) return {};
-  char* resolved = ::realpath(Native(path).constData(), nullptr);
-  if (resolved == nullptr) return {};
+  // A buffer of known size, so that the fortified C library checks the call at run time.
+  char resolved[PATH_MAX];
+  if (::realpath(Native(path).constData(), resolved) == nullptr) return {};
   const QString real = QFile::decodeName(resolved);
-  ::free(resolved);
   if (::stat(Native(real).constData(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
   exists = true;
   return real;
