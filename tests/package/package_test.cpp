@@ -44,7 +44,8 @@ QByteArray Sha256(const QString& path) {
 }
 
 // Each icon of the artwork and the theme folder it belongs in: marnelok-48.png in 48x48,
-// marnelok-48@2x.png in 48x48@2. The value is the image's expected side in pixels.
+// marnelok-48@2x.png in 48x48@2, marnelok.svg in scalable. The value is the image's expected
+// side in pixels (the SVG's size as drawn).
 QMap<QString, QPair<QString, int>> ExpectedIcons() {
   QMap<QString, QPair<QString, int>> icons;
   const QRegularExpression name(QStringLiteral("^marnelok-(\\d+)(@2x)?\\.png$"));
@@ -58,6 +59,8 @@ QMap<QString, QPair<QString, int>> ExpectedIcons() {
     icons.insert(QStringLiteral("usr/share/icons/hicolor/%1/apps/marnelok.png").arg(folder),
                  {iconDir.filePath(file), doubled ? 2 * size : size});
   }
+  icons.insert(QStringLiteral("usr/share/icons/hicolor/scalable/apps/marnelok.svg"),
+               {iconDir.filePath(QStringLiteral("marnelok.svg")), 256});
   return icons;
 }
 
