@@ -2,11 +2,11 @@
 // INI files read and written through a private copy.
 #include "ini_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <memory>
 #include <optional>
 
 #include "replace_file.h"
@@ -14,8 +14,9 @@
 namespace marnelok {
 namespace {
 
-// Far above any state the program writes; a larger file is not read into memory.
-constexpr qint64 kMaxIniSize = 1 << 20;
+// Far above any state the program writes, or any file edited by hand; a larger file is not
+// read into memory.
+constexpr qint64 kMaxIniSize = 16 << 20;
 
 // The file's bytes: empty when there is no regular file, nothing when it cannot be read.
 std::optional<QByteArray> ReadBytes(const QString& path) {
@@ -79,23 +80,33 @@ bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& u
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) return false;
   const QTemporaryDir scratch;
-  if (!scratch.isValid() || !QDir().mkpath(info.absolutePath())) return false;
+  if (!scratch.isValid() || !MakeFolder(info.absolutePath())) return false;
 
   const QString draft = scratch.filePath(QStringLiteral("draft.ini"));
   const QString check = scratch.filePath(QStringLiteral("check.ini"));
   if (!WriteScratch(draft, *old)) return false;
-  QSettings settings(draft, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) return false;
-  update(settings);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) return false;
+  auto settings = std::make_unique<QSettings>(draft, QSettings::IniFormat);
+  // A line Qt cannot read (a comment, junk) makes it refuse to write the file at all: the
+  // keys it could read move to a clean draft, and the original is kept beside the file.
+  const bool unreadable = settings->status() == QSettings::FormatError;
+  if (unreadable) {
+    auto clean = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("clean.ini")),
+                                             QSettings::IniFormat);
+    for (const QString& key : settings->allKeys()) clean->setValue(key, settings->value(key));
+    settings = std::move(clean);
+  }
+  if (settings->status() != QSettings::NoError) return false;
+  update(*settings);
+  settings->sync();
+  if (settings->status() != QSettings::NoError) return false;
 
   // The draft holds the new text only if it reads back as what was meant; a private folder
   // that is full could otherwise hand on an empty file.
-  const std::optional<QByteArray> text = ReadBack(draft);
+  const std::optional<QByteArray> text = ReadBack(settings->fileName());
   if (!text.has_value() || !WriteScratch(check, *text)) return false;
   const QSettings reread(check, QSettings::IniFormat);
-  if (reread.status() != QSettings::NoError || !SameSettings(settings, reread)) return false;
+  if (reread.status() != QSettings::NoError || !SameSettings(*settings, reread)) return false;
+  if (unreadable && !ReplaceFile(path + QStringLiteral(".bak"), *old)) return false;
   return ReplaceFile(path, *text);
 }
 
