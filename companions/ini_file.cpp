@@ -86,13 +86,14 @@ bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& u
   const QString check = scratch.filePath(QStringLiteral("check.ini"));
   if (!WriteScratch(draft, *old)) return false;
   auto settings = std::make_unique<QSettings>(draft, QSettings::IniFormat);
+  const QStringList keys = settings->allKeys();  // the status is known once the file is read
   // A line Qt cannot read (a comment, junk) makes it refuse to write the file at all: the
   // keys it could read move to a clean draft, and the original is kept beside the file.
   const bool unreadable = settings->status() == QSettings::FormatError;
   if (unreadable) {
     auto clean = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("clean.ini")),
                                              QSettings::IniFormat);
-    for (const QString& key : settings->allKeys()) clean->setValue(key, settings->value(key));
+    for (const QString& key : keys) clean->setValue(key, settings->value(key));
     settings = std::move(clean);
   }
   if (settings->status() != QSettings::NoError) return false;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio and the
-// standard dialogs' limits.
+// Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio, the
+// standard dialogs' limits and the scale factors taken from the environment.
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -14,6 +14,7 @@
 #include "desktop_dialogs.h"
 #include "glyph_icon.h"
 #include "qt_printers.h"
+#include "scale_factor.h"
 #include "sharp_picture.h"
 #include "shell_target.h"
 
@@ -27,6 +28,35 @@ TEST(DayNumber, CountsDaysFromTheLastDaysOf1899) {
   EXPECT_EQ(DayNumber(QDate(2000, 1, 1)), 36526);
   EXPECT_EQ(DayNumber(QDate(2024, 3, 1)) - DayNumber(QDate(2024, 2, 28)), 2);
   EXPECT_EQ(DayNumber(QDate()), 0);
+}
+
+// A factor Qt would crash on, divide by, or turn into gigabytes of image is removed before Qt
+// reads it, and one line says so; a sane one, or a list of sane ones, stays.
+TEST(ScaleFactor, OnlyNumbersFromAQuarterToEightReachQt) {
+  const struct {
+    const char* name;
+    const char* value;
+    bool kept;
+  } cases[] = {{"QT_SCALE_FACTOR", "1.5", true},
+               {"QT_SCALE_FACTOR", "0.25", true},
+               {"QT_SCALE_FACTOR", "8", true},
+               {"QT_SCALE_FACTOR", "100", false},
+               {"QT_SCALE_FACTOR", "0", false},
+               {"QT_SCALE_FACTOR", "-1", false},
+               {"QT_SCALE_FACTOR", "nan", false},
+               {"QT_SCALE_FACTOR", "two", false},
+               {"QT_SCREEN_SCALE_FACTORS", "2;1.25", true},
+               {"QT_SCREEN_SCALE_FACTORS", "DP-1=2;x=0", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + "=" + c.value);
+    qputenv(c.name, c.value);
+    const QString line = IgnoreAbsurdScaleFactors();
+    EXPECT_EQ(qgetenv(c.name), c.kept ? QByteArray(c.value) : QByteArray());
+    EXPECT_EQ(line.isEmpty(), c.kept) << line.toStdString();
+    EXPECT_TRUE(line.contains(c.value) || c.kept);
+    EXPECT_FALSE(line.contains('\n'));
+    qunsetenv(c.name);
+  }
 }
 
 TEST(ShellTarget, AddressesPassAndFilesBecomeAbsoluteFileUrls) {
