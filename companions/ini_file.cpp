@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,21 @@ bool WriteScratch(const QString& path, const QByteArray& data) {
   const bool written = file.write(data) == data.size() && file.flush();
   file.close();
   return written && file.error() == QFileDevice::NoError && QFileInfo(path).size() == data.size();
+}
+
+// Qt reads any line with an "=" as a key; one whose name or value is not text (bytes that are
+// not UTF-8, control characters) is junk, not a setting.
+bool IsText(const QString& text) {
+  return std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c == QChar::ReplacementCharacter || c.category() == QChar::Other_Control;
+  });
+}
+
+bool IsTextValue(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QStringList)
+    return value.isValid();
+  const QStringList texts = value.toStringList();
+  return std::all_of(texts.begin(), texts.end(), IsText);
 }
 
 bool SameValue(const QVariant& a, const QVariant& b) {
@@ -93,7 +109,10 @@ bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& u
   if (unreadable) {
     auto clean = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("clean.ini")),
                                              QSettings::IniFormat);
-    for (const QString& key : keys) clean->setValue(key, settings->value(key));
+    for (const QString& key : keys) {
+      const QVariant value = settings->value(key);
+      if (IsText(key) && IsTextValue(value)) clean->setValue(key, value);
+    }
     settings = std::move(clean);
   }
   if (settings->status() != QSettings::NoError) return false;
@@ -106,7 +125,7 @@ bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& u
   const std::optional<QByteArray> text = ReadBack(settings->fileName());
   if (!text.has_value() || !WriteScratch(check, *text)) return false;
   const QSettings reread(check, QSettings::IniFormat);
-  if (reread.status() != QSettings::NoError || !SameSettings(*settings, reread)) return false;
+  if (!SameSettings(*settings, reread) || reread.status() != QSettings::NoError) return false;
   if (unreadable && !ReplaceFile(path + QStringLiteral(".bak"), *old)) return false;
   return ReplaceFile(path, *text);
 }

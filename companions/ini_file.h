@@ -20,7 +20,8 @@ bool ReadIniFile(const QString& path, const std::function<void(const QSettings&)
 
 // Runs `update` over the file's settings and stores the result, keeping every other section.
 // A file with lines that cannot be read (a hand edit, junk) is first copied to "<path>.bak";
-// its readable sections and keys are kept, the rest is dropped. False, with the file left
+// its readable sections and keys are kept, the rest (lines without "=", keys whose name or
+// value is not text) is dropped. False, with the file left
 // exactly as it was, when it cannot be read (or is over 16 MiB) or the new text (or the copy)
 // cannot be written whole.
 bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& update);

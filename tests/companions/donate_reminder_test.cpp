@@ -277,6 +277,7 @@ TEST_F(DonateReminderTest, AHandEditedStateFileIsRepairedAndItsOriginalKept) {
     EXPECT_EQ(stored.status(), QSettings::NoError);
     EXPECT_EQ(stored.value("DonateForm/DonateStatus").toInt(), 1);
     EXPECT_EQ(stored.value("Window/size").toInt(), 3);
+    EXPECT_LT(QFileInfo(path_).size(), 1000);  // the junk is gone
   }
   EXPECT_EQ(desktop_.messages, QStringList());
 
