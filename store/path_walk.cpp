@@ -37,58 +37,44 @@ struct Walk {
   QString refusal;
 
   // Puts the target of the link `name` in the current folder in front of the remaining names.
-  bool Follow(const QByteArray& name, const struct stat& link) {
+  void Follow(const QByteArray& name, const struct stat& link) {
     if (link.st_uid != ::geteuid() && link.st_uid != 0) {
       refusal =
           QStringLiteral("the link \"%1\" belongs to another user").arg(QFile::decodeName(name));
-      return false;
+      return;
     }
     if (++links > kMaxLinks) {
       refusal = SystemError("links", ELOOP);
-      return false;
+      return;
     }
     QByteArray target(PATH_MAX, '\0');
     const ssize_t size = ::readlinkat(folder.get(), name.constData(), target.data(), PATH_MAX);
     if (size <= 0 || size >= PATH_MAX) {
       refusal = SystemError("readlink", size < 0 ? errno : ENAMETOOLONG);
-      return false;
+      return;
     }
     target.truncate(size);
-    if (target.startsWith('/')) {
-      folder = OpenStart(target);
-      if (!folder.valid()) {
-        refusal = SystemError("open /", errno);
-        return false;
-      }
-    }
+    if (target.startsWith('/')) folder = OpenStart(target);
+    if (!folder.valid()) refusal = SystemError("open /", errno);
     const std::deque<QByteArray> more = Names(target);
     names.insert(names.begin(), more.begin(), more.end());
-    return true;
   }
 
-  // Steps into the folder `name`, creating it first when it is missing and `create` is set.
-  bool Enter(const QByteArray& name, bool create) {
-    if (create && ::mkdirat(folder.get(), name.constData(), 0777) == 0) {
-      if (!SyncFolder(folder.get())) {
-        refusal = SystemError("fsync of the parent folder", errno);
-        return false;
-      }
-    } else if (create && errno != EEXIST) {
+  // Makes the missing folder `name` and flushes it into its parent; the walk then looks at it
+  // again, as what stands there now may be another's link.
+  void Create(const QByteArray& name) {
+    if (::mkdirat(folder.get(), name.constData(), 0777) == 0) {
+      if (!SyncFolder(folder.get())) refusal = SystemError("fsync of the parent folder", errno);
+    } else if (errno != EEXIST) {
       refusal = SystemError("mkdir", errno);
-      return false;
     }
-    if (create) {
-      names.push_front(name);  // look again: what is there now may be a link
-      return true;
-    }
-    Fd next(
-        ::openat(folder.get(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!next.valid()) {
-      refusal = SystemError("open", errno);
-      return false;
-    }
-    folder = std::move(next);
-    return true;
+    names.push_front(name);
+  }
+
+  void Enter(const QByteArray& name) {
+    folder =
+        Fd(::openat(folder.get(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    if (!folder.valid()) refusal = SystemError("open", errno);
   }
 };
 
@@ -113,7 +99,7 @@ Walk WalkPath(const QString& path, bool toFile, bool create, PathEnd* end) {
       if (errno != ENOENT || !create || last) {
         walk.refusal = SystemError("stat", errno);
       } else {
-        walk.Enter(name, true);
+        walk.Create(name);
       }
       continue;
     }
@@ -126,7 +112,7 @@ Walk WalkPath(const QString& path, bool toFile, bool create, PathEnd* end) {
       end->exists = true;
       return walk;
     } else {
-      walk.Enter(name, false);
+      walk.Enter(name);
     }
   }
   return walk;
