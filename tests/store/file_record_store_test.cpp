@@ -144,18 +144,6 @@ TEST(UnusableStore, DefaultsOneMessageAndTheDiskLeftAlone) {
     EXPECT_EQ(ReadRaw(unreadable), QByteArray(180, '\x22'));  // the stored list survives
     QFile::setPermissions(locked,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    // A record the player made read-only is read, but a save never replaces it.
-    const QString guarded = dir.filePath("guarded/fRegInfo");
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("guarded")));
-    WriteRaw(guarded, QByteArray(180, '\x33'));
-    QFile::setPermissions(guarded, QFileDevice::ReadOwner);
-    FileRecordStore store(guarded);
-    SettingsRecord record;
-    LoadSettings(record, store);
-    EXPECT_EQ(record.bytes()[20], 0x33);
-    EXPECT_EQ(SaveSettings(record, store), kFailed);
-    EXPECT_EQ(ReadRaw(guarded), QByteArray(180, '\x33'));
   });
 }
 

@@ -51,15 +51,19 @@ ino_t Inode(const QString& path) {
   return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
-// Root may write any file, yet a record without a write bit is left alone. A replaced record
-// keeps its mode, and its owner where the process may set it. A record with a second name (a
-// hard link) is refused: a rename would part the names, writing in place could tear it.
+// Root may write any file, yet a record without a write bit is read but never replaced. A
+// replaced record keeps its mode, and its owner where the process may set it. A record with a
+// second name (a hard link) is refused: a rename would part the names, writing in place could
+// tear it.
 TEST(ReplaceFile, KeepsWhatThePlayerSetOnTheRecord) {
   QTemporaryDir dir;
   FileRecordStore store(dir.filePath("fRegInfo"));
   const QByteArray native = QFile::encodeName(store.path());
   testing::WriteRaw(store.path(), Raw(Numbered(1)));
   ASSERT_EQ(::chmod(native.constData(), 0444), 0);
+  SettingsRecord record;
+  LoadSettings(record, store);
+  EXPECT_EQ(record.bytes(), Numbered(1).bytes());
   EXPECT_EQ(SaveSettings(Numbered(2), store), kFailed);
   EXPECT_EQ(ReadRaw(store.path()), Raw(Numbered(1)));
 
