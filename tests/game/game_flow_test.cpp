@@ -4,7 +4,6 @@
 
 #include "board.h"
 #include "game.h"
-#include "geometry.h"
 #include "hand.h"
 #include "recording_requests.h"
 
@@ -109,54 +108,17 @@ TEST_F(GameFlow, ThrowDownAlwaysLandsOneToFiveCardsOnTheGrid) {
   }
 }
 
-TEST_F(GameFlow, PlacementZonesForBothCardSizes) {
-  struct Zone {
-    TableGeometry g;
-    int x, y, column, row;
-  };  // column 0: nothing placed
-  const Zone zones[] = {
-      {kRegularCards, 9, 50, 0, 0},   // left of every zone
-      {kRegularCards, 50, 50, 0, 0},  // the stock column never takes a card
-      {kRegularCards, 84, 50, 0, 0},  // last pixel of column 1's zone
-      {kRegularCards, 85, 50, 2, 1},  // the 4-pixel gap left of a card belongs to it
-      {kRegularCards, 159, 50, 2, 1},
-      {kRegularCards, 160, 50, 3, 1},
-      {kRegularCards, 459, 50, 6, 1},
-      {kRegularCards, 460, 50, 0, 0},  // right of the grid
-      {kRegularCards, 100, 0, 2, 1},   // y 0 to 9 still maps to row 1
-      {kRegularCards, 100, 5, 2, 1},
-      {kRegularCards, 100, 93, 2, 1},  // the top 6 pixels of row 2's card belong to row 1
-      {kRegularCards, 100, 94, 2, 2},
-      {kRegularCards, 100, 429, 2, 5},
-      {kRegularCards, 100, 430, 0, 0},
-      {kRegularCards, -200, -200, 0, 0},
-      {kLargeCards, 95, 50, 0, 0},
-      {kLargeCards, 96, 50, 2, 1},
-      {kLargeCards, 182, 50, 3, 1},
-      {kLargeCards, 100, 119, 2, 1},
-      {kLargeCards, 100, 120, 2, 2},
-      {kLargeCards, 100, 559, 2, 5},
-      {kLargeCards, 100, 560, 0, 0},
-  };
-  for (const auto& z : zones) {
-    Deal(true);
-    const int card = s().currentCard();
-    const Cell cell = CellAt(z.g, z.x, z.y);
-    game.PlaceCard(cell.column, cell.row);
-    if (z.column == 0) {
-      EXPECT_EQ(EmptyCells(), 25) << z.x << "," << z.y;
-      EXPECT_EQ(req.beeps, 0);
-    } else {
-      EXPECT_EQ(s().board[z.column][z.row], card) << z.x << "," << z.y;
-      EXPECT_EQ(s().lastMoveCol, z.column);
-      EXPECT_EQ(s().lastMoveRow, z.row);
-    }
-  }
-}
-
-TEST_F(GameFlow, OccupiedCellBeepsAndChangesNothing) {
+TEST_F(GameFlow, OccupiedCellBeepsAndCellsOffTheGridAreIgnored) {
   Deal(true);
+  // The stock column, and cells beyond the grid that a release may map to, take nothing.
+  for (const auto& [c, r] : {std::pair{1, 1}, {1, 3}, {7, 1}, {2, 0}, {2, 6}, {-1, -1}}) {
+    PlaceAt(c, r);
+    EXPECT_EQ(EmptyCells(), 25) << c << "," << r;
+  }
+  EXPECT_EQ(req.calls, std::vector<std::string>{});
   PlaceAt(4, 4);
+  EXPECT_EQ(s().lastMoveCol, 4);
+  EXPECT_EQ(s().lastMoveRow, 4);
   EXPECT_TRUE(req.undoEnabled);
   game.Undo();
   PlaceAt(4, 4);
