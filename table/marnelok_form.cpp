@@ -8,6 +8,7 @@
 #include <chrono>
 
 #include "canvas.h"
+#include "command_states.h"
 #include "desktop.h"
 #include "donate_reminder.h"
 #include "help.h"
@@ -66,6 +67,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
   connect(&hintSearch_, &HintSearch::advised, this, &TMarnelokForm::ShowHint);
+  FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
+  connect(&facts_, &GameFacts::changing, this, &TMarnelokForm::DropHint);
   hintSeed_ =
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   const struct {
@@ -150,10 +153,8 @@ void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
   const GameState& s = game_.state();
   if (s.showingHighScores || s.gameActive) return;
-  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10) {
-    DropHint();
+  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
     game_.NewGame();
-  }
 }
 
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
@@ -168,7 +169,6 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   }
   if (s.gameActive) {
     const Cell cell = CellAt(geometry_, x, y);
-    if (game_.CanPlaceAt(cell.column, cell.row)) DropHint();
     game_.PlaceCard(cell.column, cell.row);
   }
 }
@@ -184,15 +184,9 @@ void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- Game commands ----
 
-void TMarnelokForm::MenuGameNewItemClick() {
-  DropHint();
-  game_.NewGame();
-}
+void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
 
-void TMarnelokForm::MenuGameUndoItemClick() {
-  DropHint();
-  game_.Undo();
-}
+void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
 
 void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
 
@@ -204,7 +198,6 @@ void TMarnelokForm::ChooseGameKind(bool regular) {
   options_.regularGame = regular;
   ShowOptions();
   game_.SetRegularGame(regular);
-  DropHint();
   game_.NewGame();
 }
 
@@ -327,12 +320,10 @@ void TMarnelokForm::DrawCell(int code, int column, int row) {
 void TMarnelokForm::DrawScorePanel() { painter_->DrawScorePanel(); }
 void TMarnelokForm::DrawWinBanner() { painter_->DrawWinBanner(); }
 void TMarnelokForm::InvalidateTable() { paintBox().Invalidate(); }
-// The rules set the Undo command at every deal, placement, undo and end of a game: the Hint
-// command follows the game at the same moments.
-void TMarnelokForm::SetUndoEnabled(bool enabled) {
-  ui_->MenuGameUndoItem->setEnabled(enabled);
-  ui_->MenuGameHintItem->setEnabled(HintAvailable());
-}
 void TMarnelokForm::Beep() { desktop_.Beep(); }
+// The facts go on to whoever follows the game.
+void TMarnelokForm::GameChanging() { emit facts_.changing(); }
+void TMarnelokForm::SetUndoEnabled(bool enabled) { emit facts_.undoPossible(enabled); }
+void TMarnelokForm::CardCurrent(bool current) { emit facts_.cardCurrent(current); }
 
 }  // namespace marnelok

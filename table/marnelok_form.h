@@ -11,6 +11,7 @@
 
 #include "card_images.h"
 #include "game.h"
+#include "game_facts.h"
 #include "geometry.h"
 #include "hint_search.h"
 #include "position.h"
@@ -102,8 +103,10 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void DrawWinBanner() override;
   bool CheckHighScore() override;
   void InvalidateTable() override;
-  void SetUndoEnabled(bool enabled) override;
   void Beep() override;
+  void GameChanging() override;
+  void SetUndoEnabled(bool enabled) override;
+  void CardCurrent(bool current) override;
 
   Desktop& desktop_;
   RecordStore& store_;
@@ -111,6 +114,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
   RandomSource random_;  // the one generator of the program, seeded at start-up
+  GameFacts facts_;      // what the rules report, for whatever follows the game
   Game game_{*this, random_};
   SettingsRecord record_;
   TableOptions options_;
