@@ -71,7 +71,8 @@ void BM_SystemRepaint(benchmark::State& bench) {
   look.topFive = [](int k) { return TopFiveEntry{QStringLiteral("Player"), 100 * k}; };
   Canvas canvas;
   canvas.Resize(large ? QSize(745, 580) : QSize(660, 455));
-  TablePainter painter(canvas, state, geometry, images, options, look);
+  const std::optional<Cell> hint;
+  TablePainter painter(canvas, state, geometry, images, options, look, hint);
   for (auto _ : bench) {
     painter.SystemRepaint();
     benchmark::DoNotOptimize(canvas.image().constBits());

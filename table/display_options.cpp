@@ -52,7 +52,7 @@ void TMarnelokForm::ApplyCardSize(std::uint8_t largeCards, const TableGeometry& 
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   // A question out is dropped; a hint that stands is drawn again at the new size.
-  hintSearch_.Cancel();
+  hint_.Cancel();
   if (options_.largeCards)
     UseRegularCards();
   else

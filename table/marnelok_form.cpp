@@ -48,7 +48,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       desktop_(desktop),
       store_(store),
       donate_(donate),
-      ui_(std::make_unique<::Ui::TMarnelokForm>()) {
+      ui_(std::make_unique<::Ui::TMarnelokForm>()),
+      hint_(game_, static_cast<std::uint64_t>(
+                       std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
   Timer1.setObjectName(QStringLiteral("Timer1"));
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
@@ -59,18 +61,19 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   };
   look_.screenWidth = desktop_.ScreenWidth();
   painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            options_, look_);
+                                            options_, look_, hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
-  connect(&hintSearch_, &HintSearch::advised, this, &TMarnelokForm::ShowHint);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
-  connect(&facts_, &GameFacts::changing, this, &TMarnelokForm::DropHint);
-  hintSeed_ =
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
+  // A frame on a cell that the Top 5 panel covers is drawn with the board when it goes.
+  connect(&hint_, &TableHint::frameShown, this, [this] { painter_->DrawHintFrame(); });
+  connect(&hint_, &TableHint::frameErased, this,
+          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -201,40 +204,8 @@ void TMarnelokForm::ChooseGameKind(bool regular) {
   game_.NewGame();
 }
 
-// ---- The hint ----
-
-bool TMarnelokForm::HintAvailable() const {
-  const GameState& s = game_.state();
-  return s.gameActive && IsCard(s.currentCard());
-}
-
 // A hint that stands or is on its way is not asked again.
-void TMarnelokForm::MenuGameHintItemClick() {
-  if (!HintAvailable() || hintSearch_.Pending() || look_.hint) return;
-  hintAskedFor_ = game_.VisiblePosition();
-  hintSearch_.Start(hintAskedFor_, hintSeed_++);
-}
-
-void TMarnelokForm::ShowHint(int cell) {
-  // Every change of the game cancels the question first; the check of the position is a
-  // second line against an answer to another game.
-  if (cell < 0 || !HintAvailable() || game_.VisiblePosition() != hintAskedFor_) return;
-  const Cell advised{GridColumnOf(cell), GridRowOf(cell)};
-  if (!game_.CanPlaceAt(advised.column, advised.row)) return;
-  look_.hint = advised;
-  painter_->DrawHintFrame();  // nothing while the Top 5 panel is up; DrawBoard draws it later
-}
-
-// Runs before the rules change the game, so that what they draw next is drawn as without a
-// hint. While the Top 5 panel is up the cell is left alone; the panel's removal repaints all.
-void TMarnelokForm::DropHint() {
-  hintSearch_.Cancel();
-  if (!look_.hint) return;
-  const Cell cell = *look_.hint;
-  look_.hint.reset();
-  if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
-    painter_->DrawCell(kEmptySlotCode, cell.column, cell.row);
-}
+void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 
 // ---- Settings and high scores ----
 
@@ -279,7 +250,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
-  hintSearch_.Cancel();  // the worker stops now; the window's end waits only for that
+  hint_.Cancel();  // the worker stops now; the window's end waits only for that
   donate_.CheckDonateReminder(this);
   SaveRecord();  // the window always closes; a failed save is still shown
   event->accept();

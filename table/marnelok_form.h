@@ -13,11 +13,10 @@
 #include "game.h"
 #include "game_facts.h"
 #include "geometry.h"
-#include "hint_search.h"
-#include "position.h"
 #include "random.h"
 #include "settings_record.h"
 #include "splash_form.h"
+#include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
 
@@ -91,11 +90,6 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void CentreOnScreen();
   void LoadRecord();
   bool SaveRecord();  // false, once the player has been told why, when the store refused
-  // The hint: asked for the current card, shown as a frame on the advised cell, and dropped
-  // (any search cancelled, the frame erased) before the game changes.
-  bool HintAvailable() const;
-  void ShowHint(int cell);
-  void DropHint();
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -127,9 +121,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   bool shownOnce_ = false;
   QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
   int frameChecksLeft_ = 0;
-  std::uint64_t hintSeed_;  // the advisor's own, so that a hint never changes a deal
-  Position hintAskedFor_;   // the position of the question out
-  HintSearch hintSearch_;   // last: its worker ends before anything else goes
+  TableHint hint_;  // last: its worker ends before anything else goes
 };
 
 }  // namespace marnelok

@@ -7,9 +7,6 @@
 #include <QImage>
 #include <QString>
 #include <functional>
-#include <optional>
-
-#include "geometry.h"
 
 namespace marnelok {
 
@@ -30,7 +27,6 @@ struct TableLook {
   const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
   int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
   std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
-  std::optional<Cell> hint;  // the empty cell the advisor chose, framed while the hint stands
 };
 
 // Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.

@@ -47,13 +47,14 @@ QString HandName(int handClass) {
 
 TablePainter::TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
                            const CardImages& images, const TableOptions& options,
-                           const TableLook& look)
+                           const TableLook& look, const std::optional<Cell>& hint)
     : canvas_(canvas),
       state_(state),
       geometry_(geometry),
       images_(images),
       options_(options),
-      look_(look) {}
+      look_(look),
+      hint_(hint) {}
 
 void TablePainter::SystemRepaint() {
   canvas_.Clear(CurrentTableColor());
@@ -189,8 +190,8 @@ void TablePainter::DrawBoard() {
 }
 
 void TablePainter::DrawHintFrame() {
-  if (!look_.hint || state_.showingHighScores) return;
-  const Cell cell = *look_.hint;
+  if (!hint_ || state_.showingHighScores) return;
+  const Cell cell = *hint_;
   if (cell.column < kFirstGridColumn || cell.column > kBoardColumns || cell.row < 1 ||
       cell.row > kBoardRows ||
       state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] !=

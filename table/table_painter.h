@@ -3,6 +3,8 @@
 // WIN banner, each at once on the canvas.
 #pragma once
 
+#include <optional>
+
 #include "canvas.h"
 #include "card_images.h"
 #include "game_state.h"
@@ -19,8 +21,10 @@ namespace marnelok {
 // options.
 class TablePainter {
  public:
+  // hint: the empty cell that the advisor chose, framed while the hint stands.
   TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
-               const CardImages& images, const TableOptions& options, const TableLook& look);
+               const CardImages& images, const TableOptions& options, const TableLook& look,
+               const std::optional<Cell>& hint);
 
   // Vertical distance between grid rows in pixels, as the last routine left it.
   int RowPitch() const { return rowPitch_; }
@@ -56,6 +60,7 @@ class TablePainter {
   const CardImages& images_;
   const TableOptions& options_;
   const TableLook& look_;
+  const std::optional<Cell>& hint_;
   int rowPitch_ = kRegularCards.cardHeight + 2;
 };
 

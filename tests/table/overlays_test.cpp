@@ -151,11 +151,11 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
       const QColor table = alt ? kGrey : kGreen;
       Deal();
       state.totalScore = 0;
-      look.hint.reset();
+      hint.reset();
       painter.SystemRepaint();
       const QImage plain = Image();
 
-      look.hint = Cell{4, 3};
+      hint = Cell{4, 3};
       painter.SystemRepaint();
       const Point o = CellOrigin(geometry, 4, 3);
       const int w = geometry.cardWidth;
@@ -171,14 +171,14 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
         EXPECT_TRUE(Is(Image(), o.x + w - 1 - i, midY, across[i])) << i;
       }
       // Drawing the cell again leaves the picture exactly as without a hint.
-      look.hint.reset();
+      hint.reset();
       painter.DrawCell(kEmptySlotCode, 4, 3);
       EXPECT_EQ(Image(), plain);
     }
   }
   // Only an empty slot is framed, never under the Top 5 panel, and the drawing state that
   // the next routine relies on stays as it was.
-  look.hint = Cell{4, 3};
+  hint = Cell{4, 3};
   canvas.SetBrush(kRed);
   canvas.SetFontSize(10);
   painter.DrawHintFrame();

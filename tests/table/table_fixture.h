@@ -55,7 +55,8 @@ class TableTest : public ::testing::Test {
   CardImages images = StandInImages();
   TableOptions options;
   TableLook look;
-  TablePainter painter{canvas, state, geometry, images, options, look};
+  std::optional<Cell> hint;
+  TablePainter painter{canvas, state, geometry, images, options, look, hint};
 };
 
 }  // namespace marnelok::test

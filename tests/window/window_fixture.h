@@ -37,9 +37,7 @@ class WindowProbe {
   static PaintBox& Box(const TMarnelokForm& f) { return f.paintBox(); }
   static QTimer& Timer1(TMarnelokForm& f) { return f.Timer1; }
   static TsplashForm* Splash(const TMarnelokForm& f) { return f.splashForm_; }
-  static HintSearch& Hint(TMarnelokForm& f) { return f.hintSearch_; }
-  static std::uint64_t& HintSeed(TMarnelokForm& f) { return f.hintSeed_; }
-  static std::optional<Cell> HintCell(const TMarnelokForm& f) { return f.look_.hint; }
+  static TableHint& Hint(TMarnelokForm& f) { return f.hint_; }
 };
 
 class CountingStore : public RecordStore {
