@@ -42,7 +42,7 @@ void TMarnelokForm::UseRegularCards() {
 // row pitch follows with the next cell drawn.
 void TMarnelokForm::ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size,
                                   const QImage& back, QSize outer) {
-  record_.SetLargeCards(largeCards);
+  settings_.SetLargeCards(largeCards != 0);
   geometry_.cardWidth = size.cardWidth;
   geometry_.cardHeight = size.cardHeight;
   look_.cardBack = &back;
@@ -57,7 +57,7 @@ void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
     UseRegularCards();
   else
     UseLargeCards();
-  options_.largeCards = record_.LargeCards() != 0;  // a refused change leaves it off
+  options_.largeCards = settings_.Record().LargeCards() != 0;  // a refused change leaves it off
   ShowOptions();
   paintBox().Invalidate();
   painter_->PaintBoxPaint();

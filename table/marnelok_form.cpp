@@ -12,43 +12,20 @@
 #include "desktop.h"
 #include "donate_reminder.h"
 #include "help.h"
-#include "name_text.h"
 #include "paint_box.h"
-#include "record_store.h"
-#include "settings_store.h"
 #include "splash_form.h"
 #include "table_painter.h"
-#include "top_five.h"
 #include "ui_marnelok_form.h"
 
 namespace marnelok {
-namespace {
-
-// The name prompt of a new high score, asked through the desktop.
-class DesktopNamePrompt : public NamePrompt {
- public:
-  DesktopNamePrompt(Desktop& desktop, QWidget* owner) : desktop_(desktop), owner_(owner) {}
-  std::string AskName(const std::string& initial) override {
-    const QString answer =
-        desktop_.AskText(owner_, QStringLiteral("New High Score"),
-                         QStringLiteral("Please enter your name:"), NameToQString(initial));
-    return NameFromQString(answer);
-  }
-
- private:
-  Desktop& desktop_;
-  QWidget* owner_;
-};
-
-}  // namespace
 
 TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
                              QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
-      store_(store),
       donate_(donate),
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
+      settings_(store, desktop, this),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -56,12 +33,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
   Timer1.setTimerType(Qt::PreciseTimer);
 
-  look_.topFive = [this](int k) {
-    return TopFiveEntry{NameToQString(record_.HighName(k)), record_.HighScore(k)};
-  };
   look_.screenWidth = desktop_.ScreenWidth();
   painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            options_, look_, hint_.Shown());
+                                            options_, look_, settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
@@ -108,7 +82,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // FormCreate.
   images_ = LoadCardImages();
   random_.SeedRandom();
-  LoadRecord();
+  settings_.Load();
   setWindowTitle(QStringLiteral("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
   splashForm_ = new TsplashForm(this, TsplashForm::Mode::kStartup, desktop_);
   splashForm_->show();
@@ -123,15 +97,16 @@ PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 
 void TMarnelokForm::InitTable() {
   game_.InitState();
-  options_.regularGame = record_.PlayRegular() != 0;
+  const SettingsRecord& record = settings_.Record();
+  options_.regularGame = record.PlayRegular() != 0;
   game_.SetRegularGame(options_.regularGame);
-  options_.altColors = record_.AltColors() != 0;
+  options_.altColors = record.AltColors() != 0;
   ShowOptions();
-  if (record_.LargeCards() != 0)
+  if (record.LargeCards() != 0)
     UseLargeCards();
   else
     UseRegularCards();
-  options_.largeCards = record_.LargeCards() != 0;
+  options_.largeCards = record.LargeCards() != 0;
   ShowOptions();
   painter_->SetRowPitch(geometry_.cardHeight + 2);
   if (options_.altColors)
@@ -140,7 +115,7 @@ void TMarnelokForm::InitTable() {
     UseNormalColors();
   // Reading the record again undoes in memory a refused request for large cards, so that a
   // later save keeps asking for them.
-  LoadRecord();
+  settings_.Load();
 }
 
 void TMarnelokForm::ShowOptions() {
@@ -209,26 +184,14 @@ void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 
 // ---- Settings and high scores ----
 
-void TMarnelokForm::LoadRecord() { LoadSettings(record_, store_); }
-
-// A refused save ends the event that asked for it; the player is told why.
-bool TMarnelokForm::SaveRecord() {
-  const auto error = SaveSettings(record_, store_);
-  if (!error) return true;
-  desktop_.ShowMessage(this, QStringLiteral("Marnelok"), QString::fromStdString(*error));
-  return false;
-}
-
 bool TMarnelokForm::CheckHighScore() {
-  DesktopNamePrompt prompt(desktop_, nullptr);  // centred on the screen, like the reset question
-  EnterHighScore(record_, game_.state().totalScore, prompt);
-  if (!SaveRecord()) return false;
+  if (!settings_.EnterHighScore(game_.state().totalScore)) return false;
   painter_->DrawBoard();
   return true;
 }
 
 void TMarnelokForm::MenuGameHighScoresItemClick() {
-  LoadRecord();
+  settings_.Load();
   game_.SetShowingHighScores(true);
   painter_->DrawTopFivePanel();
   painter_->DrawWinBanner();
@@ -238,21 +201,19 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
   if (!desktop_.Confirm(nullptr, QStringLiteral("Confirm"),
                         QStringLiteral("Do you really want to reset the High Scores?")))
     return;
-  ResetHighScores(record_);
-  SaveRecord();
+  settings_.ResetHighScores();
+  settings_.Save();
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  record_.SetPlayRegular(options_.regularGame ? 1 : 0);
-  record_.SetAltColors(options_.altColors ? 1 : 0);
-  record_.SetLargeCards(options_.largeCards ? 1 : 0);
-  if (SaveRecord()) close();
+  settings_.SetOptions(options_.regularGame, options_.altColors, options_.largeCards);
+  if (settings_.Save()) close();
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
   donate_.CheckDonateReminder(this);
-  SaveRecord();  // the window always closes; a failed save is still shown
+  settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();
 }
 

@@ -14,7 +14,7 @@
 #include "game_facts.h"
 #include "geometry.h"
 #include "random.h"
-#include "settings_record.h"
+#include "record_keeper.h"
 #include "splash_form.h"
 #include "table_hint.h"
 #include "table_look.h"
@@ -88,8 +88,6 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
   void FitToFrame();
   void CentreOnScreen();
-  void LoadRecord();
-  bool SaveRecord();  // false, once the player has been told why, when the store refused
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -103,14 +101,13 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void CardCurrent(bool current) override;
 
   Desktop& desktop_;
-  RecordStore& store_;
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
   RandomSource random_;  // the one generator of the program, seeded at start-up
   GameFacts facts_;      // what the rules report, for whatever follows the game
   Game game_{*this, random_};
-  SettingsRecord record_;
+  RecordKeeper settings_;  // the settings record and its Top 5 list
   TableOptions options_;
   TableGeometry geometry_ = kRegularCards;  // the card size in use
   TableLook look_;

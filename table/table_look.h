@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <functional>
+#include <array>
 
 namespace marnelok {
 
@@ -14,6 +14,8 @@ struct TopFiveEntry {
   QString name;
   int score = 0;
 };
+// Entries 1 to 5 of the stored list, at 0 to 4.
+using TopFiveList = std::array<TopFiveEntry, 5>;
 
 // The player's choices on the Options menu. The main window owns them: the check marks
 // only show them, Quit stores them, and the painters read the two display choices.
@@ -26,7 +28,6 @@ struct TableOptions {
 struct TableLook {
   const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
   int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
-  std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
 };
 
 // Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.

@@ -47,13 +47,15 @@ QString HandName(int handClass) {
 
 TablePainter::TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
                            const CardImages& images, const TableOptions& options,
-                           const TableLook& look, const std::optional<Cell>& hint)
+                           const TableLook& look, const TopFiveList& topFive,
+                           const std::optional<Cell>& hint)
     : canvas_(canvas),
       state_(state),
       geometry_(geometry),
       images_(images),
       options_(options),
       look_(look),
+      topFive_(topFive),
       hint_(hint) {}
 
 void TablePainter::SystemRepaint() {
@@ -273,7 +275,7 @@ void TablePainter::DrawTopFivePanel() {
   canvas_.TextAt(kTopFiveTextLeft, 30, QStringLiteral("...The Marnelok Top 5 List..."),
                  kTopFiveLineRoom);
   for (int i = 1; i <= 5; ++i) {
-    const TopFiveEntry entry = look_.topFive ? look_.topFive(i) : TopFiveEntry{};
+    const TopFiveEntry& entry = topFive_[static_cast<size_t>(i - 1)];
     canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i, entry.name.left(kTopFiveNameLength),
                    kTopFiveNameRoom);
     canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score), kTopFiveScoreRoom);

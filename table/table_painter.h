@@ -24,7 +24,7 @@ class TablePainter {
   // hint: the empty cell that the advisor chose, framed while the hint stands.
   TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
                const CardImages& images, const TableOptions& options, const TableLook& look,
-               const std::optional<Cell>& hint);
+               const TopFiveList& topFive, const std::optional<Cell>& hint);
 
   // Vertical distance between grid rows in pixels, as the last routine left it.
   int RowPitch() const { return rowPitch_; }
@@ -60,6 +60,7 @@ class TablePainter {
   const CardImages& images_;
   const TableOptions& options_;
   const TableLook& look_;
+  const TopFiveList& topFive_;
   const std::optional<Cell>& hint_;
   int rowPitch_ = kRegularCards.cardHeight + 2;
 };

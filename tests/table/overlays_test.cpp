@@ -11,8 +11,11 @@ namespace {
 class OverlaysTest : public TableTest {
  protected:
   OverlaysTest() {
-    look.topFive = [](int k) { return TopFiveEntry{QStringLiteral("Player %1").arg(k), 200 - k}; };
+    List([](int k) { return TopFiveEntry{QStringLiteral("Player %1").arg(k), 200 - k}; });
     state.totalScore = 150;
+  }
+  void List(const std::function<TopFiveEntry(int)>& entry) {
+    for (int k = 1; k <= 5; ++k) topFive[static_cast<std::size_t>(k - 1)] = entry(k);
   }
   // Rows of column x, from y = top down, that hold a WIN box colour.
   QRect Band(int x = 1, int top = 0) const {
@@ -45,15 +48,11 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
   }
   // Names longer than 23 characters are cut.
   const QImage shown = Image();
-  look.topFive = [](int k) {
-    return TopFiveEntry{QStringLiteral("Player %1 with a long na").arg(k), 9};
-  };
+  List([](int k) { return TopFiveEntry{QStringLiteral("Player %1 with a long na").arg(k), 9}; });
   painter.SystemRepaint();
   const QImage cut = Image();
   EXPECT_NE(cut, shown);
-  look.topFive = [](int k) {
-    return TopFiveEntry{QStringLiteral("Player %1 with a long name").arg(k), 9};
-  };
+  List([](int k) { return TopFiveEntry{QStringLiteral("Player %1 with a long name").arg(k), 9}; });
   painter.SystemRepaint();
   EXPECT_EQ(Image(), cut);
 }
@@ -61,11 +60,11 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
 TEST_F(OverlaysTest, TopFiveTextsStayInsideThePanelAndClearOfTheScores) {
   // A name of 23 wide letters, a score that only a damaged record holds, and the hint line
   // are narrowed to their room rather than run under the scores or over the border.
-  look.topFive = [](int k) {
+  List([](int k) {
     return TopFiveEntry{k == 1 ? QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW")
                                : QStringLiteral("Wolfgang Amadeus Mozart"),
                         k == 5 ? -2147483647 : 1000};
-  };
+  });
   painter.DrawTopFivePanel();
   EXPECT_EQ(Count(Image(), QRect(459, 25, 1, 295), Exactly(kBlack)), 295);  // right border
   for (int y : {60, 90, 120, 150, 180}) {

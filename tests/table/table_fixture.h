@@ -55,8 +55,9 @@ class TableTest : public ::testing::Test {
   CardImages images = StandInImages();
   TableOptions options;
   TableLook look;
+  TopFiveList topFive;
   std::optional<Cell> hint;
-  TablePainter painter{canvas, state, geometry, images, options, look, hint};
+  TablePainter painter{canvas, state, geometry, images, options, look, topFive, hint};
 };
 
 }  // namespace marnelok::test

@@ -30,7 +30,7 @@ namespace marnelok::testing {
 class WindowProbe {
  public:
   static const GameState& State(const TMarnelokForm& f) { return f.game_.state(); }
-  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.record_; }
+  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.settings_.Record(); }
   static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.geometry_; }
   static int RowPitch(const TMarnelokForm& f) { return f.painter_->RowPitch(); }
   static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
