@@ -64,8 +64,6 @@ void BM_SystemRepaint(benchmark::State& bench) {
   const CardImages images = BenchImages();
   GameState state = MidGame();
   TableGeometry geometry = large ? kLargeCards : kRegularCards;
-  TableOptions options;
-  options.largeCards = large;
   TableLook look;
   look.cardBack = large ? &images.largeBack : &images.regularBack;
   TopFiveList topFive;
@@ -73,7 +71,7 @@ void BM_SystemRepaint(benchmark::State& bench) {
   Canvas canvas;
   canvas.Resize(large ? QSize(745, 580) : QSize(660, 455));
   const std::optional<Cell> hint;
-  TablePainter painter(canvas, state, geometry, images, options, look, topFive, hint);
+  TablePainter painter(canvas, state, geometry, images, look, topFive, hint);
   for (auto _ : bench) {
     painter.SystemRepaint();
     benchmark::DoNotOptimize(canvas.image().constBits());

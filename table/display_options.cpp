@@ -30,35 +30,32 @@ void TMarnelokForm::UseLargeCards() {
     UseRegularCards();
     return;
   }
-  ApplyCardSize(1, kLargeCards, images_.largeBack, QSize(745, 625));
+  ApplyCardSize(kLargeCards, images_.largeBack, QSize(745, 625));
   move(4, 4);
 }
 
 void TMarnelokForm::UseRegularCards() {
-  ApplyCardSize(0, kRegularCards, images_.regularBack, QSize(660, 500));
+  ApplyCardSize(kRegularCards, images_.regularBack, QSize(660, 500));
 }
 
-// The card size, its back, the record's LargeCards byte and the window's outer size; the
-// row pitch follows with the next cell drawn.
-void TMarnelokForm::ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size,
-                                  const QImage& back, QSize outer) {
-  settings_.SetLargeCards(largeCards != 0);
-  geometry_.cardWidth = size.cardWidth;
-  geometry_.cardHeight = size.cardHeight;
+// The card size, its back and the window's outer size; the row pitch follows with the next
+// cell drawn. The record's LargeCards byte is written at once, so that a close stores the
+// size; InitTable reads the record again after a refused request.
+void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer) {
+  geometry_ = size;
+  settings_.SetLargeCards(LargeCardsInUse());
   look_.cardBack = &back;
   SetOuterSize(outer.width(), outer.height());
-  geometry_.cardFontSize = size.cardFontSize;
 }
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   // A question out is dropped; a hint that stands is drawn again at the new size.
   hint_.Cancel();
-  if (options_.largeCards)
+  if (LargeCardsInUse())
     UseRegularCards();
   else
     UseLargeCards();
-  options_.largeCards = settings_.Record().LargeCards() != 0;  // a refused change leaves it off
-  ShowOptions();
+  ShowOptions();  // a refused change leaves it off
   paintBox().Invalidate();
   painter_->PaintBoxPaint();
 }
@@ -69,7 +66,7 @@ void TMarnelokForm::UseNormalColors() { ApplyColorScheme(false); }
 
 // The painter takes the table and panel colors from the option.
 void TMarnelokForm::ApplyColorScheme(bool alternate) {
-  options_.altColors = alternate;
+  look_.altColors = alternate;
   ShowOptions();
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
@@ -80,7 +77,7 @@ void TMarnelokForm::ApplyColorScheme(bool alternate) {
 }
 
 void TMarnelokForm::SetAltColorClick() {
-  if (options_.altColors)
+  if (look_.altColors)
     UseNormalColors();
   else
     UseAlternateColors();

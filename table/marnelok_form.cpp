@@ -35,7 +35,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
 
   look_.screenWidth = desktop_.ScreenWidth();
   painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            options_, look_, settings_.TopFive(), hint_.Shown());
+                                            look_, settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
@@ -98,18 +98,15 @@ PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 void TMarnelokForm::InitTable() {
   game_.InitState();
   const SettingsRecord& record = settings_.Record();
-  options_.regularGame = record.PlayRegular() != 0;
-  game_.SetRegularGame(options_.regularGame);
-  options_.altColors = record.AltColors() != 0;
-  ShowOptions();
+  game_.SetRegularGame(record.PlayRegular() != 0);
+  const bool altColors = record.AltColors() != 0;
   if (record.LargeCards() != 0)
     UseLargeCards();
   else
     UseRegularCards();
-  options_.largeCards = record.LargeCards() != 0;
   ShowOptions();
   painter_->SetRowPitch(geometry_.cardHeight + 2);
-  if (options_.altColors)
+  if (altColors)
     UseAlternateColors();
   else
     UseNormalColors();
@@ -118,11 +115,14 @@ void TMarnelokForm::InitTable() {
   settings_.Load();
 }
 
+bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
+
 void TMarnelokForm::ShowOptions() {
-  ui_->MenuOptionsPlayRegGameItem->setChecked(options_.regularGame);
-  ui_->MenuOptionsHarderGameItem->setChecked(!options_.regularGame);
-  ui_->MenuOptionsSetLargeCards->setChecked(options_.largeCards);
-  ui_->MenuOptionsAltColorsItem->setChecked(options_.altColors);
+  const bool regular = game_.state().regularGame;
+  ui_->MenuOptionsPlayRegGameItem->setChecked(regular);
+  ui_->MenuOptionsHarderGameItem->setChecked(!regular);
+  ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
+  ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
 }
 
 // ---- Input ----
@@ -173,9 +173,8 @@ void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(false); }
 // Choosing the kind that is already selected simply starts a new game. The choice reaches
 // the record only through Quit.
 void TMarnelokForm::ChooseGameKind(bool regular) {
-  options_.regularGame = regular;
-  ShowOptions();
   game_.SetRegularGame(regular);
+  ShowOptions();
   game_.NewGame();
 }
 
@@ -206,7 +205,7 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  settings_.SetOptions(options_.regularGame, options_.altColors, options_.largeCards);
+  settings_.SetOptions(game_.state().regularGame, look_.altColors, LargeCardsInUse());
   if (settings_.Save()) close();
 }
 

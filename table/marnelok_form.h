@@ -75,12 +75,12 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
 
   PaintBox& paintBox() const;
   void InitTable();
-  void ShowOptions();  // the check marks of the Options menu, from options_
+  void ShowOptions();  // the check marks of the Options menu, from the choices in use
+  bool LargeCardsInUse() const;
   void ChooseGameKind(bool regular);
   void UseLargeCards();
   void UseRegularCards();
-  void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
-                     QSize outer);
+  void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
@@ -104,13 +104,14 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
-  RandomSource random_;  // the one generator of the program, seeded at start-up
-  GameFacts facts_;      // what the rules report, for whatever follows the game
-  Game game_{*this, random_};
-  RecordKeeper settings_;  // the settings record and its Top 5 list
-  TableOptions options_;
-  TableGeometry geometry_ = kRegularCards;  // the card size in use
-  TableLook look_;
+  RandomSource random_;        // the one generator of the program, seeded at start-up
+  GameFacts facts_;            // what the rules report, for whatever follows the game
+  Game game_{*this, random_};  // also the one owner of the game kind
+  RecordKeeper settings_;      // the settings record and its Top 5 list
+  // The card size in use; the record's LargeCards byte is the size asked for, which a
+  // refused request leaves as it was.
+  TableGeometry geometry_ = kRegularCards;
+  TableLook look_;  // the colour scheme and the card back
   std::unique_ptr<TablePainter> painter_;
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;

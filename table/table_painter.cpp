@@ -46,14 +46,12 @@ QString HandName(int handClass) {
 }  // namespace
 
 TablePainter::TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
-                           const CardImages& images, const TableOptions& options,
-                           const TableLook& look, const TopFiveList& topFive,
-                           const std::optional<Cell>& hint)
+                           const CardImages& images, const TableLook& look,
+                           const TopFiveList& topFive, const std::optional<Cell>& hint)
     : canvas_(canvas),
       state_(state),
       geometry_(geometry),
       images_(images),
-      options_(options),
       look_(look),
       topFive_(topFive),
       hint_(hint) {}
@@ -186,7 +184,7 @@ void TablePainter::DrawBoard() {
     const int left = PanelLeft(geometry_);
     canvas_.SetBrush(CurrentPanelColor());
     canvas_.SetPen(kBlack);
-    canvas_.RoundRect(left, 10, left + (options_.largeCards ? 198 : 176), 410, kCorner, kCorner);
+    canvas_.RoundRect(left, 10, left + geometry_.panelWidth, 410, kCorner, kCorner);
     DrawScorePanel();
   }
 }

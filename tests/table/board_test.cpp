@@ -34,7 +34,6 @@ TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColorScheme) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "large " << c.large << " alt " << c.alt);
     geometry = kRegularCards;
-    options = TableOptions{};
     look = TableLook{};
     look.cardBack = &images.regularBack;
     if (c.large) UseLargeCards();

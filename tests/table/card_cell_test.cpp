@@ -146,14 +146,14 @@ TEST_F(CardCellTest, AtEveryRatioPicturesTakeTheDevicePixelsOfTheirLogicalPlace)
 
 TEST_F(CardCellTest, SlotsTileAndBlankCoverTheirDocumentedRectangles) {
   for (bool alt : {false, true}) {  // the empty slot: table colour inside a white outline
-    options.altColors = alt;
+    look.altColors = alt;
     canvas.Clear(kUntouched);
     painter.DrawCell(kEmptySlotCode, 6, 5);
     EXPECT_EQ(Touched(), QRect(389, 340, 71, 82));
     EXPECT_EQ(Count(Image(), QRect(389, 340, 71, 82), Exactly(kWhite)), 2 * 71 + 2 * 80);
     EXPECT_EQ(Count(Image(), QRect(390, 341, 69, 80), Exactly(alt ? kGrey : kGreen)), 69 * 80);
   }
-  options.altColors = false;
+  look.altColors = false;
   for (bool large : {false, true}) {
     if (large) UseLargeCards();
     canvas.Clear(kUntouched);

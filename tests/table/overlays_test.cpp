@@ -101,7 +101,7 @@ TEST_F(OverlaysTest, TheBannerLiesAtFiveHalvesOfTheRowPitch) {
 TEST_F(OverlaysTest, OnlyATotalOf150OrMoreShowsTheBannerAcrossTheScreenWidth) {
   for (int total : {149, 150}) {
     for (bool alt : {false, true}) {
-      options.altColors = alt;
+      look.altColors = alt;
       state.totalScore = total;
       look.screenWidth = 100;  // boxes start at 0, 48 and 96
       canvas.Clear(kUntouched);
@@ -143,7 +143,7 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
     for (bool alt : {false, true}) {
       SCOPED_TRACE(testing::Message() << "large " << large << " alt " << alt);
       geometry = kRegularCards;
-      options = TableOptions{};
+      look.altColors = false;
       look.cardBack = &images.regularBack;
       if (large) UseLargeCards();
       if (alt) UseAltColors();

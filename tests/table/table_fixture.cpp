@@ -79,11 +79,10 @@ TableTest::TableTest() {
 
 void TableTest::UseLargeCards() {
   geometry = kLargeCards;
-  options.largeCards = true;
   look.cardBack = &images.largeBack;
 }
 
-void TableTest::UseAltColors() { options.altColors = true; }
+void TableTest::UseAltColors() { look.altColors = true; }
 
 void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {

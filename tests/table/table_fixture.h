@@ -53,11 +53,10 @@ class TableTest : public ::testing::Test {
   GameState state;
   TableGeometry geometry = kRegularCards;
   CardImages images = StandInImages();
-  TableOptions options;
   TableLook look;
   TopFiveList topFive;
   std::optional<Cell> hint;
-  TablePainter painter{canvas, state, geometry, images, options, look, topFive, hint};
+  TablePainter painter{canvas, state, geometry, images, look, topFive, hint};
 };
 
 }  // namespace marnelok::test
