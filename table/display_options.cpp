@@ -1,10 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The display options of the main window: card size and colour scheme, and the window's
-// outer size and place on the screen.
-#include <QScreen>
-#include <QWindow>
-#include <algorithm>
-
+// The display options of the main window: card size and colour scheme.
 #include "desktop.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
@@ -12,13 +7,6 @@
 #include "ui_marnelok_form.h"
 
 namespace marnelok {
-namespace {
-
-// How long, and how often, the first show looks for the window manager's frame.
-constexpr int kFrameWaitMs = 2000;
-constexpr int kFrameCheckMs = 20;
-
-}  // namespace
 
 void TMarnelokForm::UseLargeCards() {
   const QSize client = desktop_.FullScreenClientSize();
@@ -45,7 +33,7 @@ void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back,
   geometry_ = size;
   settings_.SetLargeCards(LargeCardsInUse());
   look_.cardBack = &back;
-  SetOuterSize(outer.width(), outer.height());
+  outerSize_.Set(outer);
 }
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
@@ -83,53 +71,9 @@ void TMarnelokForm::SetAltColorClick() {
     UseAlternateColors();
 }
 
-// The sizes are outer sizes, frame included. Until the window manager has framed the window,
-// the size goes to the client area; FitToFrame corrects it once the frame is known.
-void TMarnelokForm::SetOuterSize(int width, int height) {
-  wantedOuterSize_ = QSize(width, height);
-  const QSize frame = FrameSize();
-  resize(width - frame.width(), height - frame.height());
-}
-
-QSize TMarnelokForm::FrameSize() const {
-  const QWindow* window = windowHandle();
-  if (!isVisible() || window == nullptr) return {0, 0};
-  // The window's own margins are current; the widget's frame geometry may be cached.
-  const QMargins m = window->frameMargins();
-  return {m.left() + m.right(), m.top() + m.bottom()};
-}
-
 void TMarnelokForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  CentreOnScreen();
-  // An X11 window manager frames the window a moment after it is shown and says so only in
-  // a window property, without an event that reaches the widget: look until it is there.
-  frameChecksLeft_ = kFrameWaitMs / kFrameCheckMs;
-  frameCheck_.start(kFrameCheckMs);
-  FitToFrame();
-}
-
-void TMarnelokForm::FitToFrame() {
-  const bool framed = !FrameSize().isNull();
-  if (!framed && --frameChecksLeft_ > 0) return;
-  frameCheck_.stop();
-  // A window that is still unframed keeps its size: the table fits its client area. One
-  // that the window manager has maximised keeps the size it was given.
-  if (!framed || isMaximized() || isFullScreen()) return;
-  SetOuterSize(wantedOuterSize_.width(), wantedOuterSize_.height());
-  CentreOnScreen();
-}
-
-void TMarnelokForm::CentreOnScreen() {
-  if (QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    const QPoint centred =
-        area.center() - QPoint(wantedOuterSize_.width() / 2, wantedOuterSize_.height() / 2);
-    // A window larger than the screen keeps its title bar on it.
-    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-  }
+  outerSize_.Shown();
 }
 
 }  // namespace marnelok

@@ -41,7 +41,6 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
-  connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
   connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
   // A frame on a cell that the Top 5 panel covers is drawn with the board when it goes.

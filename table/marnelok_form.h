@@ -13,6 +13,7 @@
 #include "game.h"
 #include "game_facts.h"
 #include "geometry.h"
+#include "outer_size.h"
 #include "random.h"
 #include "record_keeper.h"
 #include "splash_form.h"
@@ -84,10 +85,6 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
-  void SetOuterSize(int width, int height);
-  QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
-  void FitToFrame();
-  void CentreOnScreen();
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -115,10 +112,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   std::unique_ptr<TablePainter> painter_;
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
-  QSize wantedOuterSize_;
-  bool shownOnce_ = false;
-  QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
-  int frameChecksLeft_ = 0;
+  OuterSize outerSize_{*this};
   TableHint hint_;  // last: its worker ends before anything else goes
 };
 
