@@ -25,8 +25,7 @@ class TablePainter {
                const CardImages& images, const TableLook& look, const TopFiveList& topFive,
                const std::optional<Cell>& hint);
 
-  // Vertical distance between grid rows in pixels, as the last routine left it.
-  int RowPitch() const { return rowPitch_; }
+  // Vertical distance between grid rows in pixels, until the next routine sets it.
   void SetRowPitch(int pitch) { rowPitch_ = pitch; }
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.

@@ -216,12 +216,12 @@ TEST_F(CardCellTest, EachCellLeavesTheStateOfItsLastBranchAndTheRowPitch) {
     EXPECT_EQ(canvas.Pen(), c.pen) << c.code;
     EXPECT_EQ(canvas.FontColor(), c.font) << c.code;
     EXPECT_EQ(canvas.FontSize(), c.size) << c.code;
-    EXPECT_EQ(painter.RowPitch(), 84) << c.code;
+    EXPECT_EQ(BannerTop(), 210) << c.code;  // a pitch of 84
   }
   UseLargeCards();
   painter.DrawCell(kVoidCode, 1, 1);
-  EXPECT_EQ(painter.RowPitch(), 110);
   EXPECT_EQ(canvas.FontSize(), 16);
+  EXPECT_EQ(BannerTop(), 275);  // a pitch of 110
 }
 
 }  // namespace

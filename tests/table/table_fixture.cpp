@@ -82,6 +82,15 @@ void TableTest::UseLargeCards() {
   look.cardBack = &images.largeBack;
 }
 
+int TableTest::BannerTop() {
+  const int total = state.totalScore;
+  state.totalScore = 150;
+  canvas.Clear(kUntouched);
+  painter.DrawWinBanner();
+  state.totalScore = total;
+  return Touched().top();
+}
+
 void TableTest::UseAltColors() { look.altColors = true; }
 
 void TableTest::Deal() {
