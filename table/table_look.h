@@ -21,10 +21,10 @@ using TopFiveList = std::array<TopFiveEntry, 5>;
 // The main window's display choices. The game kind is the rules' and the card size in use is
 // the window's TableGeometry; the check marks of the Options menu only show them all.
 struct TableLook {
-  bool altColors = false;            // "Use Alternate Colors"
-  const QImage* cardBack = nullptr;  // the card size's back; the deck stack draws nothing
-                                     // while this is null
-  int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
+  bool altColors = false;  // "Use Alternate Colors"
+  // The back of the card size in use; the deck stack draws nothing while this is null.
+  const QImage* cardBack = nullptr;
+  int screenWidth = 1024;  // primary screen, in pixels; the WIN band runs this far
 };
 
 // Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.
