@@ -2,6 +2,7 @@
 // Program entry: the application, the main window, the donation reminder, the event loop.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
 #include "default_record_store.h"
@@ -9,8 +10,11 @@
 #include "donate_reminder.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
+#include "scale_factor.h"
 
 int main(int argc, char* argv[]) {
+  const QString ignored = marnelok::IgnoreAbsurdScaleFactors();
+  if (!ignored.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(ignored));
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Marnelok"));
   QApplication::setDesktopFileName(QStringLiteral("marnelok"));

@@ -45,6 +45,7 @@ class PaintBox : public QWidget {
   Canvas canvas_;
   std::function<void()> systemRepaint_;
   std::function<void(QPainter&)> overlay_;
+  qreal fittedRatio_ = 0.0;  // the device pixel ratio the canvas was last fitted for
   bool repaintPending_ = true;
   bool painting_ = false;
 };

@@ -132,7 +132,7 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
     topFive_->AddChild(new TablePart(
         *this, topFive_, QAccessible::ListItem,
         [k](S s) {
-          const TopFiveEntry entry = s.topFive ? s.topFive(k) : TopFiveEntry{};
+          const TopFiveEntry& entry = s.topFive[static_cast<size_t>(k - 1)];
           return TableWords::TopFiveEntry(k, entry.name, entry.score);
         },
         [k](S) { return QRect(120, 30 + 30 * k, 320, 30); }));

@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <vector>
 
 #include "game_state.h"
@@ -26,7 +25,7 @@ class TablePart;
 struct TableSource {
   const GameState& state;
   const TableGeometry& geometry;
-  std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
+  const TopFiveList& topFive;  // the stored list
   const KeyboardCursor& cursor;
 };
 

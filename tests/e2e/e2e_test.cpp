@@ -66,6 +66,24 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   EXPECT_TRUE(x.Running());
 }
 
+// A scale factor that crashed the program (-1), overflowed (0) or asked for gigabytes of image
+// (100) is ignored: the window comes up at its size of the default scale.
+TEST(EndToEnd, AbsurdScaleFactorsAreIgnored) {
+  ASSERT_FALSE(g_program.isEmpty());
+  for (const char* factor : {"-1", "0", "100"}) {
+    SCOPED_TRACE(factor);
+    QTemporaryDir config;
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
+    XSession x(g_program, config.path(), environment);
+    const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
+    ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+    EXPECT_LE(x.WindowGeometry(window).width(), 1280);
+    x.Wait(300);
+    EXPECT_TRUE(x.Running());
+  }
+}
+
 }  // namespace
 }  // namespace marnelok::e2e
 

@@ -65,12 +65,20 @@ QImage XSession::Screen() {
       QImage::Format_RGB32);
 }
 
-QPoint XSession::TableOrigin(const QString& id) {
-  QPoint topLeft;
+QRect XSession::WindowGeometry(const QString& id) {
+  QRect geometry;
   for (const QString& line : Xdotool({"getwindowgeometry", "--shell", id}).split('\n')) {
-    if (line.startsWith("X=")) topLeft.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) topLeft.setY(line.mid(2).toInt());
+    const int value = line.section('=', 1).toInt();
+    if (line.startsWith("X=")) geometry.moveLeft(value);
+    if (line.startsWith("Y=")) geometry.moveTop(value);
+    if (line.startsWith("WIDTH=")) geometry.setWidth(value);
+    if (line.startsWith("HEIGHT=")) geometry.setHeight(value);
   }
+  return geometry;
+}
+
+QPoint XSession::TableOrigin(const QString& id) {
+  const QPoint topLeft = WindowGeometry(id).topLeft();
   // The first pixel of the green table below the menu bar at the window's left edge.
   const QImage screen = Screen();
   const QColor green(0, 128, 0);

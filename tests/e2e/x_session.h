@@ -30,6 +30,8 @@ class XSession {
   void ClickAt(QPoint screen);
   void Key(const QString& key);
   QImage Screen();
+  // The window's place and size on the screen.
+  QRect WindowGeometry(const QString& id);
   // The table's top-left corner on the screen, below the menu bar of the window `id`; (-1, -1)
   // when no table colour is found there.
   QPoint TableOrigin(const QString& id);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "board.h"
+#include "keyboard_cursor.h"
 #include "table_accessible.h"
 #include "table_words.h"
 #include "window_fixture.h"
@@ -56,11 +57,9 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   ASSERT_GE(state.totalScore, kWinningScore);
   const TableGeometry geometry = kRegularCards;
   KeyboardCursor cursor(box, state, geometry, {});
-  TableAccessibility speech(box, {state, geometry,
-                                  [](int k) {
-                                    return TopFiveEntry{QStringLiteral("P%1").arg(k), 200 - k};
-                                  },
-                                  cursor});
+  TopFiveList list;
+  for (int k = 1; k <= 5; ++k) list[k - 1] = {QStringLiteral("P%1").arg(k), 200 - k};
+  TableAccessibility speech(box, {state, geometry, list, cursor});
 
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
   ASSERT_NE(table, nullptr);

@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "advisor.h"
+#include "keyboard_cursor.h"
 #include "window_fixture.h"
 
 namespace marnelok::testing {
@@ -13,7 +14,7 @@ using namespace std::chrono_literals;
 
 class KeyboardTest : public WindowTest {
  protected:
-  Cell At() const { return WindowProbe::Cursor(*form).cell(); }
+  Cell At() const { return Box().findChild<KeyboardCursor*>()->cell(); }
   // Walks the cursor to `cell` one arrow at a time.
   void GoTo(Cell cell) {
     for (int steps = 0; steps < 10 && At() != cell; ++steps)
@@ -77,11 +78,12 @@ TEST_F(KeyboardTest, AWholeGameByKeysAlone) {
   EXPECT_EQ(desktop.beeps, 1);
 
   // H asks for a hint; the cursor goes to the advised cell, and Enter plays it there.
-  WindowProbe::Hint(*form).SetBudget(AdvisorBudget{60s, 50, 1});
+  TableHint& hint = WindowProbe::Hint(*form);
+  hint.Search().SetBudget(AdvisorBudget{60s, 50, 1});
   Key(Qt::Key_H);
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  ASSERT_TRUE(QTest::qWaitFor([this] { return WindowProbe::HintCell(*form).has_value(); }, 20000));
-  const Cell advised = *WindowProbe::HintCell(*form);
+  ASSERT_TRUE(QTest::qWaitFor([&hint] { return hint.Shown().has_value(); }, 20000));
+  const Cell advised = *hint.Shown();
   EXPECT_EQ(At(), advised);
   Flush();
   EXPECT_TRUE(FrameOn(advised));
