@@ -31,9 +31,9 @@ class Canvas;
 class Desktop;
 class DonateReminder;
 class KeyboardCursor;
-class TableAccessibility;
 class PaintBox;
 class RecordStore;
+class TableAccessibility;
 class TablePainter;
 namespace testing {
 class WindowProbe;

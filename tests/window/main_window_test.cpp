@@ -193,9 +193,7 @@ TEST_F(WindowTest, ViewingHighScoresUndoesAnUnsavedCardSizeChange) {
 // F1 reaches the window through the table, which has the keyboard. The table's own keys
 // (KeyboardTest) leave the others alone.
 TEST_F(WindowTest, FunctionKeyOneOpensHelpWithAnyModifier) {
-  Start();
-  form->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  StartActive();
   QWidget* keyboard = QApplication::focusWidget();
   ASSERT_EQ(keyboard, &Box());
   const Qt::KeyboardModifiers mods[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
