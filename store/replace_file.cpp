@@ -86,8 +86,10 @@ Fd CreateTemp(int folder, const QByteArray& name, mode_t mode, QByteArray& tempN
 void KeepOwner(int fd, const struct stat& old) {
   struct stat now {};
   if (::fstat(fd, &now) != 0 || (now.st_uid == old.st_uid && now.st_gid == old.st_gid)) return;
-  if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-    (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  if (::fchown(fd, old.st_uid, old.st_gid) == 0) return;
+  // Not allowed to give the file away: the group at least, which a member may set. Where even
+  // that is refused, the file keeps the process's own group.
+  if (::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) return;
 }
 
 bool WriteAll(int fd, const QByteArray& data) {
