@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "desktop.h"
 #include "sharp_picture.h"
@@ -53,6 +54,47 @@ void TsplashForm::ApplyMode() {
   ui_->btnClose->setVisible(mode_ == Mode::kAbout);
   // The link only looks like one where it works.
   if (mode_ == Mode::kStartup) ui_->Label3->unsetCursor();
+}
+
+void TsplashForm::ShowOverOwner() {
+  QWidget* owner = parentWidget();
+  const QWindow* ownerWindow = owner != nullptr ? owner->windowHandle() : nullptr;
+  if (desktop_.CanMoveWindows() || owner == nullptr ||
+      (ownerWindow != nullptr && ownerWindow->isExposed())) {
+    show();
+    return;
+  }
+  awaitingOwner_ = true;
+  owner->installEventFilter(this);
+}
+
+bool TsplashForm::eventFilter(QObject* watched, QEvent* event) {
+  QWidget* owner = parentWidget();
+  if (awaitingOwner_ && owner != nullptr) {
+    // The owner's native window exists from its show event on; it is on screen at its first
+    // exposure, whose paint the owner commits before the queued show runs.
+    if (watched == owner && event->type() == QEvent::Show && owner->windowHandle() != nullptr) {
+      owner->removeEventFilter(this);
+      owner->windowHandle()->installEventFilter(this);
+    } else if (watched == owner->windowHandle() && event->type() == QEvent::Expose &&
+               owner->windowHandle()->isExposed()) {
+      owner->windowHandle()->removeEventFilter(this);
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!awaitingOwner_) return;
+            awaitingOwner_ = false;
+            show();
+          },
+          Qt::QueuedConnection);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TsplashForm::closeEvent(QCloseEvent* event) {
+  awaitingOwner_ = false;
+  QDialog::closeEvent(event);
 }
 
 void TsplashForm::showEvent(QShowEvent* event) {
