@@ -58,9 +58,17 @@ void TsplashForm::ApplyMode() {
 
 void TsplashForm::ShowOverOwner() {
   QWidget* owner = parentWidget();
-  const QWindow* ownerWindow = owner != nullptr ? owner->windowHandle() : nullptr;
-  if (desktop_.CanMoveWindows() || owner == nullptr ||
-      (ownerWindow != nullptr && ownerWindow->isExposed())) {
+  if (desktop_.CanMoveWindows() || owner == nullptr) {
+    show();
+    return;
+  }
+  // Only a popup is placed by the program, relative to its parent, so that every compositor
+  // shows it over the table; Qt makes a tool-tip window with a parent one. It needs no
+  // keyboard: a click ends it.
+  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  popup_ = true;
+  const QWindow* ownerWindow = owner->windowHandle();
+  if (ownerWindow != nullptr && ownerWindow->isExposed()) {
     show();
     return;
   }
@@ -98,7 +106,13 @@ void TsplashForm::closeEvent(QCloseEvent* event) {
 }
 
 void TsplashForm::showEvent(QShowEvent* event) {
-  CentreOver(*this, parentWidget());
+  if (popup_) {
+    // A popup's place counts from its parent's, as Qt has them; the screen plays no part.
+    const QRect owner = parentWidget()->windowHandle()->geometry();
+    move(owner.center() - QPoint(width() / 2, height() / 2));
+  } else {
+    CentreOver(*this, parentWidget());
+  }
   QDialog::showEvent(event);
 }
 

@@ -27,8 +27,9 @@ class TsplashForm : public QDialog {
   ~TsplashForm() override;
 
   // Shows the window without waiting, over its owner. Where the desktop places windows itself
-  // (Wayland), a child shows over its parent only once the parent is on screen: the window
-  // then appears right after its owner's first frame. A close before that cancels it.
+  // (Wayland), it is a popup of its owner, and a child shows over its parent only once the
+  // parent is on screen: the window then appears right after its owner's first frame. A
+  // close before that cancels it.
   void ShowOverOwner();
 
  protected:
@@ -47,6 +48,7 @@ class TsplashForm : public QDialog {
   std::unique_ptr<Ui::TsplashForm> ui_;
   const Mode mode_;
   Desktop& desktop_;
+  bool popup_ = false;          // placed relative to its owner, as on Wayland
   bool awaitingOwner_ = false;  // ShowOverOwner waits for the owner's first exposure
 };
 
