@@ -3,6 +3,7 @@
 // standard dialogs' limits and the scale factors taken from the environment.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QInputDialog>
@@ -131,6 +132,17 @@ TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {
   ASSERT_NE(edit, nullptr);
   EXPECT_EQ(edit->selectedText(), "Al");
   EXPECT_EQ(edit->maxLength(), 255);
+
+  // Wide enough for its title in the title bar's bold font, whatever the language.
+  QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  titleFont.setBold(true);
+  for (const QString title :
+       {QStringLiteral("New High Score"), QStringLiteral("Nouveau meilleur score de la liste")}) {
+    const auto named = MakeTextPrompt(nullptr, title, "Please enter your name:", "");
+    named->adjustSize();
+    EXPECT_GE(named->width(), QFontMetrics(titleFont).horizontalAdvance(title) + 120)
+        << title.toStdString();
+  }
 }
 
 }  // namespace

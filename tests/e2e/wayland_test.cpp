@@ -77,14 +77,13 @@ TEST(Wayland, SplashOverTheTableThenADealAPlacementAndQuit) {
   ASSERT_TRUE(stack.main.has_value()) << "the main window did not appear";
   ASSERT_EQ(stack.above.size(), 1u) << "no splash above the main window";
   EXPECT_EQ(stack.above[0].place.size(), QSize(280, 140));
-  EXPECT_TRUE(stack.main->place.contains(stack.above[0].place))
-      << "the splash lies off the table";
+  EXPECT_TRUE(stack.main->place.contains(stack.above[0].place)) << "the splash lies off the table";
   // The protocol log names the main window as the splash's parent.
   const QString log = weston.ProtocolLog();
   const QString mainSurface = SurfaceOf(log, kMainTitle);
   ASSERT_FALSE(mainSurface.isEmpty()) << "no toplevel for the main window in the protocol log";
-  EXPECT_TRUE(log.contains(QRegularExpression(QStringLiteral(R"(get_popup\(new id xdg_popup@\d+, )") +
-                                              mainSurface + QStringLiteral(","))))
+  EXPECT_TRUE(log.contains(QRegularExpression(
+      QStringLiteral(R"(get_popup\(new id xdg_popup@\d+, )") + mainSurface + QStringLiteral(","))))
       << "the splash has no parent";
 
   // It goes by itself after 1500 ms.
