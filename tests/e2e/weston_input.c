@@ -62,8 +62,7 @@ static void finish_part(FILE* f, const char* part, const char* path) {
 }
 
 static void write_shot(struct test_input* in, const char* path) {
-  struct weston_output* output =
-      wl_container_of(in->compositor->output_list.next, output, link);
+  struct weston_output* output = wl_container_of(in->compositor->output_list.next, output, link);
   if (&output->link == &in->compositor->output_list || output->current_mode == NULL) return;
   const int w = output->current_mode->width;
   const int h = output->current_mode->height;
@@ -92,8 +91,7 @@ static void write_windows(struct test_input* in, const char* path) {
   if (f == NULL) return;
   struct weston_view* view;
   wl_list_for_each(view, &in->compositor->view_list, link) {
-    if (!weston_surface_is_desktop_surface(view->surface) || !weston_view_is_mapped(view))
-      continue;
+    if (!weston_surface_is_desktop_surface(view->surface) || !weston_view_is_mapped(view)) continue;
     struct weston_desktop_surface* window = weston_surface_get_desktop_surface(view->surface);
     const char* title = weston_desktop_surface_get_title(window);
     // The window geometry leaves out the client's shadows, as a user sees the window; a
@@ -173,7 +171,7 @@ WL_EXPORT int wet_module_init(struct weston_compositor* compositor, int* argc, c
   weston_seat_init(&in->seat, compositor, "marnelok-test");
   weston_seat_init_pointer(&in->seat);
   weston_seat_init_keyboard(&in->seat, NULL);
-  wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), in->fd,
-                       WL_EVENT_READABLE, read_commands, in);
+  wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), in->fd, WL_EVENT_READABLE,
+                       read_commands, in);
   return 0;
 }
