@@ -87,6 +87,13 @@ bool WestonSession::StartProgram(const QString& program) {
   env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("1"));
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), ConfigHome());
   env.remove(QStringLiteral("DISPLAY"));
+  // In the sanitizer build: Qt's Wayland plugin leaves its last protocol objects to the end of
+  // the process and is unloaded before the leak check, so no suppression can name them. The
+  // program's own leaks are checked by the window tests; every other error still counts.
+  const QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+  env.insert(
+      QStringLiteral("ASAN_OPTIONS"),
+      (asan.isEmpty() ? QString() : asan + QLatin1Char(':')) + QStringLiteral("detect_leaks=0"));
   program_.setProcessEnvironment(env);
   program_.setStandardOutputFile(QProcess::nullDevice());
   program_.setStandardErrorFile(dir_.filePath(QStringLiteral("protocol.log")));
