@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Everything the windows ask of the desktop: dialogs, the beep, the shell, the screen and
-// today's date. The program uses QtDesktop; tests pass a fake that answers and records.
+// Everything the windows ask of the desktop: dialogs, the beep, the shell, the screen, today's
+// date and whether windows can be moved. The program uses QtDesktop; tests pass a fake that
+// answers and records.
 #pragma once
 
 #include <QSize>
@@ -39,6 +40,10 @@ class Desktop {
   virtual QSize FullScreenClientSize() = 0;
   // Today's local date as a day number: whole days since 30 December 1899.
   virtual int Today() = 0;
+  // Whether the program may place its own windows. On Wayland only the compositor places
+  // them: a window cannot move, and a child window shows over its parent only once the
+  // parent is on screen.
+  virtual bool CanMoveWindows() = 0;
 };
 
 }  // namespace marnelok

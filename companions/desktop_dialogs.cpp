@@ -2,11 +2,37 @@
 // The standard dialogs of QtDesktop.
 #include "desktop_dialogs.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 namespace marnelok {
+namespace {
+
+// Room in a title bar beside its text: the window's icon, three buttons and the margins.
+constexpr int kTitleBarRoom = 160;
+
+// The width a title bar needs to show `title` whole. Window managers draw titles in fonts of
+// their own, so Qt's title-bar font is taken bold and a fifth larger. Never wider than the
+// screen.
+int TitleBarWidth(const QString& title, const QWidget* owner) {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  if (font.pointSizeF() > 0)
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+  else
+    font.setPixelSize(font.pixelSize() * 6 / 5);
+  const int wanted = QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  return screen != nullptr ? std::min(wanted, screen->availableGeometry().width()) : wanted;
+}
+
+}  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption,
                                             const QString& text) {
@@ -36,6 +62,11 @@ std::unique_ptr<QInputDialog> MakeTextPrompt(QWidget* owner, const QString& titl
     edit->setMaxLength(kTextPromptMaxLength);
     // A screen reader speaks the focused edit, not the dialog around it.
     edit->setAccessibleDescription(description);
+    // The title bar otherwise shortens a longer title ("New H... Score"). The dialog's layout
+    // sets its size, so the edit carries the width.
+    const QMargins m =
+        dialog->layout() != nullptr ? dialog->layout()->contentsMargins() : QMargins();
+    edit->setMinimumWidth(TitleBarWidth(title, owner) - m.left() - m.right());
     edit->selectAll();
     edit->setFocus();
   }

@@ -21,8 +21,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
 // A question with OK (the default button) and Cancel (Escape).
 std::unique_ptr<QMessageBox> MakeConfirmation(QWidget* owner, const QString& caption,
                                               const QString& text);
-// A text prompt whose edit holds `initial`, selected, and takes at most 255 characters.
-// Assistive technology reads `description` for the dialog and its edit.
+// A text prompt whose edit holds `initial`, selected, and takes at most 255 characters; wide
+// enough for its title in any language. Assistive technology reads `description` for the
+// dialog and its edit.
 std::unique_ptr<QInputDialog> MakeTextPrompt(QWidget* owner, const QString& title,
                                              const QString& prompt, const QString& initial,
                                              const QString& description);

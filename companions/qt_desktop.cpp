@@ -70,4 +70,10 @@ QSize QtDesktop::FullScreenClientSize() {
 
 int QtDesktop::Today() { return DayNumber(QDate::currentDate()); }
 
+// Qt has no public question for it; its Wayland platforms are named "wayland",
+// "wayland-egl" and so on.
+bool QtDesktop::CanMoveWindows() {
+  return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace marnelok

@@ -21,6 +21,7 @@ class QtDesktop : public Desktop {
   int ScreenWidth() override;
   QSize FullScreenClientSize() override;
   int Today() override;
+  bool CanMoveWindows() override;
 };
 
 }  // namespace marnelok

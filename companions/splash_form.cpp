@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QWindow>
 
 #include "desktop.h"
 #include "sharp_picture.h"
@@ -60,8 +61,63 @@ void TsplashForm::ApplyMode() {
   }
 }
 
+void TsplashForm::ShowOverOwner() {
+  QWidget* owner = parentWidget();
+  if (desktop_.CanMoveWindows() || owner == nullptr) {
+    show();
+    return;
+  }
+  // Only a popup is placed by the program, relative to its parent, so that every compositor
+  // shows it over the table; Qt makes a tool-tip window with a parent one. It needs no
+  // keyboard: a click ends it.
+  setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+  popup_ = true;
+  const QWindow* ownerWindow = owner->windowHandle();
+  if (ownerWindow != nullptr && ownerWindow->isExposed()) {
+    show();
+    return;
+  }
+  awaitingOwner_ = true;
+  owner->installEventFilter(this);
+}
+
+bool TsplashForm::eventFilter(QObject* watched, QEvent* event) {
+  QWidget* owner = parentWidget();
+  if (awaitingOwner_ && owner != nullptr) {
+    // The owner's native window exists from its show event on; it is on screen at its first
+    // exposure, whose paint the owner commits before the queued show runs.
+    if (watched == owner && event->type() == QEvent::Show && owner->windowHandle() != nullptr) {
+      owner->removeEventFilter(this);
+      owner->windowHandle()->installEventFilter(this);
+    } else if (watched == owner->windowHandle() && event->type() == QEvent::Expose &&
+               owner->windowHandle()->isExposed()) {
+      owner->windowHandle()->removeEventFilter(this);
+      QMetaObject::invokeMethod(
+          this,
+          [this] {
+            if (!awaitingOwner_) return;
+            awaitingOwner_ = false;
+            show();
+          },
+          Qt::QueuedConnection);
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TsplashForm::closeEvent(QCloseEvent* event) {
+  awaitingOwner_ = false;
+  QDialog::closeEvent(event);
+}
+
 void TsplashForm::showEvent(QShowEvent* event) {
-  CentreOver(*this, parentWidget());
+  if (popup_) {
+    // A popup's place counts from its parent's, as Qt has them; the screen plays no part.
+    const QRect owner = parentWidget()->windowHandle()->geometry();
+    move(owner.center() - QPoint(width() / 2, height() / 2));
+  } else {
+    CentreOver(*this, parentWidget());
+  }
   QDialog::showEvent(event);
 }
 

@@ -2,9 +2,9 @@
 // The splash window that shows while the program starts, and the same window as the modal
 // About box with a close button and a working home-page link.
 //
-// It is a frameless QDialog, so the main window shows the start-up splash with show() and
-// runs the About box with Desktop::ExecModal. Closing it only hides it (and ends exec());
-// its owner releases it with deleteLater().
+// It is a frameless QDialog, a transient child of its owner: the main window shows the
+// start-up splash with ShowOverOwner() and runs the About box with Desktop::ExecModal. Closing
+// it only hides it (and ends exec()); its owner releases it with deleteLater().
 #pragma once
 
 #include <QDialog>
@@ -26,7 +26,15 @@ class TsplashForm : public QDialog {
   TsplashForm(QWidget* owner, Mode mode, Desktop& desktop);
   ~TsplashForm() override;
 
+  // Shows the window without waiting, over its owner. Where the desktop places windows itself
+  // (Wayland), it is a popup of its owner, and a child shows over its parent only once the
+  // parent is on screen: the window then appears right after its owner's first frame. A
+  // close before that cancels it.
+  void ShowOverOwner();
+
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -40,6 +48,8 @@ class TsplashForm : public QDialog {
   std::unique_ptr<Ui::TsplashForm> ui_;
   const Mode mode_;
   Desktop& desktop_;
+  bool popup_ = false;          // placed relative to its owner, as on Wayland
+  bool awaitingOwner_ = false;  // ShowOverOwner waits for the owner's first exposure
 };
 
 }  // namespace marnelok

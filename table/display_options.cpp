@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The display options of the main window: card size and colour scheme.
+#include <QMenuBar>
+#include <algorithm>
+
 #include "desktop.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
@@ -19,7 +22,8 @@ void TMarnelokForm::UseLargeCards() {
     return;
   }
   ApplyCardSize(kLargeCards, images_.largeBack, QSize(745, 625));
-  move(4, 4);
+  // Where only the compositor places windows (Wayland), the window grows where it stands.
+  if (desktop_.CanMoveWindows()) move(4, 4);
 }
 
 void TMarnelokForm::UseRegularCards() {
@@ -33,7 +37,10 @@ void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back,
   geometry_ = size;
   settings_.SetLargeCards(LargeCardsInUse());
   look_.cardBack = &back;
-  outerSize_.Set(outer);
+  // The client area holds the menu bar and, below it, the whole table.
+  const TableSize table = TableNeeds(size);
+  const int menu = std::max(menuBar()->heightForWidth(table.width), menuBar()->sizeHint().height());
+  outerSize_.Set(outer, QSize(table.width, menu + table.height));
 }
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {

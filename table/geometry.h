@@ -46,4 +46,14 @@ constexpr Cell CellAt(const TableGeometry& g, int x, int y) {
 // Left edge of the score panel: where a seventh column of cells would start.
 constexpr int PanelLeft(const TableGeometry& g) { return 14 + 6 * (g.cardWidth + 4); }
 
+// The least area that shows the whole table: to the score panel's right edge and the grid's
+// bottom row, with the 4-pixel gap the table keeps above the grid beyond both.
+struct TableSize {
+  int width = 0;
+  int height = 0;
+};
+constexpr TableSize TableNeeds(const TableGeometry& g) {
+  return {PanelLeft(g) + g.panelWidth + 4, CellOrigin(g, 1, 5).y + g.cardHeight + 4};
+}
+
 }  // namespace marnelok

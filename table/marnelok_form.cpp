@@ -99,7 +99,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   settings_.Load();
   setWindowTitle(QStringLiteral("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
   splashForm_ = new TsplashForm(this, TsplashForm::Mode::kStartup, desktop_);
-  splashForm_->show();
+  splashForm_->ShowOverOwner();
   Timer1.setInterval(1500);
   Timer1.start();
   InitTable();

@@ -20,9 +20,12 @@ OuterSize::OuterSize(QWidget& window) : window_(window) {
   connect(&frameCheck_, &QTimer::timeout, this, &OuterSize::FitToFrame);
 }
 
-void OuterSize::Set(QSize outer) {
+void OuterSize::Set(QSize outer, QSize leastClient) {
   wanted_ = outer;
-  window_.resize(outer - FrameSize());
+  leastClient_ = leastClient;
+  // A frame wider than the outer size allows for (one that counts shadows, say) would cut
+  // off the table.
+  window_.resize((outer - FrameSize()).expandedTo(leastClient));
 }
 
 QSize OuterSize::FrameSize() const {
@@ -51,7 +54,7 @@ void OuterSize::FitToFrame() {
   // A window that is still unframed keeps its size: the table fits its client area. One
   // that the window manager has maximised keeps the size it was given.
   if (!framed || window_.isMaximized() || window_.isFullScreen()) return;
-  Set(wanted_);
+  Set(wanted_, leastClient_);
   CentreOnScreen();
 }
 

@@ -12,14 +12,15 @@ namespace marnelok {
 
 // The sizes the table asks for are outer sizes. The frame is known only once the window
 // manager has framed the window, so until then a size goes to the client area and is
-// corrected when the frame appears.
+// corrected when the frame appears. Whatever frame is reported, the client area never gets
+// smaller than the least one asked for: the window grows instead.
 class OuterSize : public QObject {
   Q_OBJECT
 
  public:
   explicit OuterSize(QWidget& window);
 
-  void Set(QSize outer);
+  void Set(QSize outer, QSize leastClient);
   // From the window's show event: the first show centres the window on its screen and looks
   // for the frame.
   void Shown();
@@ -31,6 +32,7 @@ class OuterSize : public QObject {
 
   QWidget& window_;
   QSize wanted_;
+  QSize leastClient_;
   bool shownOnce_ = false;
   QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
   int frameChecksLeft_ = 0;

@@ -46,6 +46,7 @@ class FakeDesktop : public Desktop {
   std::function<QString(const QString& initial)> answerText = [](const QString& i) { return i; };
   QSize fullScreenClient{1280, 990};
   int screenWidth = 1280;
+  bool canMoveWindows = true;  // false: as on Wayland
 
   void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override {
     messages << caption + "|" + text;
@@ -75,6 +76,7 @@ class FakeDesktop : public Desktop {
   int ScreenWidth() override { return screenWidth; }
   QSize FullScreenClientSize() override { return fullScreenClient; }
   int Today() override { return today; }
+  bool CanMoveWindows() override { return canMoveWindows; }
 };
 
 }  // namespace marnelok::testing

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QInputDialog>
@@ -137,6 +138,17 @@ TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {
   for (QObject* read : {static_cast<QObject*>(prompt.get()), static_cast<QObject*>(edit)})
     EXPECT_EQ(QAccessible::queryAccessibleInterface(read)->text(QAccessible::Description),
               "Score 152");
+
+  // Wide enough for its title in the title bar's bold font, whatever the language.
+  QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  titleFont.setBold(true);
+  for (const QString title :
+       {QStringLiteral("New High Score"), QStringLiteral("Nouveau meilleur score de la liste")}) {
+    const auto named = MakeTextPrompt(nullptr, title, "Please enter your name:", "", "");
+    named->adjustSize();
+    EXPECT_GE(named->width(), QFontMetrics(titleFont).horizontalAdvance(title) + 120)
+        << title.toStdString();
+  }
 }
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
 
 #include "fake_desktop.h"
 #include "qt_printers.h"
@@ -117,16 +119,50 @@ TEST(SplashForm, AppearsCentredOverItsOwnerOrTheScreen) {
   owner.setGeometry(60, 80, 500, 300);
   owner.show();
   TsplashForm splash(&owner, Mode::kStartup, desktop);
-  splash.show();
+  splash.ShowOverOwner();
   EXPECT_LE((splash.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
             2);
+  EXPECT_EQ(splash.windowHandle()->transientParent(), owner.windowHandle());
 
   // Shown before its owner is, as at start-up: over the middle of the screen.
   QWidget hiddenOwner;
   TsplashForm early(&hiddenOwner, Mode::kStartup, desktop);
-  early.show();
+  early.ShowOverOwner();
+  EXPECT_TRUE(early.isVisible());
   const QRect screen = early.screen()->availableGeometry();
   EXPECT_LE((early.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+// Where only the desktop places windows, a child shows over a parent that is on screen: the
+// start-up window waits for its owner's first frame, and a close before it cancels the show.
+TEST(SplashForm, WhereWindowsCannotMoveItWaitsForItsOwner) {
+  testing::FakeDesktop desktop;
+  desktop.canMoveWindows = false;
+  QWidget owner;
+  owner.resize(500, 300);
+  TsplashForm splash(&owner, Mode::kStartup, desktop);
+  splash.ShowOverOwner();
+  QApplication::processEvents();
+  EXPECT_FALSE(splash.isVisible());
+  owner.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+  QApplication::processEvents();
+  ASSERT_TRUE(splash.isVisible());
+  EXPECT_EQ(splash.windowHandle()->transientParent(), owner.windowHandle());
+
+  QWidget later;
+  TsplashForm closed(&later, Mode::kStartup, desktop);
+  closed.ShowOverOwner();
+  closed.close();
+  later.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&later));
+  QApplication::processEvents();
+  EXPECT_FALSE(closed.isVisible());
+
+  // Over an owner already on screen it shows at once.
+  TsplashForm again(&owner, Mode::kStartup, desktop);
+  again.ShowOverOwner();
+  EXPECT_TRUE(again.isVisible());
 }
 
 }  // namespace

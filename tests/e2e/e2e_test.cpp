@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 
+#include "file_record_store.h"
+#include "settings_store.h"
 #include "x_session.h"
 
 namespace marnelok::e2e {
@@ -81,6 +84,62 @@ TEST(EndToEnd, AbsurdScaleFactorsAreIgnored) {
     EXPECT_LE(x.WindowGeometry(window).width(), 1280);
     x.Wait(300);
     EXPECT_TRUE(x.Running());
+  }
+}
+
+// Sets a property of window `id` ("-root" for the root window), as a window manager would.
+void SetProperty(const QString& id, const QString& name, const QString& format,
+                 const QString& value) {
+  QStringList args{QStringLiteral("-f"), name, format, QStringLiteral("-set"), name, value};
+  args.prepend(id);
+  if (id != QStringLiteral("-root")) args.prepend(QStringLiteral("-id"));
+  ASSERT_EQ(QProcess::execute(QStringLiteral("xprop"), args), 0);
+}
+
+// Whatever frame the window manager reports, the table below the menu bar stays whole; a
+// frame that the outer size allows for leaves that size exact. The display has no window
+// manager: the test reports the frame itself, through the properties one would set.
+TEST(EndToEnd, TheTableFitsWhateverFrameIsReported) {
+  ASSERT_FALSE(g_program.isEmpty());
+  SetProperty(QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTED"), QStringLiteral("32a"),
+              QStringLiteral("_NET_FRAME_EXTENTS"));
+  const struct {
+    bool large;
+    QString extents;  // left, right, top, bottom
+    QSize outer;
+    QSize table;  // to the score panel's right edge and the grid's bottom, 4 pixels beyond
+    bool exact;   // the frame leaves room for the table: the outer size is the asked one
+  } cases[] = {
+      {false, QStringLiteral("4, 4, 24, 4"), {660, 500}, {644, 426}, true},
+      // Frames counted with their shadows, as an XWayland compositor reported them.
+      {false, QStringLiteral("38, 38, 60, 37"), {660, 500}, {644, 426}, false},
+      {true, QStringLiteral("38, 38, 60, 37"), {745, 625}, {732, 556}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.extents.toStdString() + (c.large ? ", large cards" : ", regular cards"));
+    QTemporaryDir config;
+    if (c.large) {
+      SettingsRecord record;
+      record.ApplyDefaults();
+      record.SetLargeCards(1);
+      FileRecordStore store(config.filePath(QStringLiteral("Marnelok/fRegInfo")));
+      ASSERT_FALSE(SaveSettings(record, store).has_value());
+    }
+    XSession x(g_program, config.path());
+    const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
+    ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+    SetProperty(window, QStringLiteral("_NET_FRAME_EXTENTS"), QStringLiteral("32c"), c.extents);
+    x.Wait(1800);
+
+    const QStringList e = c.extents.split(QStringLiteral(", "));
+    const QSize frame(e[0].toInt() + e[1].toInt(), e[2].toInt() + e[3].toInt());
+    const QRect client = Geometry(x, window);
+    const QPoint table = FindTable(x.Screen(), client.topLeft());
+    ASSERT_GE(table.x(), 0) << "no table colour below the menu bar";
+    const QSize below(client.right() + 1 - table.x(), client.bottom() + 1 - table.y());
+    EXPECT_GE(below.width(), c.table.width());
+    EXPECT_GE(below.height(), c.table.height());
+    if (c.exact) EXPECT_EQ(client.size() + frame, c.outer);
   }
 }
 

@@ -26,6 +26,7 @@ class FixedDay : public marnelok::Desktop {
   int ScreenWidth() override { return 0; }
   QSize FullScreenClientSize() override { return {}; }
   int Today() override { return 45000; }
+  bool CanMoveWindows() override { return true; }
 };
 
 }  // namespace

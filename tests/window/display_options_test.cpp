@@ -103,6 +103,24 @@ TEST_F(WindowTest, CardSizeChangesDuringAGameRedrawAndRemapPlacement) {
   EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(4, 4));  // stays where it stands
 }
 
+// Where only the compositor places windows (Wayland), large cards grow the window in place.
+// At either size the table below the menu bar is whole.
+TEST_F(WindowTest, WhereWindowsCannotMoveLargeCardsGrowInPlace) {
+  desktop.canMoveWindows = false;
+  Start();
+  const QPoint place = form->frameGeometry().topLeft();
+  ASSERT_NE(place, QPoint(4, 4));
+  for (const bool large : {false, true}) {
+    SCOPED_TRACE(large);
+    if (large) Trigger("MenuOptionsSetLargeCards");
+    EXPECT_EQ(form->frameGeometry().size(), large ? QSize(745, 625) : QSize(660, 500));
+    EXPECT_EQ(form->frameGeometry().topLeft(), place);
+    const TableSize needs = TableNeeds(Geometry());
+    EXPECT_GE(Box().width(), needs.width);
+    EXPECT_GE(Box().height(), needs.height);
+  }
+}
+
 TEST_F(WindowTest, ColorSchemeRepaintsTheTableButNotTheTopFive) {
   Start();
   Trigger("MenuGameNewItem");
