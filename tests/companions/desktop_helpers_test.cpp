@@ -142,7 +142,7 @@ TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {
   // Wide enough for its title in the title bar's bold font, whatever the language.
   QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
   titleFont.setBold(true);
-  for (const QString title :
+  for (const QString& title :
        {QStringLiteral("New High Score"), QStringLiteral("Nouveau meilleur score de la liste")}) {
     const auto named = MakeTextPrompt(nullptr, title, "Please enter your name:", "", "");
     named->adjustSize();

@@ -133,13 +133,15 @@ TEST(EndToEnd, TheTableFitsWhateverFrameIsReported) {
 
     const QStringList e = c.extents.split(QStringLiteral(", "));
     const QSize frame(e[0].toInt() + e[1].toInt(), e[2].toInt() + e[3].toInt());
-    const QRect client = Geometry(x, window);
-    const QPoint table = FindTable(x.Screen(), client.topLeft());
+    const QRect client = x.WindowGeometry(window);
+    const QPoint table = x.TableOrigin(window);
     ASSERT_GE(table.x(), 0) << "no table colour below the menu bar";
     const QSize below(client.right() + 1 - table.x(), client.bottom() + 1 - table.y());
     EXPECT_GE(below.width(), c.table.width());
     EXPECT_GE(below.height(), c.table.height());
-    if (c.exact) EXPECT_EQ(client.size() + frame, c.outer);
+    if (c.exact) {
+      EXPECT_EQ(client.size() + frame, c.outer);
+    }
   }
 }
 
