@@ -23,6 +23,10 @@ class Desktop {
   // text; Cancel or closing gives `initial` unchanged.
   virtual QString AskText(QWidget* owner, const QString& title, const QString& prompt,
                           const QString& initial) = 0;
+  // A modal dialog that asks where to save a file, starting at `suggested`. The chosen path,
+  // or an empty text for Cancel.
+  virtual QString AskSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                  const QString& filter) = 0;
   // Shows a dialog modally and returns its result (QDialog::exec()). Tests answer instead.
   virtual int ExecModal(QDialog& dialog) = 0;
   // The system's default beep.

@@ -31,8 +31,6 @@ class HistoryService : public QObject, public GameHistory {
   void Erase(QObject* receiver, std::function<void(const QString& error)> done) override;
   void SetFaultHandler(std::function<void(const QString& message)> tell) override;
 
-  static constexpr int kRecentGames = 500;  // lines in the Statistics window's list
-
  private:
   // Runs `job` on the worker's thread, after every job handed over before it.
   void Post(std::function<void(HistoryWorker&)> job);

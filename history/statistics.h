@@ -64,7 +64,8 @@ struct Statistics {
   std::vector<RecentGame> recent;       // newest first
 };
 
-inline constexpr int kMeanPoints = 400;  // enough for a chart, few enough to read at once
+inline constexpr int kMeanPoints = 400;
+inline constexpr int kRecentGames = 500;  // lines in the Statistics window's list  // enough for a chart, few enough to read at once
 
 // A hand class's name as the score panel shows it, without the padding.
 inline QString HandName(int hand) {

@@ -17,6 +17,9 @@ class FixedDay : public marnelok::Desktop {
   void ShowMessage(QWidget*, const QString&, const QString&) override {}
   bool Confirm(QWidget*, const QString&, const QString&) override { return false; }
   QString AskText(QWidget*, const QString&, const QString&, const QString& i) override { return i; }
+  QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return {};
+  }
   int ExecModal(QDialog&) override { return 0; }
   void Beep() override {}
   void ShellOpen(const QString&, const QString&, const QString&, int) override {}
