@@ -32,8 +32,8 @@ QString QtDesktop::AskText(QWidget* owner, const QString& title, const QString& 
   return dialog->exec() == QDialog::Accepted ? dialog->textValue() : initial;
 }
 
-QString QtDesktop::AskSaveFileName(QWidget* owner, const QString& caption,
-                                   const QString& suggested, const QString& filter) {
+QString QtDesktop::AskSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                   const QString& filter) {
   return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
 }
 

@@ -77,7 +77,8 @@ QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
     x->append(locale.toString(t), t / double(history::kHistogramBin) - 0.5);
   x->setTitleText(Tr("Total"));
   auto* y = new QValueAxis;
-  y->setRange(0, std::max<double>(most, 1) * 1.1);
+  y->setRange(0, std::max<double>(most, 4));
+  y->applyNiceNumbers();
   y->setLabelFormat(QStringLiteral("%.0f"));
   y->setTitleText(Tr("Games"));
   chart->addAxis(x, Qt::AlignBottom);
@@ -106,7 +107,8 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   x->setLabelFormat(QStringLiteral("%.0f"));
   x->setTitleText(Tr("Game"));
   auto* y = new QValueAxis;
-  y->setRange(0, top * 1.1);
+  y->setRange(0, top);
+  y->applyNiceNumbers();
   y->setLabelFormat(QStringLiteral("%.0f"));
   y->setTitleText(Tr("Points"));
   chart->addAxis(x, Qt::AlignBottom);
