@@ -2,8 +2,11 @@
 // Program entry: the application, the main window, the donation reminder, the event loop.
 #include <QApplication>
 #include <QTimer>
+#include <filesystem>
+#include <iostream>
 #include <memory>
 
+#include "command_line.h"
 #include "default_record_store.h"
 #include "donate_form.h"
 #include "donate_reminder.h"
@@ -11,6 +14,13 @@
 #include "qt_desktop.h"
 
 int main(int argc, char* argv[]) {
+  // Before Qt starts: --help, --version and a mistake are answered without a display.
+  const marnelok::CommandLine line = marnelok::ParseCommandLine({argv + 1, argv + argc});
+  if (line.action != marnelok::CommandLine::Action::kRun)
+    return marnelok::AnswerCommandLine(
+        line, std::filesystem::path(argc > 0 ? argv[0] : "marnelok").filename().string(), std::cout,
+        std::cerr);
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Marnelok"));
   QApplication::setDesktopFileName(QStringLiteral("marnelok"));
