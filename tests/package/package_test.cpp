@@ -79,8 +79,10 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   EXPECT_EQ(fields["Version"], MARNELOK_VERSION);
   EXPECT_EQ(fields["Architecture"], arch);
   EXPECT_EQ(fields["Section"], "games");
-  // Found by dpkg-shlibdeps in the program itself, with the versions its symbols need.
-  for (const char* library : {"libc6 (>= ", "libqt6core6 (>= ", "libqt6widgets6 (>= "})
+  // Found by dpkg-shlibdeps in the program and the statistics module, with the versions their
+  // symbols need; and the SQLite driver, a plugin that nothing links.
+  for (const char* library : {"libc6 (>= ", "libqt6core6 (>= ", "libqt6widgets6 (>= ",
+                              "libqt6sql6 (>= ", "libqt6charts6 (>= ", "libqt6sql6-sqlite"})
     EXPECT_NE(fields["Depends"].find(library), std::string::npos)
         << library << " missing from " << fields["Depends"];
 
@@ -88,6 +90,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   const QMap<QString, QPair<QString, int>> icons = ExpectedIcons();
   ASSERT_FALSE(icons.isEmpty());
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
+                         QStringLiteral("usr/lib/marnelok/libmarnelok_statistics.so"),
                          kHelp,
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),
