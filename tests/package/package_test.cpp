@@ -90,7 +90,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   const QMap<QString, QPair<QString, int>> icons = ExpectedIcons();
   ASSERT_FALSE(icons.isEmpty());
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
-                         QStringLiteral("usr/lib/marnelok/libmarnelok_statistics.so"),
+                         QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
                          kHelp,
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),

@@ -161,7 +161,7 @@ TEST(StatisticsModule, LoadsAndMakesTheWindow) {
   EXPECT_EQ(LoadStatisticsModule({"/nonexistent/module.so"}, &error), nullptr);
   EXPECT_TRUE(error.contains("/nonexistent/module.so")) << error.toStdString();
   EXPECT_EQ(StatisticsModuleCandidates("/usr/games").last(),
-            "/usr/lib/marnelok/" + QFileInfo(MARNELOK_STATISTICS_MODULE_FILE).fileName());
+            "/usr/lib/games/marnelok/" + QFileInfo(MARNELOK_STATISTICS_MODULE_FILE).fileName());
 }
 
 }  // namespace
