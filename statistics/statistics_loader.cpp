@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
+#include <memory>
+#include <vector>
 
 namespace marnelok {
 
@@ -16,14 +18,17 @@ QStringList StatisticsModuleCandidates(const QString& executableDir) {
 }
 
 StatisticsWindowFactory* LoadStatisticsModule(const QStringList& candidates, QString* error) {
+  // Kept, and the module never unloaded: the windows it made use its code until the end.
+  static std::vector<std::unique_ptr<QPluginLoader>> loaders;
   QStringList reasons;
   for (const QString& path : candidates) {
     if (!QFileInfo(path).isFile()) continue;
-    // Never unloaded: the windows it made use its code until the program ends.
-    auto* loader = new QPluginLoader(path);
-    if (auto* factory = qobject_cast<StatisticsWindowFactory*>(loader->instance())) return factory;
+    auto loader = std::make_unique<QPluginLoader>(path);
+    if (auto* factory = qobject_cast<StatisticsWindowFactory*>(loader->instance())) {
+      loaders.push_back(std::move(loader));
+      return factory;
+    }
     reasons << loader->errorString();
-    delete loader;
   }
   if (error != nullptr)
     *error = reasons.isEmpty()
