@@ -2,6 +2,7 @@
 // Program entry: the application, the main window, the donation reminder, the event loop.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "donate_reminder.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
+#include "scale_factor.h"
 
 int main(int argc, char* argv[]) {
   // Before Qt starts: --help, --version and a mistake are answered without a display.
@@ -21,6 +23,8 @@ int main(int argc, char* argv[]) {
         line, std::filesystem::path(argc > 0 ? argv[0] : "marnelok").filename().string(), std::cout,
         std::cerr);
 
+  const QString ignored = marnelok::IgnoreAbsurdScaleFactors();
+  if (!ignored.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(ignored));
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Marnelok"));
   QApplication::setDesktopFileName(QStringLiteral("marnelok"));

@@ -64,14 +64,14 @@ void BM_SystemRepaint(benchmark::State& bench) {
   const CardImages images = BenchImages();
   GameState state = MidGame();
   TableGeometry geometry = large ? kLargeCards : kRegularCards;
-  TableOptions options;
-  options.largeCards = large;
   TableLook look;
   look.cardBack = large ? &images.largeBack : &images.regularBack;
-  look.topFive = [](int k) { return TopFiveEntry{QStringLiteral("Player"), 100 * k}; };
+  TopFiveList topFive;
+  for (int k = 1; k <= 5; ++k) topFive[k - 1] = {QStringLiteral("Player"), 100 * k};
   Canvas canvas;
   canvas.Resize(large ? QSize(745, 580) : QSize(660, 455));
-  TablePainter painter(canvas, state, geometry, images, options, look);
+  const std::optional<Cell> hint;
+  TablePainter painter(canvas, state, geometry, images, look, topFive, hint);
   for (auto _ : bench) {
     painter.SystemRepaint();
     benchmark::DoNotOptimize(canvas.image().constBits());

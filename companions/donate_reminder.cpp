@@ -101,11 +101,20 @@ bool DonateReminder::SaveDonateState() {
     WriteNumber(store, kStatusKey, status_, statusIsText_);
     WriteNumber(store, kLastPromptKey, lastPrompt_, lastPromptIsText_);
   };
-  if (!IsRegistryKey(keyPath_)) return UpdateIniFile(keyPath_, write);
-  QSettings store(keyPath_, QSettings::NativeFormat);
-  write(store);
-  store.sync();
-  return store.status() == QSettings::NoError;
+  bool saved = false;
+  if (IsRegistryKey(keyPath_)) {
+    QSettings store(keyPath_, QSettings::NativeFormat);
+    write(store);
+    store.sync();
+    saved = store.status() == QSettings::NoError;
+  } else {
+    saved = UpdateIniFile(keyPath_, write);
+  }
+  // Told like a failed save of the settings record, naming the first value written.
+  if (!saved)
+    desktop_.ShowMessage(nullptr, QStringLiteral("Marnelok"),
+                         QStringLiteral("Failed to set data for 'DonateStatus'"));
+  return saved;
 }
 
 bool DonateReminder::ReminderDue() const {

@@ -31,9 +31,9 @@ class DonateReminder {
   // Reads the stored state; missing or unreadable values give status 4 and today. Any
   // stored 32-bit day is taken as it is: the schedule's day arithmetic cannot overflow.
   void LoadDonateState();
-  // Writes both values, keeping everything else in the file. False when they could not be
-  // written (the caller may ignore it: the reminder then simply asks again); the file is then
-  // exactly as it was, and a file that could not be read is never written over.
+  // Writes both values, keeping everything else in the file. When they could not be written,
+  // shows "Failed to set data for 'DonateStatus'" and returns false; the file is then exactly
+  // as it was, and a file that could not be read is never written over.
   bool SaveDonateState();
 
   // Whether a close of the main window now would show the dialog.

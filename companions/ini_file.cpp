@@ -2,11 +2,12 @@
 // INI files read and written through a private copy.
 #include "ini_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
 #include <optional>
 
 #include "replace_file.h"
@@ -14,8 +15,9 @@
 namespace marnelok {
 namespace {
 
-// Far above any state the program writes; a larger file is not read into memory.
-constexpr qint64 kMaxIniSize = 1 << 20;
+// Far above any state the program writes, or any file edited by hand; a larger file is not
+// read into memory.
+constexpr qint64 kMaxIniSize = 16 << 20;
 
 // The file's bytes: empty when there is no regular file, nothing when it cannot be read.
 std::optional<QByteArray> ReadBytes(const QString& path) {
@@ -43,6 +45,21 @@ bool WriteScratch(const QString& path, const QByteArray& data) {
   const bool written = file.write(data) == data.size() && file.flush();
   file.close();
   return written && file.error() == QFileDevice::NoError && QFileInfo(path).size() == data.size();
+}
+
+// Qt reads any line with an "=" as a key; one whose name or value is not text (bytes that are
+// not UTF-8, control characters) is junk, not a setting.
+bool IsText(const QString& text) {
+  return std::none_of(text.begin(), text.end(), [](QChar c) {
+    return c == QChar::ReplacementCharacter || c.category() == QChar::Other_Control;
+  });
+}
+
+bool IsTextValue(const QVariant& value) {
+  if (value.typeId() != QMetaType::QString && value.typeId() != QMetaType::QStringList)
+    return value.isValid();
+  const QStringList texts = value.toStringList();
+  return std::all_of(texts.begin(), texts.end(), IsText);
 }
 
 bool SameValue(const QVariant& a, const QVariant& b) {
@@ -79,23 +96,37 @@ bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& u
   const QFileInfo info(path);
   if (info.exists() && !info.isFile()) return false;
   const QTemporaryDir scratch;
-  if (!scratch.isValid() || !QDir().mkpath(info.absolutePath())) return false;
+  if (!scratch.isValid() || !MakeFolder(info.absolutePath())) return false;
 
   const QString draft = scratch.filePath(QStringLiteral("draft.ini"));
   const QString check = scratch.filePath(QStringLiteral("check.ini"));
   if (!WriteScratch(draft, *old)) return false;
-  QSettings settings(draft, QSettings::IniFormat);
-  if (settings.status() != QSettings::NoError) return false;
-  update(settings);
-  settings.sync();
-  if (settings.status() != QSettings::NoError) return false;
+  auto settings = std::make_unique<QSettings>(draft, QSettings::IniFormat);
+  const QStringList keys = settings->allKeys();  // the status is known once the file is read
+  // A line Qt cannot read (a comment, junk) makes it refuse to write the file at all: the
+  // keys it could read move to a clean draft, and the original is kept beside the file.
+  const bool unreadable = settings->status() == QSettings::FormatError;
+  if (unreadable) {
+    auto clean = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("clean.ini")),
+                                             QSettings::IniFormat);
+    for (const QString& key : keys) {
+      const QVariant value = settings->value(key);
+      if (IsText(key) && IsTextValue(value)) clean->setValue(key, value);
+    }
+    settings = std::move(clean);
+  }
+  if (settings->status() != QSettings::NoError) return false;
+  update(*settings);
+  settings->sync();
+  if (settings->status() != QSettings::NoError) return false;
 
   // The draft holds the new text only if it reads back as what was meant; a private folder
   // that is full could otherwise hand on an empty file.
-  const std::optional<QByteArray> text = ReadBack(draft);
+  const std::optional<QByteArray> text = ReadBack(settings->fileName());
   if (!text.has_value() || !WriteScratch(check, *text)) return false;
   const QSettings reread(check, QSettings::IniFormat);
-  if (reread.status() != QSettings::NoError || !SameSettings(settings, reread)) return false;
+  if (!SameSettings(*settings, reread) || reread.status() != QSettings::NoError) return false;
+  if (unreadable && !ReplaceFile(path + QStringLiteral(".bak"), *old)) return false;
   return ReplaceFile(path, *text);
 }
 

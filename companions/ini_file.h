@@ -19,8 +19,11 @@ namespace marnelok {
 bool ReadIniFile(const QString& path, const std::function<void(const QSettings&)>& read);
 
 // Runs `update` over the file's settings and stores the result, keeping every other section.
-// False, with the file left exactly as it was, when it cannot be read or the new text cannot
-// be written whole.
+// A file with lines that cannot be read (a hand edit, junk) is first copied to "<path>.bak";
+// its readable sections and keys are kept, the rest (lines without "=", keys whose name or
+// value is not text) is dropped. False, with the file left
+// exactly as it was, when it cannot be read (or is over 16 MiB) or the new text (or the copy)
+// cannot be written whole.
 bool UpdateIniFile(const QString& path, const std::function<void(QSettings&)>& update);
 
 }  // namespace marnelok

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
+#include <climits>
 
 #include "day_number.h"
 #include "desktop_dialogs.h"
@@ -48,17 +50,28 @@ void QtDesktop::ShellOpen(const QString& document, const QString& /*parameters*/
   if (target.isValid()) QDesktopServices::openUrl(target);
 }
 
+namespace {
+
+// The pixels from `first` to `last`, none for a reversed span. A degenerate screen (one
+// reaching from 0 to the largest int) would overflow QRect's own width() and height().
+int Span(qint64 first, qint64 last) {
+  return static_cast<int>(std::clamp<qint64>(last - first + 1, 0, INT_MAX));
+}
+
+}  // namespace
+
 int QtDesktop::ScreenWidth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry().width() : 0;
+  return screen != nullptr ? Span(screen->geometry().left(), screen->geometry().right()) : 0;
 }
 
 QSize QtDesktop::FullScreenClientSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};
-  const QSize available = screen->availableGeometry().size();
+  const QRect available = screen->availableGeometry();
   const int titleBar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  return {available.width(), available.height() - titleBar};
+  return {Span(available.left(), available.right()),
+          Span(qint64(available.top()) + titleBar, available.bottom())};
 }
 
 int QtDesktop::Today() { return DayNumber(QDate::currentDate()); }

@@ -19,6 +19,7 @@ void Game::InitState() {
 }
 
 void Game::NewGame() {
+  requests_->GameChanging();
   state_.gameActive = true;  // before the panel is drawn, so that it draws no banner
   requests_->DrawScorePanel();
   state_.cardsPlaced = 0;
@@ -64,6 +65,7 @@ void Game::DealCards() {
   }
 
   requests_->SetUndoEnabled(false);
+  requests_->CardCurrent(true);
   s.lastMoveCol = 0;
   s.lastMoveRow = 0;
 }
@@ -89,6 +91,7 @@ void Game::PlaceCard(int column, int row) {
     requests_->Beep();
     return;
   }
+  requests_->GameChanging();
   s.board[column][row] = s.currentCard();
   s.lastMoveCol = column;
   s.lastMoveRow = row;
@@ -106,6 +109,7 @@ bool Game::CanPlaceAt(int column, int row) const {
 bool Game::EndGame() {
   state_.gameActive = false;
   requests_->SetUndoEnabled(false);
+  requests_->CardCurrent(false);
   ScoreLines();
   requests_->DrawWinBanner();
   if (!requests_->CheckHighScore()) return false;
@@ -124,6 +128,7 @@ void Game::Undo() {
   // The window offers Undo only during a game; the rules refuse it afterwards as well, so
   // that a finished game can never be taken back into an inconsistent state.
   if (!s.gameActive || s.lastMoveCol == 0 || s.lastMoveRow == 0) return;
+  requests_->GameChanging();
   const int column = s.lastMoveCol;
   const int row = s.lastMoveRow;
   const bool wasComplete = ColumnComplete(s, column) || RowComplete(s, row);

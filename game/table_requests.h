@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the game rules ask of the table window: drawing, the Undo command's state, the Top 5
-// check and the beep. The rules only report plain facts; the window decides what to show.
+// What the game rules ask of the table window: drawing, the Top 5 check and the beep, and the
+// plain facts about the game that the window's commands and helpers follow. The rules only
+// report; the window decides what to show.
 #pragma once
 
 namespace marnelok {
@@ -16,8 +17,14 @@ class TableRequests {
   // the save failed: the window has told the player, and the event ends there.
   virtual bool CheckHighScore() = 0;
   virtual void InvalidateTable() = 0;  // schedule a full repaint
-  virtual void SetUndoEnabled(bool enabled) = 0;
   virtual void Beep() = 0;
+
+  // Facts. A deal, a placement or an undo is about to change the table: comes before the
+  // rules draw anything of the change, so that what the window drew beside them goes first.
+  virtual void GameChanging() = 0;
+  virtual void SetUndoEnabled(bool enabled) = 0;  // whether the last placement can be taken back
+  // Whether a card waits to be placed: from each deal until the end of its game.
+  virtual void CardCurrent(bool current) = 0;
 };
 
 // Answers every request by doing nothing, so that the rules can play without a window.
@@ -28,8 +35,10 @@ class NullTableRequests : public TableRequests {
   void DrawWinBanner() override {}
   bool CheckHighScore() override { return true; }
   void InvalidateTable() override {}
-  void SetUndoEnabled(bool) override {}
   void Beep() override {}
+  void GameChanging() override {}
+  void SetUndoEnabled(bool) override {}
+  void CardCurrent(bool) override {}
 };
 
 }  // namespace marnelok

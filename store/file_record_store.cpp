@@ -2,7 +2,6 @@
 // File-backed record store.
 #include "file_record_store.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <utility>
@@ -20,7 +19,7 @@ QString FileRecordStore::DefaultPath() {
 
 bool FileRecordStore::OpenFolder() const {
   const QString folder = QFileInfo(path_).absolutePath();
-  if (!QDir().mkpath(folder)) return false;
+  if (!MakeFolder(folder)) return false;
   const QFileInfo info(folder);
   return info.isDir() && info.isWritable();
 }

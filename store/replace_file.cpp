@@ -2,80 +2,92 @@
 // One-step replacement of a small file, through a temporary file and a rename.
 #include "replace_file.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <algorithm>
-
 #ifdef Q_OS_UNIX
+#include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
-#include <signal.h>
-#include <stdlib.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
+
+#include <QRandomGenerator>
+
+#include "path_walk.h"
 #else
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #endif
 
 namespace marnelok {
 namespace {
 
-const QString kTempInfix = QStringLiteral(".save-");
-
 #ifdef Q_OS_UNIX
 
-QByteArray Native(const QString& path) { return QFile::encodeName(path); }
+const QByteArray kTempInfix = QByteArrayLiteral(".save-");
+// A save takes milliseconds; a temporary file this old belongs to one that was interrupted.
+constexpr time_t kLeftoverAge = 60 * 60;
 
-// The name of the temporary file that this process uses for `target`.
-QString SaveTempPath(const QString& target) {
-  return target + kTempInfix + QString::number(QCoreApplication::applicationPid());
+bool Refuse(const QString& path, const QString& why) {
+  qWarning("Marnelok: cannot save in \"%s\": %s", qPrintable(path), qPrintable(why));
+  return false;
 }
 
-// The file that a save of `path` really replaces: the path itself, or the regular file that a
-// link names. Empty when the name is taken by anything else.
-QString SaveTarget(const QString& path, struct stat& target, bool& exists) {
-  struct stat own {};
-  exists = false;
-  if (::lstat(Native(path).constData(), &own) != 0) return errno == ENOENT ? path : QString();
-  if (S_ISREG(own.st_mode)) {
-    exists = true;
-    target = own;
-    return path;
+// Notes the first step that failed, with the system's reason.
+void Step(bool done, const char* what, QString& why) {
+  if (!done && why.isEmpty()) why = SystemError(what, errno != 0 ? errno : EIO);
+}
+
+bool IsTempSuffix(const QByteArray& suffix) {
+  if (suffix.isEmpty()) return false;
+  for (const char c : suffix)
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'))) return false;
+  return true;
+}
+
+// Temporary files of saves that were interrupted an hour or more ago. Whether their process
+// still runs says nothing: another copy in another PID namespace, container or host may use
+// the same number.
+void RemoveLeftovers(int folder, const QByteArray& name) {
+  const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  DIR* entries = fd >= 0 ? ::fdopendir(fd) : nullptr;
+  if (entries == nullptr) {
+    if (fd >= 0) ::close(fd);
+    return;
   }
-  if (!S_ISLNK(own.st_mode)) return {};
-  char* resolved = ::realpath(Native(path).constData(), nullptr);
-  if (resolved == nullptr) return {};
-  const QString real = QFile::decodeName(resolved);
-  ::free(resolved);
-  if (::stat(Native(real).constData(), &target) != 0 || !S_ISREG(target.st_mode)) return {};
-  exists = true;
-  return real;
-}
-
-// Temporary files of saves whose process has ended. One of a process that still runs, or of
-// this one, is never touched: it may be a save under way.
-void RemoveLeftovers(const QString& target) {
-  const QFileInfo info(target);
-  const QString prefix = info.fileName() + kTempInfix;
-  const QDir folder = info.absoluteDir();
-  const QStringList names =
-      folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
-  for (const QString& name : names) {
-    if (!name.startsWith(prefix)) continue;  // the filter also matches without regard to case
-    const QString digits = name.mid(prefix.size());
-    if (digits.isEmpty() || digits.size() > 9 ||
-        !std::all_of(digits.begin(), digits.end(),
-                     [](QChar c) { return c.isDigit() && c.unicode() < 128; }))
-      continue;
-    const auto pid = static_cast<pid_t>(digits.toLong());
-    if (pid <= 0 || pid == ::getpid()) continue;
-    if (::kill(pid, 0) == 0 || errno != ESRCH) continue;
-    const QByteArray leftover = Native(folder.filePath(name));
+  const QByteArray prefix = name + kTempInfix;
+  const time_t now = ::time(nullptr);
+  while (const dirent* entry = ::readdir(entries)) {
+    const QByteArray leftover(entry->d_name);
+    if (!leftover.startsWith(prefix) || !IsTempSuffix(leftover.mid(prefix.size()))) continue;
     struct stat st {};
-    if (::lstat(leftover.constData(), &st) == 0 && S_ISREG(st.st_mode))
-      ::unlink(leftover.constData());
+    if (::fstatat(::dirfd(entries), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_nlink == 1 &&
+        now - st.st_mtime >= kLeftoverAge)
+      ::unlinkat(::dirfd(entries), entry->d_name, 0);
   }
+  ::closedir(entries);
+}
+
+// A new file beside `name` under a name no other save can pick: created exclusively, with a
+// random part, so two copies of the program never share one.
+Fd CreateTemp(int folder, const QByteArray& name, mode_t mode, QByteArray& tempName) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    tempName =
+        name + kTempInfix + QByteArray::number(QRandomGenerator::system()->generate64() >> 4, 36);
+    Fd fd(::openat(folder, tempName.constData(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (fd.valid() || errno != EEXIST) return fd;
+  }
+  return Fd();
+}
+
+// The owner and group of the file replaced, as far as this process may give them away.
+void KeepOwner(int fd, const struct stat& old) {
+  struct stat now {};
+  if (::fstat(fd, &now) != 0 || (now.st_uid == old.st_uid && now.st_gid == old.st_gid)) return;
+  if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+    (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
 }
 
 bool WriteAll(int fd, const QByteArray& data) {
@@ -95,44 +107,54 @@ bool WriteAll(int fd, const QByteArray& data) {
 
 #ifdef Q_OS_UNIX
 
-bool ReplaceFile(const QString& path, const QByteArray& data) {
-  struct stat old {};
-  bool exists = false;
-  const QString target = SaveTarget(path, old, exists);
-  if (target.isEmpty()) return false;
-  // A file the user may not write is left alone, even though the folder would allow a rename.
-  if (exists && ::access(Native(target).constData(), W_OK) != 0) return false;
-  RemoveLeftovers(target);
+bool MakeFolder(const QString& path) {
+  QString refusal;
+  return OpenFolder(path, true, refusal).valid() || Refuse(path, refusal);
+}
 
-  const QByteArray temp = Native(SaveTempPath(target));
-  const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-  int fd = ::open(temp.constData(), flags, 0666);
-  if (fd < 0 && errno == EEXIST) {
-    // Only this process writes this name: what lies there is its own earlier failure.
-    ::unlink(temp.constData());
-    fd = ::open(temp.constData(), flags, 0666);
+bool ReplaceFile(const QString& path, const QByteArray& data) {
+  const PathEnd end = WalkToFile(path);
+  if (!end.refusal.isEmpty()) return Refuse(path, end.refusal);
+  const int folder = end.folder.get();
+  const struct stat& old = end.entry;
+  if (end.exists) {
+    if (!S_ISREG(old.st_mode)) return Refuse(path, QStringLiteral("not a regular file"));
+    // Renaming over a file parts it from its other names; writing into it in place could
+    // leave a torn record. Neither is done.
+    if (old.st_nlink > 1)
+      return Refuse(path, QStringLiteral("the file has other names (hard links)"));
+    // Root may write anything, so the mode is checked as well: no write bit, no save.
+    if ((old.st_mode & 0222) == 0 ||
+        ::faccessat(folder, end.name.constData(), W_OK, AT_EACCESS) != 0)
+      return Refuse(path, QStringLiteral("the file is write-protected"));
   }
-  if (fd < 0) return false;
-  // The replacement keeps the permissions of the file it replaces.
-  bool ok = !exists || ::fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temp.constData(), Native(target).constData()) == 0;
-  if (!ok) {
-    ::unlink(temp.constData());
-    return false;
+  RemoveLeftovers(folder, end.name);
+
+  QByteArray temp;
+  // Private until it has the old file's owner and mode; a new file gets the umask's.
+  Fd fd = CreateTemp(folder, end.name, end.exists ? 0600 : 0666, temp);
+  if (!fd.valid()) return Refuse(path, SystemError("create", errno));
+  QString why;
+  if (end.exists) {
+    KeepOwner(fd.get(), old);
+    Step(::fchmod(fd.get(), old.st_mode & 07777) == 0, "chmod", why);
   }
-  // The rename itself reaches the disk with the folder.
-  const int dir = ::open(Native(QFileInfo(target).absolutePath()).constData(),
-                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
+  Step(why.isEmpty() && WriteAll(fd.get(), data), "write", why);
+  Step(why.isEmpty() && ::fsync(fd.get()) == 0, "fsync", why);
+  Step(::close(fd.release()) == 0, "close", why);
+  Step(why.isEmpty() && ::renameat(folder, temp.constData(), folder, end.name.constData()) == 0,
+       "rename", why);
+  if (!why.isEmpty()) {
+    ::unlinkat(folder, temp.constData(), 0);
+    return Refuse(path, why);
   }
-  return true;
+  // The rename itself reaches the disk with the folder; until it has, the save is not done.
+  return SyncFolder(folder) || Refuse(path, SystemError("fsync of the folder", errno));
 }
 
 #else
+
+bool MakeFolder(const QString& path) { return QDir().mkpath(path); }
 
 bool ReplaceFile(const QString& path, const QByteArray& data) {
   const QFileInfo info(path);

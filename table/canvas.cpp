@@ -26,9 +26,16 @@ Canvas::Canvas() {
   ResetFont();
 }
 
-void Canvas::Resize(QSize logical, qreal devicePixelRatio) {
+void Canvas::Resize(QSize logical, qreal devicePixelRatio, QSize maxDevice) {
   if (!(devicePixelRatio > 0.0)) devicePixelRatio = 1.0;
   logical_ = logical.expandedTo(QSize(0, 0));
+  // Device pixels beyond what the screen shows would never be seen; above one per logical
+  // pixel the ratio drops until the image fits (a scale of 100 once asked for 12.5 GB).
+  if (devicePixelRatio > 1.0 && !maxDevice.isEmpty() && !logical_.isEmpty()) {
+    devicePixelRatio =
+        std::max(1.0, std::min({devicePixelRatio, qreal(maxDevice.width()) / logical_.width(),
+                                qreal(maxDevice.height()) / logical_.height()}));
+  }
   const QSize device(static_cast<int>(std::ceil(logical_.width() * devicePixelRatio)),
                      static_cast<int>(std::ceil(logical_.height() * devicePixelRatio)));
   if (device.isEmpty()) {

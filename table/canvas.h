@@ -26,9 +26,10 @@ class Canvas {
 
   Canvas();
 
-  // Makes the image logical x devicePixelRatio device pixels. The picture may be lost:
-  // the owner follows a resize with a full repaint.
-  void Resize(QSize logical, qreal devicePixelRatio = 1.0);
+  // Makes the image logical x devicePixelRatio device pixels, with a ratio lowered (not below
+  // 1) as far as needed to fit in maxDevice, when given. The picture may be lost: the owner
+  // follows a resize with a full repaint.
+  void Resize(QSize logical, qreal devicePixelRatio = 1.0, QSize maxDevice = QSize());
   QSize LogicalSize() const { return logical_; }
   qreal DevicePixelRatio() const { return image_.devicePixelRatio(); }
 

@@ -1,10 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The display options of the main window: card size and colour scheme, and the window's
-// outer size and place on the screen.
-#include <QScreen>
-#include <QWindow>
-#include <algorithm>
-
+// The display options of the main window: card size and colour scheme.
 #include "desktop.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
@@ -12,13 +7,6 @@
 #include "ui_marnelok_form.h"
 
 namespace marnelok {
-namespace {
-
-// How long, and how often, the first show looks for the window manager's frame.
-constexpr int kFrameWaitMs = 2000;
-constexpr int kFrameCheckMs = 20;
-
-}  // namespace
 
 void TMarnelokForm::UseLargeCards() {
   const QSize client = desktop_.FullScreenClientSize();
@@ -30,35 +18,32 @@ void TMarnelokForm::UseLargeCards() {
     UseRegularCards();
     return;
   }
-  ApplyCardSize(1, kLargeCards, images_.largeBack, QSize(745, 625));
+  ApplyCardSize(kLargeCards, images_.largeBack, QSize(745, 625));
   move(4, 4);
 }
 
 void TMarnelokForm::UseRegularCards() {
-  ApplyCardSize(0, kRegularCards, images_.regularBack, QSize(660, 500));
+  ApplyCardSize(kRegularCards, images_.regularBack, QSize(660, 500));
 }
 
-// The card size, its back, the record's LargeCards byte and the window's outer size; the
-// row pitch follows with the next cell drawn.
-void TMarnelokForm::ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size,
-                                  const QImage& back, QSize outer) {
-  record_.SetLargeCards(largeCards);
-  geometry_.cardWidth = size.cardWidth;
-  geometry_.cardHeight = size.cardHeight;
+// The card size, its back and the window's outer size; the row pitch follows with the next
+// cell drawn. The record's LargeCards byte is written at once, so that a close stores the
+// size; InitTable reads the record again after a refused request.
+void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer) {
+  geometry_ = size;
+  settings_.SetLargeCards(LargeCardsInUse());
   look_.cardBack = &back;
-  SetOuterSize(outer.width(), outer.height());
-  geometry_.cardFontSize = size.cardFontSize;
+  outerSize_.Set(outer);
 }
 
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   // A question out is dropped; a hint that stands is drawn again at the new size.
-  hintSearch_.Cancel();
-  if (options_.largeCards)
+  hint_.Cancel();
+  if (LargeCardsInUse())
     UseRegularCards();
   else
     UseLargeCards();
-  options_.largeCards = record_.LargeCards() != 0;  // a refused change leaves it off
-  ShowOptions();
+  ShowOptions();  // a refused change leaves it off
   paintBox().Invalidate();
   painter_->PaintBoxPaint();
 }
@@ -69,7 +54,7 @@ void TMarnelokForm::UseNormalColors() { ApplyColorScheme(false); }
 
 // The painter takes the table and panel colors from the option.
 void TMarnelokForm::ApplyColorScheme(bool alternate) {
-  options_.altColors = alternate;
+  look_.altColors = alternate;
   ShowOptions();
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
@@ -80,59 +65,15 @@ void TMarnelokForm::ApplyColorScheme(bool alternate) {
 }
 
 void TMarnelokForm::SetAltColorClick() {
-  if (options_.altColors)
+  if (look_.altColors)
     UseNormalColors();
   else
     UseAlternateColors();
 }
 
-// The sizes are outer sizes, frame included. Until the window manager has framed the window,
-// the size goes to the client area; FitToFrame corrects it once the frame is known.
-void TMarnelokForm::SetOuterSize(int width, int height) {
-  wantedOuterSize_ = QSize(width, height);
-  const QSize frame = FrameSize();
-  resize(width - frame.width(), height - frame.height());
-}
-
-QSize TMarnelokForm::FrameSize() const {
-  const QWindow* window = windowHandle();
-  if (!isVisible() || window == nullptr) return {0, 0};
-  // The window's own margins are current; the widget's frame geometry may be cached.
-  const QMargins m = window->frameMargins();
-  return {m.left() + m.right(), m.top() + m.bottom()};
-}
-
 void TMarnelokForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (shownOnce_) return;
-  shownOnce_ = true;
-  CentreOnScreen();
-  // An X11 window manager frames the window a moment after it is shown and says so only in
-  // a window property, without an event that reaches the widget: look until it is there.
-  frameChecksLeft_ = kFrameWaitMs / kFrameCheckMs;
-  frameCheck_.start(kFrameCheckMs);
-  FitToFrame();
-}
-
-void TMarnelokForm::FitToFrame() {
-  const bool framed = !FrameSize().isNull();
-  if (!framed && --frameChecksLeft_ > 0) return;
-  frameCheck_.stop();
-  // A window that is still unframed keeps its size: the table fits its client area. One
-  // that the window manager has maximised keeps the size it was given.
-  if (!framed || isMaximized() || isFullScreen()) return;
-  SetOuterSize(wantedOuterSize_.width(), wantedOuterSize_.height());
-  CentreOnScreen();
-}
-
-void TMarnelokForm::CentreOnScreen() {
-  if (QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    const QPoint centred =
-        area.center() - QPoint(wantedOuterSize_.width() / 2, wantedOuterSize_.height() / 2);
-    // A window larger than the screen keeps its title bar on it.
-    move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-  }
+  outerSize_.Shown();
 }
 
 }  // namespace marnelok

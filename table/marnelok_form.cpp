@@ -8,66 +8,45 @@
 #include <chrono>
 
 #include "canvas.h"
+#include "command_states.h"
 #include "desktop.h"
 #include "donate_reminder.h"
 #include "help.h"
-#include "name_text.h"
 #include "paint_box.h"
-#include "record_store.h"
-#include "settings_store.h"
 #include "splash_form.h"
 #include "table_painter.h"
-#include "top_five.h"
 #include "ui_marnelok_form.h"
 
 namespace marnelok {
-namespace {
-
-// The name prompt of a new high score, asked through the desktop.
-class DesktopNamePrompt : public NamePrompt {
- public:
-  DesktopNamePrompt(Desktop& desktop, QWidget* owner) : desktop_(desktop), owner_(owner) {}
-  std::string AskName(const std::string& initial) override {
-    const QString answer =
-        desktop_.AskText(owner_, QStringLiteral("New High Score"),
-                         QStringLiteral("Please enter your name:"), NameToQString(initial));
-    return NameFromQString(answer);
-  }
-
- private:
-  Desktop& desktop_;
-  QWidget* owner_;
-};
-
-}  // namespace
 
 TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
                              QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
-      store_(store),
       donate_(donate),
-      ui_(std::make_unique<::Ui::TMarnelokForm>()) {
+      ui_(std::make_unique<::Ui::TMarnelokForm>()),
+      settings_(store, desktop, this),
+      hint_(game_, static_cast<std::uint64_t>(
+                       std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
   Timer1.setObjectName(QStringLiteral("Timer1"));
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
   Timer1.setTimerType(Qt::PreciseTimer);
 
-  look_.topFive = [this](int k) {
-    return TopFiveEntry{NameToQString(record_.HighName(k)), record_.HighScore(k)};
-  };
   look_.screenWidth = desktop_.ScreenWidth();
   painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            options_, look_);
+                                            look_, settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
-  connect(&frameCheck_, &QTimer::timeout, this, &TMarnelokForm::FitToFrame);
-  connect(&hintSearch_, &HintSearch::advised, this, &TMarnelokForm::ShowHint);
-  hintSeed_ =
-      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
+  connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
+  // A frame on a cell that the Top 5 panel covers is drawn with the board when it goes.
+  connect(&hint_, &TableHint::frameShown, this, [this] { painter_->DrawHintFrame(); });
+  connect(&hint_, &TableHint::frameErased, this,
+          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -102,7 +81,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // FormCreate.
   images_ = LoadCardImages();
   random_.SeedRandom();
-  LoadRecord();
+  settings_.Load();
   setWindowTitle(QStringLiteral("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
   splashForm_ = new TsplashForm(this, TsplashForm::Mode::kStartup, desktop_);
   splashForm_->show();
@@ -117,31 +96,32 @@ PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 
 void TMarnelokForm::InitTable() {
   game_.InitState();
-  options_.regularGame = record_.PlayRegular() != 0;
-  game_.SetRegularGame(options_.regularGame);
-  options_.altColors = record_.AltColors() != 0;
-  ShowOptions();
-  if (record_.LargeCards() != 0)
+  const SettingsRecord& record = settings_.Record();
+  game_.SetRegularGame(record.PlayRegular() != 0);
+  const bool altColors = record.AltColors() != 0;
+  if (record.LargeCards() != 0)
     UseLargeCards();
   else
     UseRegularCards();
-  options_.largeCards = record_.LargeCards() != 0;
   ShowOptions();
   painter_->SetRowPitch(geometry_.cardHeight + 2);
-  if (options_.altColors)
+  if (altColors)
     UseAlternateColors();
   else
     UseNormalColors();
   // Reading the record again undoes in memory a refused request for large cards, so that a
   // later save keeps asking for them.
-  LoadRecord();
+  settings_.Load();
 }
 
+bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
+
 void TMarnelokForm::ShowOptions() {
-  ui_->MenuOptionsPlayRegGameItem->setChecked(options_.regularGame);
-  ui_->MenuOptionsHarderGameItem->setChecked(!options_.regularGame);
-  ui_->MenuOptionsSetLargeCards->setChecked(options_.largeCards);
-  ui_->MenuOptionsAltColorsItem->setChecked(options_.altColors);
+  const bool regular = game_.state().regularGame;
+  ui_->MenuOptionsPlayRegGameItem->setChecked(regular);
+  ui_->MenuOptionsHarderGameItem->setChecked(!regular);
+  ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
+  ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
 }
 
 // ---- Input ----
@@ -150,10 +130,8 @@ void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
   const GameState& s = game_.state();
   if (s.showingHighScores || s.gameActive) return;
-  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10) {
-    DropHint();
+  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
     game_.NewGame();
-  }
 }
 
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
@@ -168,7 +146,6 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   }
   if (s.gameActive) {
     const Cell cell = CellAt(geometry_, x, y);
-    if (game_.CanPlaceAt(cell.column, cell.row)) DropHint();
     game_.PlaceCard(cell.column, cell.row);
   }
 }
@@ -184,15 +161,9 @@ void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
 
 // ---- Game commands ----
 
-void TMarnelokForm::MenuGameNewItemClick() {
-  DropHint();
-  game_.NewGame();
-}
+void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
 
-void TMarnelokForm::MenuGameUndoItemClick() {
-  DropHint();
-  game_.Undo();
-}
+void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
 
 void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
 
@@ -201,70 +172,24 @@ void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(false); }
 // Choosing the kind that is already selected simply starts a new game. The choice reaches
 // the record only through Quit.
 void TMarnelokForm::ChooseGameKind(bool regular) {
-  options_.regularGame = regular;
-  ShowOptions();
   game_.SetRegularGame(regular);
-  DropHint();
+  ShowOptions();
   game_.NewGame();
 }
 
-// ---- The hint ----
-
-bool TMarnelokForm::HintAvailable() const {
-  const GameState& s = game_.state();
-  return s.gameActive && IsCard(s.currentCard());
-}
-
 // A hint that stands or is on its way is not asked again.
-void TMarnelokForm::MenuGameHintItemClick() {
-  if (!HintAvailable() || hintSearch_.Pending() || look_.hint) return;
-  hintAskedFor_ = game_.VisiblePosition();
-  hintSearch_.Start(hintAskedFor_, hintSeed_++);
-}
-
-void TMarnelokForm::ShowHint(int cell) {
-  // Every change of the game cancels the question first; the check of the position is a
-  // second line against an answer to another game.
-  if (cell < 0 || !HintAvailable() || game_.VisiblePosition() != hintAskedFor_) return;
-  const Cell advised{GridColumnOf(cell), GridRowOf(cell)};
-  if (!game_.CanPlaceAt(advised.column, advised.row)) return;
-  look_.hint = advised;
-  painter_->DrawHintFrame();  // nothing while the Top 5 panel is up; DrawBoard draws it later
-}
-
-// Runs before the rules change the game, so that what they draw next is drawn as without a
-// hint. While the Top 5 panel is up the cell is left alone; the panel's removal repaints all.
-void TMarnelokForm::DropHint() {
-  hintSearch_.Cancel();
-  if (!look_.hint) return;
-  const Cell cell = *look_.hint;
-  look_.hint.reset();
-  if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
-    painter_->DrawCell(kEmptySlotCode, cell.column, cell.row);
-}
+void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 
 // ---- Settings and high scores ----
 
-void TMarnelokForm::LoadRecord() { LoadSettings(record_, store_); }
-
-// A refused save ends the event that asked for it; the player is told why.
-bool TMarnelokForm::SaveRecord() {
-  const auto error = SaveSettings(record_, store_);
-  if (!error) return true;
-  desktop_.ShowMessage(this, QStringLiteral("Marnelok"), QString::fromStdString(*error));
-  return false;
-}
-
 bool TMarnelokForm::CheckHighScore() {
-  DesktopNamePrompt prompt(desktop_, nullptr);  // centred on the screen, like the reset question
-  EnterHighScore(record_, game_.state().totalScore, prompt);
-  if (!SaveRecord()) return false;
+  if (!settings_.EnterHighScore(game_.state().totalScore)) return false;
   painter_->DrawBoard();
   return true;
 }
 
 void TMarnelokForm::MenuGameHighScoresItemClick() {
-  LoadRecord();
+  settings_.Load();
   game_.SetShowingHighScores(true);
   painter_->DrawTopFivePanel();
   painter_->DrawWinBanner();
@@ -274,21 +199,19 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
   if (!desktop_.Confirm(nullptr, QStringLiteral("Confirm"),
                         QStringLiteral("Do you really want to reset the High Scores?")))
     return;
-  ResetHighScores(record_);
-  SaveRecord();
+  settings_.ResetHighScores();
+  settings_.Save();
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  record_.SetPlayRegular(options_.regularGame ? 1 : 0);
-  record_.SetAltColors(options_.altColors ? 1 : 0);
-  record_.SetLargeCards(options_.largeCards ? 1 : 0);
-  if (SaveRecord()) close();
+  settings_.SetOptions(game_.state().regularGame, look_.altColors, LargeCardsInUse());
+  if (settings_.Save()) close();
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
-  hintSearch_.Cancel();  // the worker stops now; the window's end waits only for that
+  hint_.Cancel();  // the worker stops now; the window's end waits only for that
   donate_.CheckDonateReminder(this);
-  SaveRecord();  // the window always closes; a failed save is still shown
+  settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();
 }
 
@@ -327,12 +250,10 @@ void TMarnelokForm::DrawCell(int code, int column, int row) {
 void TMarnelokForm::DrawScorePanel() { painter_->DrawScorePanel(); }
 void TMarnelokForm::DrawWinBanner() { painter_->DrawWinBanner(); }
 void TMarnelokForm::InvalidateTable() { paintBox().Invalidate(); }
-// The rules set the Undo command at every deal, placement, undo and end of a game: the Hint
-// command follows the game at the same moments.
-void TMarnelokForm::SetUndoEnabled(bool enabled) {
-  ui_->MenuGameUndoItem->setEnabled(enabled);
-  ui_->MenuGameHintItem->setEnabled(HintAvailable());
-}
 void TMarnelokForm::Beep() { desktop_.Beep(); }
+// The facts go on to whoever follows the game.
+void TMarnelokForm::GameChanging() { emit facts_.changing(); }
+void TMarnelokForm::SetUndoEnabled(bool enabled) { emit facts_.undoPossible(enabled); }
+void TMarnelokForm::CardCurrent(bool current) { emit facts_.cardCurrent(current); }
 
 }  // namespace marnelok

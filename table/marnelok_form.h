@@ -11,12 +11,13 @@
 
 #include "card_images.h"
 #include "game.h"
+#include "game_facts.h"
 #include "geometry.h"
-#include "hint_search.h"
-#include "position.h"
+#include "outer_size.h"
 #include "random.h"
-#include "settings_record.h"
+#include "record_keeper.h"
 #include "splash_form.h"
+#include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
 
@@ -75,26 +76,15 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
 
   PaintBox& paintBox() const;
   void InitTable();
-  void ShowOptions();  // the check marks of the Options menu, from options_
+  void ShowOptions();  // the check marks of the Options menu, from the choices in use
+  bool LargeCardsInUse() const;
   void ChooseGameKind(bool regular);
   void UseLargeCards();
   void UseRegularCards();
-  void ApplyCardSize(std::uint8_t largeCards, const TableGeometry& size, const QImage& back,
-                     QSize outer);
+  void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
-  void SetOuterSize(int width, int height);
-  QSize FrameSize() const;  // 0 x 0 until the window manager has framed the window
-  void FitToFrame();
-  void CentreOnScreen();
-  void LoadRecord();
-  bool SaveRecord();  // false, once the player has been told why, when the store refused
-  // The hint: asked for the current card, shown as a frame on the advised cell, and dropped
-  // (any search cancelled, the frame erased) before the game changes.
-  bool HintAvailable() const;
-  void ShowHint(int cell);
-  void DropHint();
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -102,30 +92,28 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void DrawWinBanner() override;
   bool CheckHighScore() override;
   void InvalidateTable() override;
-  void SetUndoEnabled(bool enabled) override;
   void Beep() override;
+  void GameChanging() override;
+  void SetUndoEnabled(bool enabled) override;
+  void CardCurrent(bool current) override;
 
   Desktop& desktop_;
-  RecordStore& store_;
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
-  RandomSource random_;  // the one generator of the program, seeded at start-up
-  Game game_{*this, random_};
-  SettingsRecord record_;
-  TableOptions options_;
-  TableGeometry geometry_ = kRegularCards;  // the card size in use
-  TableLook look_;
+  RandomSource random_;        // the one generator of the program, seeded at start-up
+  GameFacts facts_;            // what the rules report, for whatever follows the game
+  Game game_{*this, random_};  // also the one owner of the game kind
+  RecordKeeper settings_;      // the settings record and its Top 5 list
+  // The card size in use; the record's LargeCards byte is the size asked for, which a
+  // refused request leaves as it was.
+  TableGeometry geometry_ = kRegularCards;
+  TableLook look_;  // the colour scheme and the card back
   std::unique_ptr<TablePainter> painter_;
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
-  QSize wantedOuterSize_;
-  bool shownOnce_ = false;
-  QTimer frameCheck_;  // after the first show, until the frame is known or the wait is over
-  int frameChecksLeft_ = 0;
-  std::uint64_t hintSeed_;  // the advisor's own, so that a hint never changes a deal
-  Position hintAskedFor_;   // the position of the question out
-  HintSearch hintSearch_;   // last: its worker ends before anything else goes
+  OuterSize outerSize_{*this};
+  TableHint hint_;  // last: its worker ends before anything else goes
 };
 
 }  // namespace marnelok

@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QtMath>
 
 namespace marnelok {
@@ -35,8 +36,7 @@ void PaintBox::Invalidate() {
 
 void PaintBox::paintEvent(QPaintEvent* event) {
   // Moving to a screen with another scale changes the ratio without a resize.
-  if (!qFuzzyCompare(canvas_.DevicePixelRatio(), devicePixelRatioF()) ||
-      canvas_.LogicalSize() != size()) {
+  if (!qFuzzyCompare(fittedRatio_, devicePixelRatioF()) || canvas_.LogicalSize() != size()) {
     FitCanvas();
   }
   if (repaintPending_) {
@@ -68,7 +68,12 @@ void PaintBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void PaintBox::FitCanvas() {
-  canvas_.Resize(size(), devicePixelRatioF());
+  fittedRatio_ = devicePixelRatioF();
+  // What the screens can show at most: a larger canvas would only be scaled down.
+  const QScreen* shown = screen();
+  canvas_.Resize(
+      size(), fittedRatio_,
+      shown != nullptr ? (QSizeF(shown->virtualSize()) * fittedRatio_).toSize() : QSize());
   repaintPending_ = true;
   update();
 }

@@ -39,6 +39,7 @@ class PaintBox : public QWidget {
 
   Canvas canvas_;
   std::function<void()> systemRepaint_;
+  qreal fittedRatio_ = 0.0;  // the device pixel ratio the canvas was last fitted for
   bool repaintPending_ = true;
   bool painting_ = false;
 };

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the painters read from the main window besides the game: the options, the card
-// back, the screen width and the stored Top 5 list, and the colors of the two schemes.
+// What the painters read from the main window besides the game, the card size, the Top 5
+// list and the hint: the colour scheme, the card back and the screen width, and the colours
+// of the two schemes.
 #pragma once
 
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <functional>
-#include <optional>
-
-#include "geometry.h"
+#include <array>
 
 namespace marnelok {
 
@@ -17,20 +15,16 @@ struct TopFiveEntry {
   QString name;
   int score = 0;
 };
+// Entries 1 to 5 of the stored list, at 0 to 4.
+using TopFiveList = std::array<TopFiveEntry, 5>;
 
-// The player's choices on the Options menu. The main window owns them: the check marks
-// only show them, Quit stores them, and the painters read the two display choices.
-struct TableOptions {
-  bool regularGame = true;  // "Play Regular Game"; "Throw down a few cards first" otherwise
-  bool largeCards = false;  // "Use Large Cards": large cards are in use
-  bool altColors = false;   // "Use Alternate Colors"
-};
-
+// The main window's display choices. The game kind is the rules' and the card size in use is
+// the window's TableGeometry; the check marks of the Options menu only show them all.
 struct TableLook {
-  const QImage* cardBack = nullptr;  // the deck stack draws nothing while this is null
-  int screenWidth = 1024;            // primary screen, in pixels; the WIN band runs this far
-  std::function<TopFiveEntry(int)> topFive;  // entry k, 1 to 5, of the stored list
-  std::optional<Cell> hint;  // the empty cell the advisor chose, framed while the hint stands
+  bool altColors = false;  // "Use Alternate Colors"
+  // The back of the card size in use; the deck stack draws nothing while this is null.
+  const QImage* cardBack = nullptr;
+  int screenWidth = 1024;  // primary screen, in pixels; the WIN band runs this far
 };
 
 // Dark green, or grey with alternate colors: the window, empty slots, blanks and labels.

@@ -46,14 +46,15 @@ QString HandName(int handClass) {
 }  // namespace
 
 TablePainter::TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
-                           const CardImages& images, const TableOptions& options,
-                           const TableLook& look)
+                           const CardImages& images, const TableLook& look,
+                           const TopFiveList& topFive, const std::optional<Cell>& hint)
     : canvas_(canvas),
       state_(state),
       geometry_(geometry),
       images_(images),
-      options_(options),
-      look_(look) {}
+      look_(look),
+      topFive_(topFive),
+      hint_(hint) {}
 
 void TablePainter::SystemRepaint() {
   canvas_.Clear(CurrentTableColor());
@@ -183,14 +184,14 @@ void TablePainter::DrawBoard() {
     const int left = PanelLeft(geometry_);
     canvas_.SetBrush(CurrentPanelColor());
     canvas_.SetPen(kBlack);
-    canvas_.RoundRect(left, 10, left + (options_.largeCards ? 198 : 176), 410, kCorner, kCorner);
+    canvas_.RoundRect(left, 10, left + geometry_.panelWidth, 410, kCorner, kCorner);
     DrawScorePanel();
   }
 }
 
 void TablePainter::DrawHintFrame() {
-  if (!look_.hint || state_.showingHighScores) return;
-  const Cell cell = *look_.hint;
+  if (!hint_ || state_.showingHighScores) return;
+  const Cell cell = *hint_;
   if (cell.column < kFirstGridColumn || cell.column > kBoardColumns || cell.row < 1 ||
       cell.row > kBoardRows ||
       state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] !=
@@ -272,7 +273,7 @@ void TablePainter::DrawTopFivePanel() {
   canvas_.TextAt(kTopFiveTextLeft, 30, QStringLiteral("...The Marnelok Top 5 List..."),
                  kTopFiveLineRoom);
   for (int i = 1; i <= 5; ++i) {
-    const TopFiveEntry entry = look_.topFive ? look_.topFive(i) : TopFiveEntry{};
+    const TopFiveEntry& entry = topFive_[static_cast<size_t>(i - 1)];
     canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i, entry.name.left(kTopFiveNameLength),
                    kTopFiveNameRoom);
     canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score), kTopFiveScoreRoom);

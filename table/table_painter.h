@@ -3,6 +3,8 @@
 // WIN banner, each at once on the canvas.
 #pragma once
 
+#include <optional>
+
 #include "canvas.h"
 #include "card_images.h"
 #include "game_state.h"
@@ -15,15 +17,15 @@ namespace marnelok {
 // routines rely on the drawing state that the previous one left on the canvas (the WIN
 // banner takes the font size it finds) and on the row pitch, which is the painter's own:
 // every cell sets it to cardHeight + 2, the deck stack to 50, and the "Play..." label and
-// the WIN banner are placed by it. The painter only reads the game, the geometry and the
-// options.
+// the WIN banner are placed by it. The painter only reads what it is given.
 class TablePainter {
  public:
+  // hint: the empty cell that the advisor chose, framed while the hint stands.
   TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
-               const CardImages& images, const TableOptions& options, const TableLook& look);
+               const CardImages& images, const TableLook& look, const TopFiveList& topFive,
+               const std::optional<Cell>& hint);
 
-  // Vertical distance between grid rows in pixels, as the last routine left it.
-  int RowPitch() const { return rowPitch_; }
+  // Vertical distance between grid rows in pixels, until the next routine sets it.
   void SetRowPitch(int pitch) { rowPitch_ = pitch; }
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.
@@ -47,15 +49,16 @@ class TablePainter {
   // The picture's twin at twice the size where the table has more device pixels than logical
   // ones; else a null image, so that a table at a ratio of 1 never reads the twins.
   const QImage& Twin(const QImage& picture) const;
-  QColor CurrentTableColor() const { return TableColor(options_.altColors); }
-  QColor CurrentPanelColor() const { return SchemePanelColor(options_.altColors); }
+  QColor CurrentTableColor() const { return TableColor(look_.altColors); }
+  QColor CurrentPanelColor() const { return SchemePanelColor(look_.altColors); }
 
   Canvas& canvas_;
   const GameState& state_;
   const TableGeometry& geometry_;
   const CardImages& images_;
-  const TableOptions& options_;
   const TableLook& look_;
+  const TopFiveList& topFive_;
+  const std::optional<Cell>& hint_;
   int rowPitch_ = kRegularCards.cardHeight + 2;
 };
 

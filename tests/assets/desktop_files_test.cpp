@@ -7,9 +7,13 @@
 #include <QFile>
 #include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QXmlStreamReader>
+#include <cstdlib>
 
 #include "tool_run.h"
 
@@ -92,12 +96,55 @@ TEST(DesktopFiles, EntryMetadataAndIconsNameTheSameProgram) {
   EXPECT_EQ(meta.value(QStringLiteral("binary")), entry.value(QStringLiteral("Exec")));
   EXPECT_EQ(meta.value(QStringLiteral("url[homepage]")),
             QStringLiteral("https://www.marnelok.example"));
+}
 
-  // The hicolor icons that the install rules put in place under the entry's icon name.
-  for (int size : {48, 128, 256}) {
-    const QImage icon(kAssets.filePath(QStringLiteral("icons/marnelok-%1.png").arg(size)));
-    EXPECT_EQ(icon.size(), QSize(size, size)) << size;
+// The hicolor icons that the install rules put in place under the entry's icon name: a PNG at
+// every size desktops ask for, and the scalable drawing that the large ones are made from.
+TEST(DesktopFiles, IconsComeAtEverySizeAndTheSmallOnesAreCrisp) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const QImage icon = QImage(kAssets.filePath(QStringLiteral("icons/marnelok-%1.png").arg(size)))
+                            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    if (size > 32) continue;
+    // Drawn on whole pixels: no edge blends into the felt or into the transparent corners, so
+    // only the handful of colours of the drawing occur, each fully opaque.
+    QSet<QRgb> colors;
+    int partlyTransparent = 0;
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const QRgb pixel = icon.pixel(x, y);
+        partlyTransparent += qAlpha(pixel) != 0 && qAlpha(pixel) != 255;
+        if (qAlpha(pixel) == 255) colors.insert(pixel);
+      }
+    }
+    EXPECT_EQ(partlyTransparent, 0) << size << " px icon has blended edges";
+    EXPECT_GE(colors.size(), 5) << size;  // felt, rim, cards, black and red suits
+    EXPECT_LE(colors.size(), 8) << size << " px icon has blended colours";
   }
+
+  QSvgRenderer svg(kAssets.filePath(QStringLiteral("icons/marnelok.svg")));
+  ASSERT_TRUE(svg.isValid());
+  EXPECT_EQ(svg.defaultSize(), QSize(256, 256));
+  QImage rendered(256, 256, QImage::Format_ARGB32);
+  rendered.fill(Qt::transparent);
+  QPainter painter(&rendered);
+  svg.render(&painter);
+  painter.end();
+  const QImage png = QImage(kAssets.filePath(QStringLiteral("icons/marnelok-256.png")))
+                         .convertToFormat(QImage::Format_ARGB32);
+  int differing = 0;
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) {
+      const QRgb a = rendered.pixel(x, y);
+      const QRgb b = png.pixel(x, y);
+      differing += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                       std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
+                   16;
+    }
+  }
+  EXPECT_LT(differing, 256 * 256 / 200) << "the SVG draws another picture than the PNGs";
 }
 
 }  // namespace

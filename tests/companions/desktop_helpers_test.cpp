@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio and the
-// standard dialogs' limits.
+// Day numbers, shell targets, button glyphs, pictures for the screen's pixel ratio, the
+// standard dialogs' limits and the scale factors taken from the environment.
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -14,6 +14,7 @@
 #include "desktop_dialogs.h"
 #include "glyph_icon.h"
 #include "qt_printers.h"
+#include "scale_factor.h"
 #include "sharp_picture.h"
 #include "shell_target.h"
 
@@ -27,6 +28,24 @@ TEST(DayNumber, CountsDaysFromTheLastDaysOf1899) {
   EXPECT_EQ(DayNumber(QDate(2000, 1, 1)), 36526);
   EXPECT_EQ(DayNumber(QDate(2024, 3, 1)) - DayNumber(QDate(2024, 2, 28)), 2);
   EXPECT_EQ(DayNumber(QDate()), 0);
+}
+
+// A factor Qt would crash on, divide by, or turn into gigabytes of image is removed before Qt
+// reads it, and one line says so; a sane one, or a list of sane ones, stays.
+TEST(ScaleFactor, OnlyNumbersFromAQuarterToEightReachQt) {
+  const auto check = [](const char* name, const QByteArray& value, bool kept) {
+    SCOPED_TRACE(name + ("=" + value).toStdString());
+    qputenv(name, value);
+    const QString line = IgnoreAbsurdScaleFactors();
+    EXPECT_EQ(qgetenv(name), kept ? value : QByteArray());
+    EXPECT_EQ(line.isEmpty(), kept);
+    EXPECT_TRUE(kept || (line.contains(value) && !line.contains('\n'))) << line.toStdString();
+    qunsetenv(name);
+  };
+  for (const char* value : {"1.5", "0.25", "8"}) check("QT_SCALE_FACTOR", value, true);
+  for (const char* value : {"100", "0", "-1", "nan", "two"}) check("QT_SCALE_FACTOR", value, false);
+  check("QT_SCREEN_SCALE_FACTORS", "2;1.25", true);
+  check("QT_SCREEN_SCALE_FACTORS", "DP-1=2;x=0", false);
 }
 
 TEST(ShellTarget, AddressesPassAndFilesBecomeAbsoluteFileUrls) {

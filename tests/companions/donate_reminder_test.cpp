@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
+#include <random>
 
 #include "child_process.h"
 #include "donate_form.h"
@@ -41,6 +42,11 @@ class DonateReminderTest : public ::testing::Test {
     if (!status.isNull()) text += "DonateStatus=" + status + "\n";
     if (!lastPrompt.isNull()) text += "DonateLastPrompt=" + lastPrompt + "\n";
     file.write(text.toUtf8());
+  }
+
+  static QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
 
   std::unique_ptr<DonateReminder> Loaded() {
@@ -245,6 +251,41 @@ TEST_F(DonateReminderTest, AFullDiskKeepsTheOldStateFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
   });
+}
+
+// A hand edit (a comment, junk, a large heap of random bytes) no longer blocks the save: the
+// original is kept as "<name>.bak", the readable keys stay and the rest goes. A save that
+// still fails is told like a failed save of the record.
+TEST_F(DonateReminderTest, AHandEditedStateFileIsRepairedAndItsOriginalKept) {
+  std::mt19937 random(19);
+  for (const int junk : {0, 64 << 10, 900 << 10, 10 << 20}) {
+    SCOPED_TRACE(junk);
+    Store("2", "44000", "# edited by hand\n[Window]\nsize=3\nno equals sign\n");
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    QByteArray bytes(junk, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random());
+    ASSERT_EQ(file.write(bytes), junk);
+    file.close();
+    const QByteArray original = ReadAll(path_);
+    auto reminder = Loaded();
+    desktop_.answer = Choose(1);
+    reminder->ShowDonateForm(nullptr);
+    ASSERT_TRUE(reminder->SaveDonateState());
+    EXPECT_EQ(ReadAll(path_ + ".bak"), original);
+    const QSettings stored(path_, QSettings::IniFormat);
+    EXPECT_EQ(stored.status(), QSettings::NoError);
+    EXPECT_EQ(stored.value("DonateForm/DonateStatus").toInt(), 1);
+    EXPECT_EQ(stored.value("Window/size").toInt(), 3);
+    EXPECT_LT(QFileInfo(path_).size(), 1000);  // the junk is gone
+  }
+  EXPECT_EQ(desktop_.messages, QStringList());
+
+  Store("2", "44000", "junk\n");
+  ASSERT_TRUE(QDir().mkpath(path_ + ".bak"));  // no place for the copy: the file stays as it was
+  EXPECT_FALSE(Loaded()->SaveDonateState());
+  EXPECT_EQ(ReadAll(path_), "junk\n[DonateForm]\nDonateStatus=2\nDonateLastPrompt=44000\n");
+  EXPECT_EQ(desktop_.messages, QStringList("Marnelok|Failed to set data for 'DonateStatus'"));
 }
 
 // A state file that cannot be read gives the defaults and is never written over.

@@ -26,6 +26,19 @@ QPoint FindTable(const QImage& screen, QPoint windowTopLeft) {
   return {-1, -1};
 }
 
+// The window's place and size on the screen.
+QRect Geometry(XSession& x, const QString& window) {
+  QRect geometry;
+  for (const QString& line : x.Xdotool({"getwindowgeometry", "--shell", window}).split('\n')) {
+    const int value = line.section('=', 1).toInt();
+    if (line.startsWith("X=")) geometry.moveLeft(value);
+    if (line.startsWith("Y=")) geometry.moveTop(value);
+    if (line.startsWith("WIDTH=")) geometry.setWidth(value);
+    if (line.startsWith("HEIGHT=")) geometry.setHeight(value);
+  }
+  return geometry;
+}
+
 TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_FALSE(g_program.isEmpty());
   QTemporaryDir config;
@@ -34,12 +47,7 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
   x.Wait(1800);  // the splash goes by itself after 1500 ms
 
-  const QStringList pos = x.Xdotool({"getwindowgeometry", "--shell", window}).split('\n');
-  QPoint topLeft;
-  for (const QString& line : pos) {
-    if (line.startsWith("X=")) topLeft.setX(line.mid(2).toInt());
-    if (line.startsWith("Y=")) topLeft.setY(line.mid(2).toInt());
-  }
+  const QPoint topLeft = Geometry(x, window).topLeft();
   QImage screen = x.Screen();
   const QPoint table = FindTable(screen, topLeft);
   ASSERT_GE(table.x(), 0) << "no table colour below the menu bar";
@@ -77,6 +85,24 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_TRUE(record.exists());
   EXPECT_EQ(record.size(), 180);
   EXPECT_TRUE(x.Running());
+}
+
+// A scale factor that crashed the program (-1), overflowed (0) or asked for gigabytes of image
+// (100) is ignored: the window comes up at its size of the default scale.
+TEST(EndToEnd, AbsurdScaleFactorsAreIgnored) {
+  ASSERT_FALSE(g_program.isEmpty());
+  for (const char* factor : {"-1", "0", "100"}) {
+    SCOPED_TRACE(factor);
+    QTemporaryDir config;
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(factor));
+    XSession x(g_program, config.path(), environment);
+    const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
+    ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+    EXPECT_LE(Geometry(x, window).width(), 1280);
+    x.Wait(300);
+    EXPECT_TRUE(x.Running());
+  }
 }
 
 }  // namespace

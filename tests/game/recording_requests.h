@@ -14,6 +14,7 @@ class RecordingRequests : public NullTableRequests {
  public:
   std::vector<std::string> calls;
   bool undoEnabled = false;
+  bool cardCurrent = false;
   int beeps = 0;
   bool saveFails = false;           // the high-score check reports a failed save
   const GameState* game = nullptr;  // when set, each panel notes whether a game was active
@@ -40,11 +41,31 @@ class RecordingRequests : public NullTableRequests {
     ++beeps;
     calls.push_back("beep");
   }
+  void GameChanging() override { calls.push_back("changing"); }
+  void CardCurrent(bool current) override {
+    cardCurrent = current;
+    calls.push_back(current ? "card on" : "card off");
+  }
 
   int Count(const std::string& call) const {
     int n = 0;
     for (const auto& c : calls) n += c == call;
     return n;
+  }
+  // Where the first such call came, or -1.
+  int Index(const std::string& call) const {
+    for (std::size_t i = 0; i < calls.size(); ++i)
+      if (calls[i] == call) return static_cast<int>(i);
+    return -1;
+  }
+  // The window heard of the change before anything of it was drawn.
+  bool ToldBeforeDrawing() const {
+    for (const auto& c : calls) {
+      if (c == "changing") return true;
+      if (c.starts_with("cell") || c.starts_with("panel") || c == "banner" || c == "invalidate")
+        return false;
+    }
+    return false;
   }
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Debian package as built by CPack: its control fields, every file it installs, and the
-// program from an unpacked copy finding its own help document.
+// The Debian package as built by CPack: its control fields, every file it installs, its hardened
+// program, and the program from an unpacked copy finding its own help document.
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <map>
@@ -43,7 +44,8 @@ QByteArray Sha256(const QString& path) {
 }
 
 // Each icon of the artwork and the theme folder it belongs in: marnelok-48.png in 48x48,
-// marnelok-48@2x.png in 48x48@2. The value is the image's expected side in pixels.
+// marnelok-48@2x.png in 48x48@2, marnelok.svg in scalable. The value is the image's expected
+// side in pixels (the SVG's size as drawn).
 QMap<QString, QPair<QString, int>> ExpectedIcons() {
   QMap<QString, QPair<QString, int>> icons;
   const QRegularExpression name(QStringLiteral("^marnelok-(\\d+)(@2x)?\\.png$"));
@@ -57,6 +59,8 @@ QMap<QString, QPair<QString, int>> ExpectedIcons() {
     icons.insert(QStringLiteral("usr/share/icons/hicolor/%1/apps/marnelok.png").arg(folder),
                  {iconDir.filePath(file), doubled ? 2 * size : size});
   }
+  icons.insert(QStringLiteral("usr/share/icons/hicolor/scalable/apps/marnelok.svg"),
+               {iconDir.filePath(QStringLiteral("marnelok.svg")), 256});
   return icons;
 }
 
@@ -136,6 +140,19 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
       RunTool(QStringLiteral("zcat"),
               {unpacked.filePath(QStringLiteral("usr/share/man/man6/marnelok.6.gz"))});
   EXPECT_TRUE(man.output.contains(QStringLiteral(".TH MARNELOK 6 "))) << "not a section 6 page";
+
+  // Built as Debian builds its packages: PIE, stack protector, fortified functions, full RELRO
+  // and immediate binding. Control-flow protection is not among Debian 12's build flags.
+  const QString hardeningCheck = QStandardPaths::findExecutable(QStringLiteral("hardening-check"));
+  ASSERT_FALSE(hardeningCheck.isEmpty()) << "hardening-check is missing: run scripts/install-deps";
+  const ToolRun hardening =
+      RunTool(hardeningCheck,
+              {QStringLiteral("--nocfprotection"), QStringLiteral("--verbose"),
+               unpacked.filePath(QStringLiteral("usr/games/marnelok"))},
+              true);
+  EXPECT_EQ(hardening.exitCode, 0) << hardening.output.toStdString();
+  EXPECT_TRUE(hardening.output.contains(QStringLiteral("Fortify Source functions: yes")))
+      << hardening.output.toStdString();
 }
 
 // F1 in the unpacked program, started from an unrelated folder: the desktop is asked to open

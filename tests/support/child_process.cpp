@@ -8,6 +8,7 @@
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,13 +31,13 @@ bool WriteText(const char* path, const std::string& text) {
   return ::close(fd) == 0 && ok;
 }
 
-// Runs `setup`, then `body`, in a child; `setup` returns an error text or "".
-void RunInChild(const char* what, const std::function<std::string()>& setup,
-                const std::function<void()>& body) {
+// Forks a child that runs `setup`, then `body`; `setup` returns an error text or "".
+pid_t StartChild(const char* what, const std::function<std::string()>& setup,
+                 const std::function<void()>& body) {
   std::fflush(stdout);
   std::fflush(stderr);
   const pid_t pid = ::fork();
-  ASSERT_NE(pid, -1) << Errno("fork");
+  if (pid == -1) ADD_FAILURE() << Errno("fork");
   if (pid == 0) {
     const std::string error = setup();
     if (!error.empty()) {
@@ -49,6 +50,10 @@ void RunInChild(const char* what, const std::function<std::string()>& setup,
     // No destructors or exit handlers: the parent's objects are the parent's to clean up.
     ::_exit(::testing::Test::HasFailure() ? 1 : 0);
   }
+  return pid;
+}
+
+void FinishChild(pid_t pid, const char* what) {
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
@@ -56,6 +61,14 @@ void RunInChild(const char* what, const std::function<std::string()>& setup,
   ASSERT_NE(WEXITSTATUS(status), kSetupFailed) << what << ": the case could not run";
   EXPECT_EQ(WEXITSTATUS(status), 0) << what << ": failed in the child (see above)";
 }
+
+void RunInChild(const char* what, const std::function<std::string()>& setup,
+                const std::function<void()>& body) {
+  const pid_t pid = StartChild(what, setup, body);
+  if (pid > 0) FinishChild(pid, what);
+}
+
+const char kInPidNamespace[] = "in a new PID namespace";
 
 }  // namespace
 
@@ -75,22 +88,54 @@ void RunAsUnprivileged(const std::function<void()>& body) {
       body);
 }
 
+std::string EnterUserNamespace(unsigned inside) {
+  const uid_t uid = ::geteuid();
+  const gid_t gid = ::getegid();
+  // A process that was root and changed its user may not write its own maps otherwise.
+  if (::prctl(PR_SET_DUMPABLE, 1) != 0) return Errno("prctl(dumpable)");
+  if (::unshare(CLONE_NEWUSER) != 0) return Errno("unshare(user)");
+  const std::string id = std::to_string(inside) + " ";
+  if (!WriteText("/proc/self/setgroups", "deny") ||
+      !WriteText("/proc/self/uid_map", id + std::to_string(uid) + " 1") ||
+      !WriteText("/proc/self/gid_map", id + std::to_string(gid) + " 1"))
+    return Errno("user namespace maps");
+  return std::string();
+}
+
+pid_t StartInPidNamespace(const std::function<void()>& body) {
+  return StartChild(
+      kInPidNamespace,
+      [] {
+        const std::string error = ::geteuid() == 0 ? std::string() : EnterUserNamespace(0);
+        if (!error.empty() || ::unshare(CLONE_NEWPID) == 0) return error;
+        return Errno("unshare(pid)");
+      },
+      [&body] {
+        // The first child made after the unshare is the namespace's process 1.
+        const pid_t first = StartChild(
+            kInPidNamespace, [] { return std::string(); }, body);
+        if (first > 0) FinishChild(first, kInPidNamespace);
+      });
+}
+
+bool ChildRunning(pid_t pid) {
+  siginfo_t info{};
+  return ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+         info.si_pid == 0;
+}
+
+void WaitForChild(pid_t pid) { FinishChild(pid, kInPidNamespace); }
+
 void RunOnSmallDisk(const QString& folder, int kib, const std::function<void()>& body) {
   const QByteArray target = QFile::encodeName(folder);
   RunInChild(
       "on a small disk",
       [&] {
         if (::geteuid() != 0) {
-          const uid_t uid = ::geteuid();
-          const gid_t gid = ::getegid();
-          if (::unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) return Errno("unshare(user, mount)");
-          if (!WriteText("/proc/self/setgroups", "deny") ||
-              !WriteText("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
-              !WriteText("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
-            return Errno("user namespace maps");
-        } else if (::unshare(CLONE_NEWNS) != 0) {
-          return Errno("unshare(mount)");
+          const std::string error = EnterUserNamespace(0);
+          if (!error.empty()) return error;
         }
+        if (::unshare(CLONE_NEWNS) != 0) return Errno("unshare(mount)");
         // Nothing mounted here may reach the rest of the machine.
         if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
           return Errno("private mounts");

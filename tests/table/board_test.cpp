@@ -34,7 +34,6 @@ TEST_F(BoardTest, TheScorePanelFollowsTheCardSizeAndTheColorScheme) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "large " << c.large << " alt " << c.alt);
     geometry = kRegularCards;
-    options = TableOptions{};
     look = TableLook{};
     look.cardBack = &images.regularBack;
     if (c.large) UseLargeCards();
@@ -99,16 +98,17 @@ TEST_F(BoardTest, EachLineShowsItsOwnResultAndShorterTextsLeaveNoTrace) {
   EXPECT_EQ(afterUndo, Image());
 }
 
+// The row pitch, as the banner placed by it shows it.
 TEST_F(BoardTest, RowPitchAfterEachRoutineAndRepaint) {
   const struct {
     const char* what;
     bool active, showing, over;
-    int pitch;
-  } repaints[] = {{"playing", true, false, false, 84},
-                  {"game over", false, false, true, 84},
-                  {"Top 5 during a game", true, true, false, 50},
-                  {"Top 5 before the first game", false, true, false, 50},
-                  {"Top 5 after a game: the tile comes first", false, true, true, 84}};
+    int bannerTop;
+  } repaints[] = {{"playing", true, false, false, 210},
+                  {"game over", false, false, true, 210},
+                  {"Top 5 during a game", true, true, false, 125},
+                  {"Top 5 before the first game", false, true, false, 125},
+                  {"Top 5 after a game: the tile comes first", false, true, true, 210}};
   for (const auto& r : repaints) {
     Deal();
     state.gameActive = r.active;
@@ -116,16 +116,16 @@ TEST_F(BoardTest, RowPitchAfterEachRoutineAndRepaint) {
     state.deckSlot() = r.over ? kNextGameTileCode : kDeckCode;
     painter.SetRowPitch(0);
     painter.SystemRepaint();
-    EXPECT_EQ(painter.RowPitch(), r.pitch) << r.what;
+    EXPECT_EQ(BannerTop(), r.bannerTop) << r.what;
   }
   state.showingHighScores = false;
   painter.DrawDeckStack();
   painter.DrawScorePanel();
   painter.DrawWinBanner();
-  EXPECT_EQ(painter.RowPitch(), 50);
+  EXPECT_EQ(BannerTop(), 125);
   UseLargeCards();
   painter.DrawBoard();
-  EXPECT_EQ(painter.RowPitch(), 110);
+  EXPECT_EQ(BannerTop(), 275);
 }
 
 }  // namespace

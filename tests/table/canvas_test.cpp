@@ -75,6 +75,22 @@ TEST_F(CanvasTest, DrawsInLogicalPixelsAtAnyDevicePixelRatio) {
   }
 }
 
+// Device pixels beyond what the screen shows are never made: a scale of 100 once asked for
+// 12.5 GB. The ratio drops until the image fits, but never below one pixel per logical pixel.
+TEST_F(CanvasTest, NeverHoldsMorePixelsThanTheScreenShows) {
+  canvas.Resize(QSize(658, 475), 100.0, QSize(1280, 1024));
+  EXPECT_EQ(Image().width(), 1280);
+  EXPECT_LE(Image().height(), 1024);
+  canvas.Clear(kUntouched);
+  canvas.SetBrush(kRed);
+  canvas.FillRect(0, 0, 658, 475);  // the table still fills it, to the last pixel but one
+  EXPECT_EQ(Touched().topLeft(), QPoint(0, 0));
+  EXPECT_GE(Touched().width(), Image().width() - 1);
+  EXPECT_GE(Touched().height(), Image().height() - 1);
+  canvas.Resize(QSize(1280, 990), 2.0, QSize(800, 600));
+  EXPECT_EQ(Image().size(), QSize(1280, 990));
+}
+
 TEST_F(CanvasTest, ReportsEachDrawingButNoStateChangeAndIgnoresAnEmptyImage) {
   int changes = 0;
   canvas.SetChangedCallback([&changes] { ++changes; });

@@ -146,14 +146,14 @@ TEST_F(CardCellTest, AtEveryRatioPicturesTakeTheDevicePixelsOfTheirLogicalPlace)
 
 TEST_F(CardCellTest, SlotsTileAndBlankCoverTheirDocumentedRectangles) {
   for (bool alt : {false, true}) {  // the empty slot: table colour inside a white outline
-    options.altColors = alt;
+    look.altColors = alt;
     canvas.Clear(kUntouched);
     painter.DrawCell(kEmptySlotCode, 6, 5);
     EXPECT_EQ(Touched(), QRect(389, 340, 71, 82));
     EXPECT_EQ(Count(Image(), QRect(389, 340, 71, 82), Exactly(kWhite)), 2 * 71 + 2 * 80);
     EXPECT_EQ(Count(Image(), QRect(390, 341, 69, 80), Exactly(alt ? kGrey : kGreen)), 69 * 80);
   }
-  options.altColors = false;
+  look.altColors = false;
   for (bool large : {false, true}) {
     if (large) UseLargeCards();
     canvas.Clear(kUntouched);
@@ -216,12 +216,12 @@ TEST_F(CardCellTest, EachCellLeavesTheStateOfItsLastBranchAndTheRowPitch) {
     EXPECT_EQ(canvas.Pen(), c.pen) << c.code;
     EXPECT_EQ(canvas.FontColor(), c.font) << c.code;
     EXPECT_EQ(canvas.FontSize(), c.size) << c.code;
-    EXPECT_EQ(painter.RowPitch(), 84) << c.code;
+    EXPECT_EQ(BannerTop(), 210) << c.code;  // a pitch of 84
   }
   UseLargeCards();
   painter.DrawCell(kVoidCode, 1, 1);
-  EXPECT_EQ(painter.RowPitch(), 110);
   EXPECT_EQ(canvas.FontSize(), 16);
+  EXPECT_EQ(BannerTop(), 275);  // a pitch of 110
 }
 
 }  // namespace

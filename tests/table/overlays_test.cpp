@@ -11,8 +11,11 @@ namespace {
 class OverlaysTest : public TableTest {
  protected:
   OverlaysTest() {
-    look.topFive = [](int k) { return TopFiveEntry{QStringLiteral("Player %1").arg(k), 200 - k}; };
+    List([](int k) { return TopFiveEntry{QStringLiteral("Player %1").arg(k), 200 - k}; });
     state.totalScore = 150;
+  }
+  void List(const std::function<TopFiveEntry(int)>& entry) {
+    for (int k = 1; k <= 5; ++k) topFive[static_cast<std::size_t>(k - 1)] = entry(k);
   }
   // Rows of column x, from y = top down, that hold a WIN box colour.
   QRect Band(int x = 1, int top = 0) const {
@@ -45,15 +48,11 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
   }
   // Names longer than 23 characters are cut.
   const QImage shown = Image();
-  look.topFive = [](int k) {
-    return TopFiveEntry{QStringLiteral("Player %1 with a long na").arg(k), 9};
-  };
+  List([](int k) { return TopFiveEntry{QStringLiteral("Player %1 with a long na").arg(k), 9}; });
   painter.SystemRepaint();
   const QImage cut = Image();
   EXPECT_NE(cut, shown);
-  look.topFive = [](int k) {
-    return TopFiveEntry{QStringLiteral("Player %1 with a long name").arg(k), 9};
-  };
+  List([](int k) { return TopFiveEntry{QStringLiteral("Player %1 with a long name").arg(k), 9}; });
   painter.SystemRepaint();
   EXPECT_EQ(Image(), cut);
 }
@@ -61,11 +60,11 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
 TEST_F(OverlaysTest, TopFiveTextsStayInsideThePanelAndClearOfTheScores) {
   // A name of 23 wide letters, a score that only a damaged record holds, and the hint line
   // are narrowed to their room rather than run under the scores or over the border.
-  look.topFive = [](int k) {
+  List([](int k) {
     return TopFiveEntry{k == 1 ? QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWW")
                                : QStringLiteral("Wolfgang Amadeus Mozart"),
                         k == 5 ? -2147483647 : 1000};
-  };
+  });
   painter.DrawTopFivePanel();
   EXPECT_EQ(Count(Image(), QRect(459, 25, 1, 295), Exactly(kBlack)), 295);  // right border
   for (int y : {60, 90, 120, 150, 180}) {
@@ -102,7 +101,7 @@ TEST_F(OverlaysTest, TheBannerLiesAtFiveHalvesOfTheRowPitch) {
 TEST_F(OverlaysTest, OnlyATotalOf150OrMoreShowsTheBannerAcrossTheScreenWidth) {
   for (int total : {149, 150}) {
     for (bool alt : {false, true}) {
-      options.altColors = alt;
+      look.altColors = alt;
       state.totalScore = total;
       look.screenWidth = 100;  // boxes start at 0, 48 and 96
       canvas.Clear(kUntouched);
@@ -144,18 +143,18 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
     for (bool alt : {false, true}) {
       SCOPED_TRACE(testing::Message() << "large " << large << " alt " << alt);
       geometry = kRegularCards;
-      options = TableOptions{};
+      look.altColors = false;
       look.cardBack = &images.regularBack;
       if (large) UseLargeCards();
       if (alt) UseAltColors();
       const QColor table = alt ? kGrey : kGreen;
       Deal();
       state.totalScore = 0;
-      look.hint.reset();
+      hint.reset();
       painter.SystemRepaint();
       const QImage plain = Image();
 
-      look.hint = Cell{4, 3};
+      hint = Cell{4, 3};
       painter.SystemRepaint();
       const Point o = CellOrigin(geometry, 4, 3);
       const int w = geometry.cardWidth;
@@ -171,14 +170,14 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
         EXPECT_TRUE(Is(Image(), o.x + w - 1 - i, midY, across[i])) << i;
       }
       // Drawing the cell again leaves the picture exactly as without a hint.
-      look.hint.reset();
+      hint.reset();
       painter.DrawCell(kEmptySlotCode, 4, 3);
       EXPECT_EQ(Image(), plain);
     }
   }
   // Only an empty slot is framed, never under the Top 5 panel, and the drawing state that
   // the next routine relies on stays as it was.
-  look.hint = Cell{4, 3};
+  hint = Cell{4, 3};
   canvas.SetBrush(kRed);
   canvas.SetFontSize(10);
   painter.DrawHintFrame();

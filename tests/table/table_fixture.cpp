@@ -79,11 +79,19 @@ TableTest::TableTest() {
 
 void TableTest::UseLargeCards() {
   geometry = kLargeCards;
-  options.largeCards = true;
   look.cardBack = &images.largeBack;
 }
 
-void TableTest::UseAltColors() { options.altColors = true; }
+int TableTest::BannerTop() {
+  const int total = state.totalScore;
+  state.totalScore = 150;
+  canvas.Clear(kUntouched);
+  painter.DrawWinBanner();
+  state.totalScore = total;
+  return Touched().top();
+}
+
+void TableTest::UseAltColors() { look.altColors = true; }
 
 void TableTest::Deal() {
   for (int column = 2; column <= kBoardColumns; ++column) {

@@ -48,14 +48,18 @@ class TableTest : public ::testing::Test {
   void Deal();  // grid of empty slots, a current card, a game on
   const QImage& Image() const { return canvas.image(); }
   QRect Touched() const { return Box(Image(), Image().rect(), Not(kUntouched)); }
+  // Where a WIN banner drawn now would lie: at five halves of the row pitch that the last
+  // routine left (84: 210, 50: 125, 110: 275). Draws it on a cleared picture.
+  int BannerTop();
 
   Canvas canvas;
   GameState state;
   TableGeometry geometry = kRegularCards;
   CardImages images = StandInImages();
-  TableOptions options;
   TableLook look;
-  TablePainter painter{canvas, state, geometry, images, options, look};
+  TopFiveList topFive;
+  std::optional<Cell> hint;
+  TablePainter painter{canvas, state, geometry, images, look, topFive, hint};
 };
 
 }  // namespace marnelok::test

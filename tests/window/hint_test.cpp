@@ -22,8 +22,8 @@ constexpr AdvisorBudget kEndless{60s, 1'000'000'000, 4};
 
 class HintTest : public WindowTest {
  protected:
-  HintSearch& Search() const { return WindowProbe::Hint(*form); }
-  std::optional<Cell> Hinted() const { return WindowProbe::HintCell(*form); }
+  HintSearch& Search() const { return WindowProbe::Hint(*form).Search(); }
+  std::optional<Cell> Hinted() const { return WindowProbe::Hint(*form).Shown(); }
   void Ask(const AdvisorBudget& budget) {
     Search().SetBudget(budget);
     Action("MenuGameHintItem")->trigger();  // no events: the answer waits for the test
@@ -100,7 +100,7 @@ TEST_F(HintTest, TheAdvisedCellIsFramedThroughRepaintsUntilTheGameChanges) {
   Start();
   Seed(11);
   Trigger("MenuGameNewItem");
-  WindowProbe::HintSeed(*form) = 42;
+  WindowProbe::Hint(*form).SetSeed(42);
   const Advice expected = AdviseMove(VisiblePosition(State()), 42, kSteady);
   ASSERT_GE(expected.cell, 0);
   const Cell advised{GridColumnOf(expected.cell), GridRowOf(expected.cell)};

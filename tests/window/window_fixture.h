@@ -22,7 +22,6 @@
 #include "marnelok_form.h"
 #include "paint_box.h"
 #include "settings_store.h"
-#include "table_painter.h"
 
 namespace marnelok::testing {
 
@@ -30,16 +29,11 @@ namespace marnelok::testing {
 class WindowProbe {
  public:
   static const GameState& State(const TMarnelokForm& f) { return f.game_.state(); }
-  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.record_; }
+  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.settings_.Record(); }
   static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.geometry_; }
-  static int RowPitch(const TMarnelokForm& f) { return f.painter_->RowPitch(); }
   static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
-  static PaintBox& Box(const TMarnelokForm& f) { return f.paintBox(); }
   static QTimer& Timer1(TMarnelokForm& f) { return f.Timer1; }
-  static TsplashForm* Splash(const TMarnelokForm& f) { return f.splashForm_; }
-  static HintSearch& Hint(TMarnelokForm& f) { return f.hintSearch_; }
-  static std::uint64_t& HintSeed(TMarnelokForm& f) { return f.hintSeed_; }
-  static std::optional<Cell> HintCell(const TMarnelokForm& f) { return f.look_.hint; }
+  static TableHint& Hint(TMarnelokForm& f) { return f.hint_; }
 };
 
 class CountingStore : public RecordStore {
@@ -83,11 +77,10 @@ class WindowTest : public ::testing::Test {
   const GameState& State() const { return WindowProbe::State(*form); }
   const SettingsRecord& Record() const { return WindowProbe::Record(*form); }
   const TableGeometry& Geometry() const { return WindowProbe::Geometry(*form); }
-  int RowPitch() const { return WindowProbe::RowPitch(*form); }
   void Seed(std::uint32_t seed) { WindowProbe::Random(*form) = RandomSource(seed); }
-  PaintBox& Box() const { return WindowProbe::Box(*form); }
+  PaintBox& Box() const { return *form->findChild<PaintBox*>(); }
   QTimer& Timer1() const { return WindowProbe::Timer1(*form); }
-  TsplashForm* Splash() const { return WindowProbe::Splash(*form); }
+  TsplashForm* Splash() const { return form->findChild<TsplashForm*>(); }
   QAction* Action(const char* name) const {
     return form->findChild<QAction*>(QString::fromLatin1(name));
   }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Makes the move advisor's line table by self-play, from fixed seeds, and writes it to a file.
+// Makes the move advisor's line values by self-play, from fixed seeds, and writes them to a
+// file, with their spread to another.
 //
 // Each seed learns a table of its own by on-policy Monte Carlo: the player places every card
 // where the table being learned says, and every line's final points are averaged into the
@@ -18,7 +19,7 @@
 #include <vector>
 
 #include "advisor_board.h"
-#include "line_table.h"
+#include "line_class_table.h"
 
 namespace marnelok::advisor {
 namespace {
@@ -30,9 +31,9 @@ struct Options {
   int heldOutGames = 20000;
   double minStep = 1.0 / 4000;
   double explore = 0.05;  // share of placements made at random while learning
-  std::string output = "game/line_table.bin";
+  std::string output = "advisor/line_values.bin";
   long spreadGames = 500000;
-  std::string spreadOutput = "game/line_spread.bin";
+  std::string spreadOutput = "advisor/line_spread.bin";
 };
 
 // The first 25 cards of a shuffled deck.
@@ -56,8 +57,8 @@ Position EmptyGrid() {
 // Plays one game with the table's greedy choice, showing visit each table entry that a line
 // passes through; returns the full grid.
 template <typename Visit>
-SearchBoard PlayGame(const LineTable& table, const std::array<int, kGridCells>& cards, Visit visit,
-                     SplitMix64* random = nullptr, double explore = 0) {
+SearchBoard PlayGame(const LineClassTable& table, const std::array<int, kGridCells>& cards,
+                     Visit visit, SplitMix64* random = nullptr, double explore = 0) {
   SearchBoard board(EmptyGrid(), table);
   for (int code : cards) {
     board.Draw(code);
@@ -76,8 +77,8 @@ SearchBoard PlayGame(const LineTable& table, const std::array<int, kGridCells>& 
   return board;
 }
 
-void Learn(LineTable& table, std::uint64_t seed, const Options& o) {
-  std::vector<std::uint32_t> visits(LineTable::kEntries, 0);
+void Learn(LineClassTable& table, std::uint64_t seed, const Options& o) {
+  std::vector<std::uint32_t> visits(LineClassTable::kEntries, 0);
   std::vector<std::pair<int, int>> path;
   SplitMix64 random(seed);
   for (long g = 0; g < o.games; ++g) {
@@ -95,9 +96,9 @@ void Learn(LineTable& table, std::uint64_t seed, const Options& o) {
 }
 
 // The standard deviation of each entry's final line points when the player follows table.
-LineTable MeasureSpread(const LineTable& table, long games) {
-  std::vector<double> count(LineTable::kEntries, 0), sum(LineTable::kEntries, 0),
-      squares(LineTable::kEntries, 0);
+LineClassTable MeasureSpread(const LineClassTable& table, long games) {
+  std::vector<double> count(LineClassTable::kEntries, 0), sum(LineClassTable::kEntries, 0),
+      squares(LineClassTable::kEntries, 0);
   std::vector<std::pair<int, int>> path;
   SplitMix64 random(0x5B7EADull);
   for (long g = 0; g < games; ++g) {
@@ -112,7 +113,7 @@ LineTable MeasureSpread(const LineTable& table, long games) {
       squares[i] += points * points;
     }
   }
-  LineTable spread;
+  LineClassTable spread;
   for (std::size_t i = 0; i < count.size(); ++i) {
     if (count[i] < 2) continue;
     const double mean = sum[i] / count[i];
@@ -122,7 +123,7 @@ LineTable MeasureSpread(const LineTable& table, long games) {
   return spread;
 }
 
-bool Write(const LineTable& table, const std::string& path) {
+bool Write(const LineClassTable& table, const std::string& path) {
   const std::vector<std::uint8_t> bytes = table.Save();
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()),
@@ -132,7 +133,7 @@ bool Write(const LineTable& table, const std::string& path) {
   return static_cast<bool>(out);
 }
 
-double HeldOutMean(const LineTable& table, int games) {
+double HeldOutMean(const LineClassTable& table, int games) {
   SplitMix64 random(0x5EEDF00Dull);  // the same deals for every candidate table
   long total = 0;
   for (int g = 0; g < games; ++g)
@@ -182,10 +183,10 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  LineTable best;
+  LineClassTable best;
   double bestMean = -1;
   for (int s = o.firstSeed; s < o.firstSeed + o.seeds; ++s) {
-    LineTable table;
+    LineClassTable table;
     Learn(table, static_cast<std::uint64_t>(s), o);
     const double mean = HeldOutMean(table, o.heldOutGames);
     std::printf("seed %d: held-out mean %.2f\n", s, mean);
@@ -198,7 +199,7 @@ int main(int argc, char** argv) {
   if (!Write(best, o.output)) return 1;
   std::printf("best held-out mean %.2f, written to %s\n", bestMean, o.output.c_str());
   // The spread is measured with the table as the game reads it back.
-  LineTable stored;
+  LineClassTable stored;
   stored.Load(best.Save());
   if (!Write(MeasureSpread(stored, o.spreadGames), o.spreadOutput)) return 1;
   std::printf("spread of %ld games written to %s\n", o.spreadGames, o.spreadOutput.c_str());

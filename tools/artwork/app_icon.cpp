@@ -3,30 +3,28 @@
 // same picture; the grid's middle row holds a red royal flush, the game's best hand.
 #include "app_icon.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 
 #include "suit_shapes.h"
 
 namespace marnelok {
 namespace {
 
-constexpr double kUnit = 256.0;
+constexpr int kSide = 256;
+constexpr double kUnit = kSide;
 
 void paintTile(QPainter& p) {
   const QRectF tile(8, 8, kUnit - 16, kUnit - 16);
   QRadialGradient felt(QPointF(kUnit / 2, kUnit * 0.42), kUnit * 0.7);
   felt.setColorAt(0.0, QColor(46, 150, 72));
   felt.setColorAt(1.0, QColor(10, 78, 36));
-  p.setPen(QPen(QColor(6, 52, 22), 6));
+  p.setPen(QPen(QColor(kIconRim), 6));
   p.setBrush(felt);
   p.drawRoundedRect(tile, 40, 40);
-}
-
-Suit suitAt(int column, int row) {
-  if (row == 2) return Suit::Hearts;
-  constexpr Suit cycle[] = {Suit::Spades, Suit::Diamonds, Suit::Clubs, Suit::Hearts};
-  return cycle[(column * 3 + row * 2) % 4];
 }
 
 void paintGrid(QPainter& p) {
@@ -42,10 +40,10 @@ void paintGrid(QPainter& p) {
       p.setPen(Qt::NoPen);
       p.setBrush(QColor(0, 0, 0, 70));
       p.drawRoundedRect(card.translated(2, 3), 5, 5);
-      p.setBrush(row == 2 ? QColor(255, 252, 210) : QColor(255, 255, 255));
+      p.setBrush(QColor(row == 2 ? kIconCream : kCardWhite));
       p.drawRoundedRect(card, 5, 5);
-      const Suit suit = suitAt(column, row);
-      p.setBrush(QColor::fromRgb(isRed(suit) ? qRgb(220, 0, 0) : qRgb(0, 0, 0)));
+      const Suit suit = appIconSuit(column, row);
+      p.setBrush(QColor(isRed(suit) ? kIconRed : kInkBlack));
       const double s = 22;
       p.drawPath(
           suitPath(suit, QRectF(card.center().x() - s / 2, card.center().y() - s / 2, s, s)));
@@ -53,17 +51,45 @@ void paintGrid(QPainter& p) {
   }
 }
 
+void paintIcon(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing);
+  paintTile(p);
+  paintGrid(p);
+}
+
 }  // namespace
+
+Suit appIconSuit(int column, int row) {
+  if (row == 2) return Suit::Hearts;
+  constexpr Suit cycle[] = {Suit::Spades, Suit::Diamonds, Suit::Clubs, Suit::Hearts};
+  return cycle[(column * 3 + row * 2) % 4];
+}
 
 QImage appIcon(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
   p.scale(size / kUnit, size / kUnit);
-  paintTile(p);
-  paintGrid(p);
+  paintIcon(p);
   return image;
+}
+
+QByteArray appIconSvg() {
+  QBuffer buffer;
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setSize(QSize(kSide, kSide));
+  svg.setViewBox(QRectF(0, 0, kUnit, kUnit));
+  svg.setTitle(QStringLiteral("Marnelok"));
+  svg.setDescription(QStringLiteral("A five-by-five grid of cards on green felt"));
+  QPainter p(&svg);
+  paintIcon(p);
+  p.end();
+  // The generator gives the document's size in millimetres; an icon's is in pixels.
+  const QRegularExpression millimetres(QStringLiteral(R"(width="[0-9.]+mm" height="[0-9.]+mm")"));
+  return QString::fromUtf8(buffer.data())
+      .replace(millimetres, QStringLiteral(R"(width="%1" height="%1")").arg(kSide))
+      .toUtf8();
 }
 
 }  // namespace marnelok

@@ -3,7 +3,8 @@
 //
 //   marnelok_artwork <assets folder>
 //
-// Writes bitmaps/*.bmp (the resources the game loads by name) and icons/marnelok-N.png.
+// Writes bitmaps/*.bmp (the resources the game loads by name), icons/marnelok-N.png at every
+// size a desktop's icon theme asks for, and the scalable icons/marnelok.svg.
 // Every bitmap NAME.bmp has a twin NAME@2x.bmp of exactly twice the width and height, drawn
 // from the same shapes, for screens with a device pixel ratio above 1.
 // The output depends only on this code, Qt and the DejaVu Sans font, so running it twice
@@ -17,6 +18,7 @@
 #include <QTextStream>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <vector>
 
 #include "app_icon.h"
@@ -25,6 +27,7 @@
 #include "donate_picture.h"
 #include "palette.h"
 #include "proceed_glyph.h"
+#include "small_app_icon.h"
 #include "splash_picture.h"
 #include "suit_bitmaps.h"
 
@@ -65,10 +68,11 @@ std::vector<Artwork> paintBitmaps(int scale) {
 std::vector<Artwork> paintAll() {
   std::vector<Artwork> all = paintBitmaps(1);
   for (Artwork& doubled : paintBitmaps(2)) all.push_back(std::move(doubled));
-  for (int size : {48, 128, 256}) {
-    all.push_back(
-        {QStringLiteral("icons/marnelok-%1.png").arg(size), appIcon(size), {size, size}, 32});
-  }
+  const auto icon = [&all](int size, QImage image) {
+    all.push_back({QStringLiteral("icons/marnelok-%1.png").arg(size), image, {size, size}, 32});
+  };
+  for (int size : kSmallIconSizes) icon(size, smallAppIcon(size));
+  for (int size : {48, 64, 128, 256}) icon(size, appIcon(size));
   return all;
 }
 
@@ -77,6 +81,33 @@ QImage forFile(const Artwork& art) {
   if (art.depth == 8) return art.image;
   if (art.depth == 24) return art.image.convertToFormat(QImage::Format_RGB32);
   return art.image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// Replaces `file` below the assets folder in one step with what `fill` writes; a failed write
+// leaves the old file as it was.
+bool save(const QDir& assets, const QString& file, QTextStream& err,
+          const std::function<bool(QIODevice&, QString&)>& fill) {
+  const QString path = assets.filePath(file);
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    err << path << ": cannot create its folder\n";
+    return false;
+  }
+  QSaveFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) {
+    err << path << ": " << out.errorString() << "\n";
+    return false;
+  }
+  QString error;
+  if (!fill(out, error)) {
+    err << path << ": " << error << "\n";
+    out.cancelWriting();
+    return false;
+  }
+  if (!out.commit()) {
+    err << path << ": " << out.errorString() << "\n";
+    return false;
+  }
+  return true;
 }
 
 bool write(const QDir& assets, const Artwork& art, QTextStream& err) {
@@ -90,27 +121,12 @@ bool write(const QDir& assets, const Artwork& art, QTextStream& err) {
     err << art.file << ": must be 8 bits per pixel with 256 palette entries\n";
     return false;
   }
-  const QString path = assets.filePath(art.file);
-  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-    err << path << ": cannot create its folder\n";
+  return save(assets, art.file, err, [&art](QIODevice& file, QString& error) {
+    QImageWriter writer(&file, art.file.endsWith(".png") ? "png" : "bmp");
+    if (writer.write(forFile(art))) return true;
+    error = writer.errorString();
     return false;
-  }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    err << path << ": " << file.errorString() << "\n";
-    return false;
-  }
-  QImageWriter writer(&file, art.file.endsWith(".png") ? "png" : "bmp");
-  if (!writer.write(forFile(art))) {
-    err << path << ": " << writer.errorString() << "\n";
-    file.cancelWriting();
-    return false;
-  }
-  if (!file.commit()) {
-    err << path << ": " << file.errorString() << "\n";
-    return false;
-  }
-  return true;
+  });
 }
 
 int run(const QStringList& args) {
@@ -138,7 +154,14 @@ int run(const QStringList& args) {
       ok = false;
     }
   }
-  return ok ? 0 : 1;
+  const QString svgFile = QStringLiteral("icons/marnelok.svg");
+  const bool svgSaved = save(assets, svgFile, err, [](QIODevice& file, QString& error) {
+    if (file.write(appIconSvg()) >= 0) return true;
+    error = file.errorString();
+    return false;
+  });
+  if (svgSaved) out << svgFile << "\n";
+  return ok && svgSaved ? 0 : 1;
 }
 
 }  // namespace

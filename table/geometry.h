@@ -18,14 +18,17 @@ struct Cell {
   friend bool operator==(const Cell&, const Cell&) = default;
 };
 
+// The card size in use: its pixels and the width of the score panel beside the grid.
 struct TableGeometry {
   int cardWidth = 71;
   int cardHeight = 82;
   int cardFontSize = 12;  // points
+  int panelWidth = 176;
+  friend bool operator==(const TableGeometry&, const TableGeometry&) = default;
 };
 
-inline constexpr TableGeometry kRegularCards{71, 82, 12};
-inline constexpr TableGeometry kLargeCards{82, 108, 16};
+inline constexpr TableGeometry kRegularCards{71, 82, 12, 176};
+inline constexpr TableGeometry kLargeCards{82, 108, 16, 198};
 
 // Top-left corner of the cell at board column c (1 to 6) and row r (1 to 5).
 constexpr Point CellOrigin(const TableGeometry& g, int column, int row) {

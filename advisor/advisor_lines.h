@@ -72,7 +72,7 @@ struct UnseenSets {
 };
 
 // The class of an incomplete line: which ranks repeat, whether a flush and which straights are
-// still open, how many unseen cards pair its ranks. Values index a LineTable.
+// still open, how many unseen cards pair its ranks. Values index a LineClassTable.
 inline constexpr int kDistinctClasses = 14 * 5 * 3 * 7;  // per card count 1 to 4
 inline constexpr int kRepeatClasses = 7 * 5 * 7;
 inline constexpr int kLineClasses = 1 + 4 * kDistinctClasses + kRepeatClasses;

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Writes a C++ source that holds the bytes of a file, for data built into the game library.
+# Writes a C++ source that holds the bytes of a file, for data built into the advisor library.
 # Usage: cmake -DINPUT=<file> -DOUTPUT=<source> -DSYMBOL=<name> -P embed_bytes.cmake
 # A missing input gives an empty array, so the library builds before its data is made.
 set(bytes "")

@@ -8,7 +8,7 @@
 
 #include "advisor_lines.h"
 #include "game_state.h"
-#include "line_table.h"
+#include "line_class_table.h"
 #include "position.h"
 
 namespace marnelok::advisor {
@@ -34,7 +34,7 @@ class SplitMix64 {
 class SearchBoard {
  public:
   // The position's grid and unseen cards; its current card is not placed.
-  SearchBoard(const Position& position, const LineTable& table);
+  SearchBoard(const Position& position, const LineClassTable& values);
 
   int Empties() const { return empties_; }
   std::uint32_t EmptyMask() const { return emptyMask_; }
@@ -48,7 +48,7 @@ class SearchBoard {
   // Playing for the win: with a weight above 0, a position is worth its expected total plus
   // weight times its chance of a winning total, judged from each line's spread of final points
   // as if the lines were independent. 0, the default, values the expected total alone.
-  void SetWinWeight(double weight, const LineTable& spread) {
+  void SetWinWeight(double weight, const LineClassTable& spread) {
     winWeight_ = weight;
     spread_ = &spread;
   }
@@ -81,8 +81,8 @@ class SearchBoard {
   // be mean with the given variance.
   double WorthOf(double mean, double variance) const;
 
-  const LineTable* table_;
-  const LineTable* spread_ = nullptr;
+  const LineClassTable* values_;
+  const LineClassTable* spread_ = nullptr;
   double winWeight_ = 0;
   std::array<int, kGridCells> cells_{};  // a card code, or 0 for an empty cell
   std::array<LineSummary, kLineCount> lines_{};

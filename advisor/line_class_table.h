@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The learned table: expected final points of a line from its class, the game's stage and
-// whether it is a row or a column.
+// A table of one figure per line class, stage of the game and kind of line (row or column):
+// the learned line values (expected final points) and their spread are both kept in one.
 #pragma once
 
 #include <cstddef>
@@ -12,13 +12,13 @@
 
 namespace marnelok::advisor {
 
-class LineTable {
+class LineClassTable {
  public:
   static constexpr int kEntries = 2 * kPhaseCount * kLineClasses;
   // Stored values are points times kScale, as 16-bit little-endian integers.
   static constexpr double kScale = 256.0;
 
-  LineTable() : values_(kEntries, 0.0f) {}
+  LineClassTable() : values_(kEntries, 0.0f) {}
 
   static constexpr int Index(bool column, int phase, int lineClass) {
     return ((column ? 1 : 0) * kPhaseCount + phase) * kLineClasses + lineClass;
@@ -34,10 +34,11 @@ class LineTable {
   std::vector<float> values_;
 };
 
-// The table built into the program (made by tools/advisor_table); loaded once, thread-safe.
-const LineTable& BuiltInLineTable();
+// The learned line values built into the program (made by tools/advisor_table): the expected
+// final points of a line. Loaded once, thread-safe.
+const LineClassTable& BuiltInLineValues();
 // In the same layout, the standard deviation of a line's final points around its value, as
-// measured by the same tool when its player follows the built-in table.
-const LineTable& BuiltInLineSpread();
+// measured by the same tool when its player follows the built-in values.
+const LineClassTable& BuiltInLineSpread();
 
 }  // namespace marnelok::advisor

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading and saving the learned line table.
-#include "line_table.h"
+// Loading and saving a line class table, and the two built into the program.
+#include "line_class_table.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace marnelok::advisor {
 
-// Defined in a source that the build generates from line_table.bin.
-extern const std::uint8_t kBuiltInLineTableBytes[];
-extern const std::size_t kBuiltInLineTableBytesSize;
+// Defined in a source that the build generates from line_values.bin and line_spread.bin.
+extern const std::uint8_t kBuiltInLineValuesBytes[];
+extern const std::size_t kBuiltInLineValuesBytesSize;
 extern const std::uint8_t kBuiltInLineSpreadBytes[];
 extern const std::size_t kBuiltInLineSpreadBytesSize;
 
-bool LineTable::Load(std::span<const std::uint8_t> bytes) {
+bool LineClassTable::Load(std::span<const std::uint8_t> bytes) {
   if (bytes.size() != static_cast<std::size_t>(kEntries) * 2) return false;
   for (std::size_t i = 0; i < values_.size(); ++i) {
     const int raw = bytes[2 * i] | (bytes[2 * i + 1] << 8);
@@ -22,7 +22,7 @@ bool LineTable::Load(std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-std::vector<std::uint8_t> LineTable::Save() const {
+std::vector<std::uint8_t> LineClassTable::Save() const {
   std::vector<std::uint8_t> bytes;
   bytes.reserve(values_.size() * 2);
   for (float v : values_) {
@@ -35,21 +35,23 @@ std::vector<std::uint8_t> LineTable::Save() const {
 
 namespace {
 
-LineTable Loaded(std::span<const std::uint8_t> bytes) {
-  LineTable table;
+LineClassTable Loaded(std::span<const std::uint8_t> bytes) {
+  LineClassTable table;
   table.Load(bytes);  // bytes missing from the build leave it all zero
   return table;
 }
 
 }  // namespace
 
-const LineTable& BuiltInLineTable() {
-  static const LineTable table = Loaded({kBuiltInLineTableBytes, kBuiltInLineTableBytesSize});
-  return table;
+const LineClassTable& BuiltInLineValues() {
+  static const LineClassTable values =
+      Loaded({kBuiltInLineValuesBytes, kBuiltInLineValuesBytesSize});
+  return values;
 }
 
-const LineTable& BuiltInLineSpread() {
-  static const LineTable spread = Loaded({kBuiltInLineSpreadBytes, kBuiltInLineSpreadBytesSize});
+const LineClassTable& BuiltInLineSpread() {
+  static const LineClassTable spread =
+      Loaded({kBuiltInLineSpreadBytes, kBuiltInLineSpreadBytesSize});
   return spread;
 }
 

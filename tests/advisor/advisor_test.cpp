@@ -14,7 +14,7 @@
 #include "advisor_board.h"
 #include "board.h"
 #include "hand.h"
-#include "line_table.h"
+#include "line_class_table.h"
 #include "random.h"
 
 namespace marnelok {
@@ -283,7 +283,7 @@ TEST(Advisor, ScoresFullGridsAsTheRulesDoAndCarriesItsTable) {
       s.board[GridColumnOf(cell)][GridRowOf(cell)] = cells[static_cast<std::size_t>(cell)];
     }
     ComputeLineResults(s);
-    advisor::SearchBoard board(MakePosition(cells, kBlankCode), advisor::BuiltInLineTable());
+    advisor::SearchBoard board(MakePosition(cells, kBlankCode), advisor::BuiltInLineValues());
     ASSERT_EQ(board.FinalTotal(), s.totalScore) << seed;
     // Taking cards back restores what the lines knew.
     board.Remove(12);
@@ -291,13 +291,13 @@ TEST(Advisor, ScoresFullGridsAsTheRulesDoAndCarriesItsTable) {
     ASSERT_EQ(board.FinalTotal(), s.totalScore) << seed;
   }
   // The built-in tables are there, and a stored table of the wrong size is refused.
-  for (const advisor::LineTable* builtIn :
-       {&advisor::BuiltInLineTable(), &advisor::BuiltInLineSpread()}) {
+  for (const advisor::LineClassTable* builtIn :
+       {&advisor::BuiltInLineValues(), &advisor::BuiltInLineSpread()}) {
     const std::vector<std::uint8_t> stored = builtIn->Save();
     EXPECT_TRUE(std::any_of(stored.begin(), stored.end(), [](std::uint8_t b) { return b != 0; }));
   }
-  advisor::LineTable table;
-  const std::vector<std::uint8_t> bytes = advisor::BuiltInLineTable().Save();
+  advisor::LineClassTable table;
+  const std::vector<std::uint8_t> bytes = advisor::BuiltInLineValues().Save();
   EXPECT_TRUE(std::any_of(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0; }));
   EXPECT_FALSE(table.Load({bytes.data(), bytes.size() - 1}));
   ASSERT_TRUE(table.Load(bytes));

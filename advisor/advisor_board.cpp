@@ -9,8 +9,8 @@
 
 namespace marnelok::advisor {
 
-SearchBoard::SearchBoard(const Position& position, const LineTable& table)
-    : table_(&table), unseen_(position.unseen) {
+SearchBoard::SearchBoard(const Position& position, const LineClassTable& values)
+    : values_(&values), unseen_(position.unseen) {
   for (int cell = 0; cell < kGridCells; ++cell) {
     const int code = position.cells[cell];
     if (IsCard(code)) {
@@ -62,14 +62,15 @@ int SearchBoard::LinePoints(int line) const {
 
 int SearchBoard::LineIndex(int line) const {
   if (lines_[line].cards == 5) return -1;
-  return LineTable::Index(IsColumnLine(line), PhaseOf(empties_),
-                          LineClass(lines_[line], UnseenSets(unseen_)));
+  return LineClassTable::Index(IsColumnLine(line), PhaseOf(empties_),
+                               LineClass(lines_[line], UnseenSets(unseen_)));
 }
 
 double SearchBoard::LineValue(int line, const LineSummary& summary, const UnseenSets& unseen,
                               int phase) const {
   if (summary.cards == 5) return kHandTable[CompleteLineClass(summary)].points;
-  return table_->Value(LineTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen)));
+  return values_->Value(
+      LineClassTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen)));
 }
 
 void SearchBoard::LineStats(int line, const LineSummary& summary, const UnseenSets& unseen,
@@ -79,8 +80,8 @@ void SearchBoard::LineStats(int line, const LineSummary& summary, const UnseenSe
     variance = 0;
     return;
   }
-  const int index = LineTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen));
-  mean = table_->Value(index);
+  const int index = LineClassTable::Index(IsColumnLine(line), phase, LineClass(summary, unseen));
+  mean = values_->Value(index);
   const double spread = spread_->Value(index);
   variance = spread * spread;
 }

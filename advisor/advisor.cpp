@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The move advisor: expectimax over the learned line table, then simulated games that compare
+// The move advisor: expectimax over the learned line values, then simulated games that compare
 // the closest candidates on the same card orders.
 #include "advisor.h"
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "advisor_board.h"
-#include "line_table.h"
+#include "line_class_table.h"
 
 namespace marnelok {
 namespace {
@@ -38,7 +38,7 @@ bool ValidPosition(const Position& p) {
 class Search {
  public:
   Search(const Position& p, double winWeight, Clock::time_point deadline, std::stop_token stop)
-      : board_(p, advisor::BuiltInLineTable()), deadline_(deadline), stop_(std::move(stop)) {
+      : board_(p, advisor::BuiltInLineValues()), deadline_(deadline), stop_(std::move(stop)) {
     if (winWeight > 0) board_.SetWinWeight(winWeight, advisor::BuiltInLineSpread());
   }
 

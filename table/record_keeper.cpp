@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The settings record as the main window keeps it.
+#include "record_keeper.h"
+
+#include "desktop.h"
+#include "name_text.h"
+#include "settings_store.h"
+#include "top_five.h"
+
+namespace marnelok {
+namespace {
+
+// The name prompt of a new high score, asked through the desktop and centred on the screen,
+// like the reset question.
+class DesktopNamePrompt : public NamePrompt {
+ public:
+  explicit DesktopNamePrompt(Desktop& desktop) : desktop_(desktop) {}
+  std::string AskName(const std::string& initial) override {
+    const QString answer =
+        desktop_.AskText(nullptr, QStringLiteral("New High Score"),
+                         QStringLiteral("Please enter your name:"), NameToQString(initial));
+    return NameFromQString(answer);
+  }
+
+ private:
+  Desktop& desktop_;
+};
+
+}  // namespace
+
+RecordKeeper::RecordKeeper(RecordStore& store, Desktop& desktop, QWidget* owner)
+    : store_(store), desktop_(desktop), owner_(owner) {
+  ListChanged();
+}
+
+void RecordKeeper::Load() {
+  LoadSettings(record_, store_);
+  ListChanged();
+}
+
+bool RecordKeeper::Save() {
+  const auto error = SaveSettings(record_, store_);
+  if (!error) return true;
+  desktop_.ShowMessage(owner_, QStringLiteral("Marnelok"), QString::fromStdString(*error));
+  return false;
+}
+
+bool RecordKeeper::EnterHighScore(int total) {
+  DesktopNamePrompt prompt(desktop_);
+  marnelok::EnterHighScore(record_, total, prompt);
+  ListChanged();
+  return Save();
+}
+
+void RecordKeeper::ResetHighScores() {
+  marnelok::ResetHighScores(record_);
+  ListChanged();
+}
+
+void RecordKeeper::SetLargeCards(bool large) { record_.SetLargeCards(large ? 1 : 0); }
+
+void RecordKeeper::SetOptions(bool regularGame, bool altColors, bool largeCards) {
+  record_.SetPlayRegular(regularGame ? 1 : 0);
+  record_.SetAltColors(altColors ? 1 : 0);
+  SetLargeCards(largeCards);
+}
+
+void RecordKeeper::ListChanged() {
+  for (int k = 1; k <= static_cast<int>(topFive_.size()); ++k)
+    topFive_[static_cast<std::size_t>(k - 1)] = {NameToQString(record_.HighName(k)),
+                                                 record_.HighScore(k)};
+}
+
+}  // namespace marnelok
