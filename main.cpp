@@ -11,6 +11,8 @@
 #include "default_record_store.h"
 #include "donate_form.h"
 #include "donate_reminder.h"
+#include "history_file.h"
+#include "history_service.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
 #include "scale_factor.h"
@@ -34,11 +36,15 @@ int main(int argc, char* argv[]) {
   marnelok::QtDesktop desktop;
   marnelok::DonateReminder donate(desktop);
   donate.LoadDonateState();
+  // Nothing is opened or started here: the history's file and thread wait for the first deal.
+  // Its end waits for the last games to be written.
+  marnelok::history::HistoryService history(marnelok::history::HistoryFile());
   int result = 0;
   {
     const auto store = marnelok::MakeDefaultRecordStore();
-    marnelok::TMarnelokForm form(desktop, *store, donate);
+    marnelok::TMarnelokForm form(desktop, *store, donate, history);
     form.show();
+    if (line.deal) form.DealNumber(*line.deal);
     // The hidden donation dialog of the program's start is never shown; it is made once the
     // event loop runs, so that it does not delay the first sight of the table.
     std::unique_ptr<marnelok::TDonateForm> hiddenDonateForm;

@@ -14,10 +14,10 @@ HistoryService::HistoryService(const QString& path, QObject* parent) : QObject(p
   });
   thread_.setObjectName(QStringLiteral("history"));
   context_.moveToThread(&thread_);
-  thread_.start(QThread::LowPriority);
 }
 
 HistoryService::~HistoryService() {
+  if (!thread_.isRunning()) return;
   // The last job closes the connection on its own thread and ends the thread's loop, after
   // every job handed over before it.
   Post([this](HistoryWorker& worker) {
@@ -28,6 +28,7 @@ HistoryService::~HistoryService() {
 }
 
 void HistoryService::Post(std::function<void(HistoryWorker&)> job) {
+  if (!thread_.isRunning()) thread_.start(QThread::LowPriority);  // at the first need
   QMetaObject::invokeMethod(&context_, [this, job = std::move(job)] { job(*worker_); });
 }
 

@@ -17,7 +17,8 @@ class HistoryWorker;
 
 class HistoryService : public QObject, public GameHistory {
  public:
-  // Nothing is opened here: the file is first touched by the first call that needs it.
+  // Nothing is opened or started here: the thread starts, and the file is first touched, with
+  // the first call that needs them.
   explicit HistoryService(const QString& path, QObject* parent = nullptr);
   // Waits until every game handed over has been written, or has failed to be.
   ~HistoryService() override;

@@ -4,6 +4,7 @@
 #include "marnelok_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <chrono>
 
@@ -14,18 +15,20 @@
 #include "help.h"
 #include "paint_box.h"
 #include "splash_form.h"
+#include "statistics_loader.h"
 #include "table_painter.h"
 #include "ui_marnelok_form.h"
 
 namespace marnelok {
 
 TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
-                             QWidget* parent)
+                             history::GameHistory& history, QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
       donate_(donate),
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
       settings_(store, desktop, this),
+      recorder_(game_, facts_, history, desktop, this),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -47,6 +50,20 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&hint_, &TableHint::frameShown, this, [this] { painter_->DrawHintFrame(); });
   connect(&hint_, &TableHint::frameErased, this,
           [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
+  deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
+                                          *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
+  statistics_ = std::make_unique<StatisticsCommand>(
+      history, desktop_, *this,
+      [this](std::uint32_t deal, bool regular) {
+        deals_->Deal(deal, regular);
+        activateWindow();
+      },
+      StatisticsModuleCandidates(QCoreApplication::applicationDirPath()));
+  connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
+          &DealCommands::SelectDeal);
+  connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
+  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] { statistics_->Open(); });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -183,7 +200,10 @@ void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 // ---- Settings and high scores ----
 
 bool TMarnelokForm::CheckHighScore() {
-  if (!settings_.EnterHighScore(game_.state().totalScore)) return false;
+  QString player;
+  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
+  recorder_.Finished(player);  // kept even when the record could not be saved
+  if (!saved) return false;
   painter_->DrawBoard();
   return true;
 }
@@ -210,6 +230,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
+  recorder_.Closing();
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();

@@ -156,7 +156,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
 }
 
 // F1 in the unpacked program, started from an unrelated folder: the desktop is asked to open
-// the help document of that copy. A stand-in for xdg-open writes down what it was given.
+// the help document of that copy. A stand-in for xdg-open writes down what it was given. The
+// Statistics window opens too, from the module that copy holds.
 TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
   ASSERT_FALSE(g_deb.isEmpty());
   QTemporaryDir root;
@@ -199,6 +200,12 @@ TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
             QFileInfo(QDir(root.path()).filePath(kHelp)).canonicalFilePath().toStdString())
       << "opened: " << target.toStdString();
   EXPECT_TRUE(x.Running());
+
+  x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+  x.Key(QStringLiteral("alt+g"));
+  x.Key(QStringLiteral("i"));
+  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Statistics$"), 10000).isEmpty())
+      << "the unpacked program found no statistics module";
 }
 
 }  // namespace
