@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
-#include <filesystem>
-#include <iostream>
 #include <memory>
 
 #include "command_line.h"
@@ -20,10 +18,12 @@
 int main(int argc, char* argv[]) {
   // Before Qt starts: --help, --version and a mistake are answered without a display.
   const marnelok::CommandLine line = marnelok::ParseCommandLine({argv + 1, argv + argc});
-  if (line.action != marnelok::CommandLine::Action::kRun)
-    return marnelok::AnswerCommandLine(
-        line, std::filesystem::path(argc > 0 ? argv[0] : "marnelok").filename().string(), std::cout,
-        std::cerr);
+  if (line.action != marnelok::CommandLine::Action::kRun) {
+    const auto answer =
+        marnelok::AnswerCommandLine(line, marnelok::ProgramName(argc > 0 ? argv[0] : nullptr));
+    std::fputs(answer.text.c_str(), answer.toError ? stderr : stdout);
+    return answer.status;
+  }
 
   const QString ignored = marnelok::IgnoreAbsurdScaleFactors();
   if (!ignored.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(ignored));

@@ -74,29 +74,34 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
-int AnswerCommandLine(const CommandLine& line, const std::string& program, std::ostream& out,
-                      std::ostream& err) {
+CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program) {
   switch (line.action) {
     case CommandLine::Action::kHelp:
-      out << "Usage: " << program << " [--deal N] [Qt options]\n"
-          << "Poker solitaire on a five-by-five grid.\n\n"
-          << "  --deal N     start with deal number N (0 to 4294967295) dealt, in the game\n"
-          << "               kind chosen last\n"
-          << "  -h, --help   show this help and exit\n"
-          << "  --version    show the version and exit\n\n"
-          << "Qt's standard options, such as -platform NAME or -style NAME, work as well.\n";
-      return 0;
+      return {0,
+              "Usage: " + program + " [--deal N] [Qt options]\n" +
+                  "Poker solitaire on a five-by-five grid.\n\n"
+                  "  --deal N     start with deal number N (0 to 4294967295) dealt, in the game\n"
+                  "               kind chosen last\n"
+                  "  -h, --help   show this help and exit\n"
+                  "  --version    show the version and exit\n\n"
+                  "Qt's standard options, such as -platform NAME or -style NAME, work as well.\n",
+              false};
     case CommandLine::Action::kVersion:
-      out << "Marnelok " << MARNELOK_VERSION << "\n";
-      return 0;
+      return {0, std::string("Marnelok ") + MARNELOK_VERSION + "\n", false};
     case CommandLine::Action::kError:
-      err << program << ": " << line.error << "\n"
-          << "Try '" << program << " --help' for more information.\n";
-      return 2;
+      return {
+          2, program + ": " + line.error + "\nTry '" + program + " --help' for more information.\n",
+          true};
     case CommandLine::Action::kRun:
       break;
   }
-  return 0;
+  return {};
+}
+
+std::string ProgramName(const char* argv0) {
+  const std::string path = argv0 != nullptr && *argv0 != '\0' ? argv0 : "marnelok";
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace marnelok

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,9 +22,16 @@ struct CommandLine {
 // and a mistake are answered without a display.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// Prints the help, the version or the error for a command line that does not run the game,
-// and gives the exit status: 0, or 2 for an error.
-int AnswerCommandLine(const CommandLine& line, const std::string& program, std::ostream& out,
-                      std::ostream& err);
+// What a command line that does not run the game answers: the help or the version on the
+// standard output with status 0, or the error on the standard error with status 2.
+struct CommandLineAnswer {
+  int status = 0;
+  std::string text;
+  bool toError = false;  // the text goes to the standard error
+};
+CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program);
+
+// The program's name as the user typed it, without its folder: what messages begin with.
+std::string ProgramName(const char* argv0);
 
 }  // namespace marnelok

@@ -96,6 +96,9 @@ std::optional<SqlFault> HistoryDatabase::Prepare() {
   // thread, so the wait for the disk costs the player nothing.
   batch.Run(QStringLiteral("PRAGMA synchronous = FULL"));
   batch.Run(QStringLiteral("PRAGMA foreign_keys = ON"));
+  // A writing or a reading touches a few pages; a small cache keeps the check of a large file
+  // from holding on to memory for the rest of the run.
+  batch.Run(QStringLiteral("PRAGMA cache_size = -512"));
   if (batch.failed()) return batch.fault();
   return MigrateSchema(Connection());
 }

@@ -4,7 +4,6 @@
 #include "marnelok_form.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <chrono>
 
@@ -15,7 +14,6 @@
 #include "help.h"
 #include "paint_box.h"
 #include "splash_form.h"
-#include "statistics_loader.h"
 #include "table_painter.h"
 #include "ui_marnelok_form.h"
 
@@ -53,13 +51,11 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
   deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
-  statistics_ = std::make_unique<StatisticsCommand>(
-      history, desktop_, *this,
-      [this](std::uint32_t deal, bool regular) {
-        deals_->Deal(deal, regular);
-        activateWindow();
-      },
-      StatisticsModuleCandidates(QCoreApplication::applicationDirPath()));
+  statistics_ = std::make_unique<StatisticsCommand>(history, desktop_, *this,
+                                                    [this](std::uint32_t deal, bool regular) {
+                                                      deals_->Deal(deal, regular);
+                                                      activateWindow();
+                                                    });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
           &DealCommands::SelectDeal);
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);

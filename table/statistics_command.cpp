@@ -2,23 +2,22 @@
 // Opening the Statistics window.
 #include "statistics_command.h"
 
+#include <QCoreApplication>
+
 #include "desktop.h"
 #include "statistics_loader.h"
 
 namespace marnelok {
 
 StatisticsCommand::StatisticsCommand(history::GameHistory& history, Desktop& desktop,
-                                     QWidget& owner, PlayDeal playDeal, QStringList modules)
-    : history_(history),
-      desktop_(desktop),
-      owner_(owner),
-      playDeal_(std::move(playDeal)),
-      modules_(std::move(modules)) {}
+                                     QWidget& owner, PlayDeal playDeal)
+    : history_(history), desktop_(desktop), owner_(owner), playDeal_(std::move(playDeal)) {}
 
 void StatisticsCommand::Open() {
   if (!window_) {
     QString error;
-    StatisticsWindowFactory* factory = LoadStatisticsModule(modules_, &error);
+    StatisticsWindowFactory* factory = LoadStatisticsModule(
+        StatisticsModuleCandidates(QCoreApplication::applicationDirPath()), &error);
     if (factory == nullptr) {
       desktop_.ShowMessage(&owner_, QStringLiteral("Marnelok"),
                            QStringLiteral("The Statistics window cannot be opened: %1").arg(error));

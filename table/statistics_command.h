@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 
 #include "statistics_factory.h"
@@ -13,10 +12,10 @@ namespace marnelok {
 
 class StatisticsCommand {
  public:
-  // `modules`: where the module may be, in order. The history and the desktop outlive the
-  // command; the window belongs to `owner`.
+  // The module is looked for beside the program and below its prefix when the window first
+  // opens. The history and the desktop outlive the command; the window belongs to `owner`.
   StatisticsCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner,
-                    PlayDeal playDeal, QStringList modules);
+                    PlayDeal playDeal);
 
   void Open();
   QWidget* Window() const { return window_; }
@@ -26,7 +25,6 @@ class StatisticsCommand {
   Desktop& desktop_;
   QWidget& owner_;
   PlayDeal playDeal_;
-  QStringList modules_;
   QPointer<QWidget> window_;
 };
 

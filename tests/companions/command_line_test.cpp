@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace marnelok {
 namespace {
 
@@ -62,19 +60,21 @@ TEST(CommandLine, OwnOptionsQtOptionsAndMistakes) {
 }
 
 TEST(CommandLine, AnswersAndExitStatus) {
-  std::ostringstream out, err;
-  EXPECT_EQ(AnswerCommandLine(ParseCommandLine({"--bogus"}), "marnelok", out, err), 2);
-  EXPECT_EQ(out.str(), "");
-  EXPECT_EQ(err.str(),
+  const std::string program = ProgramName("/usr/games/marnelok");
+  EXPECT_EQ(program, "marnelok");
+  const CommandLineAnswer error = AnswerCommandLine(ParseCommandLine({"--bogus"}), program);
+  EXPECT_EQ(error.status, 2);
+  EXPECT_TRUE(error.toError);
+  EXPECT_EQ(error.text,
             "marnelok: unknown option '--bogus'\n"
             "Try 'marnelok --help' for more information.\n");
-  err.str("");
-  EXPECT_EQ(AnswerCommandLine(ParseCommandLine({"--help"}), "marnelok", out, err), 0);
-  EXPECT_NE(out.str().find("--deal N"), std::string::npos);
-  EXPECT_EQ(err.str(), "");
-  out.str("");
-  EXPECT_EQ(AnswerCommandLine(ParseCommandLine({"--version"}), "marnelok", out, err), 0);
-  EXPECT_EQ(out.str(), "Marnelok 8.0\n");
+  const CommandLineAnswer help = AnswerCommandLine(ParseCommandLine({"--help"}), program);
+  EXPECT_EQ(help.status, 0);
+  EXPECT_FALSE(help.toError);
+  EXPECT_NE(help.text.find("--deal N"), std::string::npos);
+  const CommandLineAnswer version = AnswerCommandLine(ParseCommandLine({"--version"}), program);
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.text, "Marnelok 8.0\n");
 }
 
 }  // namespace
