@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
@@ -60,8 +61,9 @@ void Fill(const QString& path) {
   timer.start();
   for (int k = 0; k < g_games; ++k)
     if (history::WriteGame(database.Connection(), GreedyGame(std::uint32_t(k)))) std::abort();
-  std::fprintf(stderr, "%d games played and written in %.1f s\n", g_games,
-               double(timer.elapsed()) / 1000);
+  database.Close();
+  std::fprintf(stderr, "%d games played and written in %.1f s: %.1f MB\n", g_games,
+               double(timer.elapsed()) / 1000, double(QFileInfo(path).size()) / 1e6);
 }
 
 // The history read on the calling thread, as the worker reads it.
