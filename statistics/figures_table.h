@@ -16,7 +16,8 @@ class FiguresTable : public QTableWidget {
   explicit FiguresTable(QWidget* parent = nullptr);
   // Shows the figures; numbers follow the system's locale.
   void Show(const history::Statistics& s);
-  // The text of a figure's row for all games, for tests: row 0 is "Games played".
+  // The text shown at `row` (0 is "Games played", the hands follow the figures, the best
+  // first) and `column` (0 all games, 1 regular, 2 throw-down).
   QString Cell(int row, int column) const;
 };
 
