@@ -16,37 +16,12 @@
 #include <QtCharts/QChartView>
 
 #include "fake_desktop.h"
+#include "fake_history.h"
 #include "figures_table.h"
-#include "game_history.h"
 #include "statistics_loader.h"
 
 namespace marnelok {
 namespace {
-
-using history::StatisticsResult;
-
-class AnsweringHistory : public history::GameHistory {
- public:
-  StatisticsResult answer;
-  int reads = 0;
-  QStringList calls;
-  void Keep(history::GameRecord) override {}
-  void Prepare() override {}
-  void ReadStatistics(QObject*, std::function<void(const StatisticsResult&)> done) override {
-    ++reads;
-    done(answer);
-  }
-  void Export(const QString& path, QObject*, std::function<void(const QString&)> done) override {
-    calls << "export " + path;
-    done(QStringLiteral("disk full"));
-  }
-  void Erase(QObject*, std::function<void(const QString&)> done) override {
-    calls << "erase";
-    answer = {};
-    done({});
-  }
-  void SetFaultHandler(std::function<void(const QString&)>) override {}
-};
 
 history::RecentGame Recent(std::int64_t id, std::uint32_t deal, bool regular, int total) {
   history::RecentGame g;
@@ -73,6 +48,7 @@ int CountInPlot(QChartView& view, QColor colour) {
 class StatisticsWindowTest : public ::testing::Test {
  protected:
   StatisticsWindowTest() {
+    history.exportError = "disk full";
     history::Statistics& s = history.answer.statistics;
     s.all.played = 12345;
     s.all.finished = 12000;
@@ -88,7 +64,7 @@ class StatisticsWindowTest : public ::testing::Test {
   QTableView& List() { return *window.findChild<QTableView*>("recentGames"); }
   QPushButton& Button(const char* name) { return *window.findChild<QPushButton*>(name); }
 
-  AnsweringHistory history;
+  testing::FakeHistory history;
   testing::FakeDesktop desktop;
   std::vector<std::pair<std::uint32_t, bool>> played;
   StatisticsWindow window{
@@ -151,7 +127,7 @@ TEST(StatisticsModule, LoadsAndMakesTheWindow) {
   QString error;
   auto* factory = LoadStatisticsModule({MARNELOK_STATISTICS_MODULE_FILE}, &error);
   ASSERT_NE(factory, nullptr) << error.toStdString();
-  AnsweringHistory history;
+  testing::FakeHistory history;
   testing::FakeDesktop desktop;
   QWidget owner;
   QWidget* window = factory->CreateStatisticsWindow(history, desktop, {}, &owner);
