@@ -36,7 +36,8 @@ int main(int argc, char* argv[]) {
   marnelok::QtDesktop desktop;
   marnelok::DonateReminder donate(desktop);
   donate.LoadDonateState();
-  // Nothing is opened or started here: the history's file and thread wait for the first deal.
+  // Nothing is opened or started here: the history's file and thread wait for the first card
+  // placed.
   // Its end waits for the last games to be written.
   marnelok::history::HistoryService history(marnelok::history::HistoryFile());
   int result = 0;

@@ -25,6 +25,12 @@ GameRecorder::~GameRecorder() { history_.SetFaultHandler({}); }
 // is done. So the game in progress is noted before every change, and a deal keeps the note.
 void GameRecorder::Changing() {
   const GameState& s = game_.state();
+  if (s.gameActive && !prepared_) {
+    // The first card placed (never the start, not even with a deal asked for on the command
+    // line): the file is opened and checked while the player plays.
+    prepared_ = true;
+    history_.Prepare();
+  }
   if (s.gameActive && history::GameWorthKeeping(s))
     before_ = s;
   else
@@ -38,10 +44,6 @@ void GameRecorder::CardCurrent(bool current) {
   before_.reset();
   startedAt_ = QDateTime::currentDateTimeUtc();
   hints_ = 0;
-  if (!prepared_) {
-    prepared_ = true;
-    history_.Prepare();  // the file's check runs while the player plays the first game
-  }
 }
 
 void GameRecorder::HintAsked() { ++hints_; }

@@ -27,7 +27,7 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(desktop.prompts.last(), "Select Deal|Deal number (0 to 4294967295):|");
   ASSERT_TRUE(State().gameActive);
   EXPECT_EQ(State().deck[1], 31);  // deal 0
-  EXPECT_EQ(history.prepared, 1);
+  EXPECT_EQ(history.prepared, 0);  // opened with the first card placed, not with the deal
   EXPECT_TRUE(Action("MenuGameReplayItem")->isEnabled());
 
   // The deck tells the deal's number.
@@ -37,6 +37,7 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
 
   // A game left by Replay This Deal, with its two placements and its hint.
   PlaceAt(2, 1);
+  EXPECT_EQ(history.prepared, 1);
   Trigger("MenuGameHintItem");
   PlaceAt(3, 1);
   Trigger("MenuGameReplayItem");
