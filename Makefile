@@ -68,6 +68,7 @@ test-windows:
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
 	@$(BUILD)/bench/marnelok_bench_paint
+	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/marnelok_bench_statistics
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/marnelok_bench_startup \
 	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
 

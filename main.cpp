@@ -5,14 +5,26 @@
 #include <cstdio>
 #include <memory>
 
+#include "command_line.h"
 #include "default_record_store.h"
 #include "donate_form.h"
 #include "donate_reminder.h"
+#include "history_file.h"
+#include "history_service.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
 #include "scale_factor.h"
 
 int main(int argc, char* argv[]) {
+  // Before Qt starts: --help, --version and a mistake are answered without a display.
+  const marnelok::CommandLine line = marnelok::ParseCommandLine({argv + 1, argv + argc});
+  if (line.action != marnelok::CommandLine::Action::kRun) {
+    const auto answer =
+        marnelok::AnswerCommandLine(line, marnelok::ProgramName(argc > 0 ? argv[0] : nullptr));
+    std::fputs(answer.text.c_str(), answer.toError ? stderr : stdout);
+    return answer.status;
+  }
+
   const QString ignored = marnelok::IgnoreAbsurdScaleFactors();
   if (!ignored.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(ignored));
   QApplication app(argc, argv);
@@ -24,11 +36,16 @@ int main(int argc, char* argv[]) {
   marnelok::QtDesktop desktop;
   marnelok::DonateReminder donate(desktop);
   donate.LoadDonateState();
+  // Nothing is opened or started here: the history's file and thread wait for the first card
+  // placed.
+  // Its end waits for the last games to be written.
+  marnelok::history::HistoryService history(marnelok::history::HistoryFile());
   int result = 0;
   {
     const auto store = marnelok::MakeDefaultRecordStore();
-    marnelok::TMarnelokForm form(desktop, *store, donate);
+    marnelok::TMarnelokForm form(desktop, *store, donate, history);
     form.show();
+    if (line.deal) form.DealNumber(*line.deal);
     // The hidden donation dialog of the program's start is never shown; it is made once the
     // event loop runs, so that it does not delay the first sight of the table.
     std::unique_ptr<marnelok::TDonateForm> hiddenDonateForm;

@@ -25,6 +25,10 @@ class Desktop {
   // technology reads beside the prompt, such as the score being entered.
   virtual QString AskText(QWidget* owner, const QString& title, const QString& prompt,
                           const QString& initial, const QString& description) = 0;
+  // A modal dialog that asks where to save a file, starting at `suggested`. The chosen path,
+  // or an empty text for Cancel.
+  virtual QString AskSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                  const QString& filter) = 0;
   // Shows a dialog modally and returns its result (QDialog::exec()). Tests answer instead.
   virtual int ExecModal(QDialog& dialog) = 0;
   // The system's default beep.

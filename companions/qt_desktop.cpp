@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
@@ -31,6 +32,11 @@ QString QtDesktop::AskText(QWidget* owner, const QString& title, const QString& 
                            const QString& initial, const QString& description) {
   const auto dialog = MakeTextPrompt(owner, title, prompt, initial, description);
   return dialog->exec() == QDialog::Accepted ? dialog->textValue() : initial;
+}
+
+QString QtDesktop::AskSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                                   const QString& filter) {
+  return QFileDialog::getSaveFileName(owner, caption, suggested, filter);
 }
 
 int QtDesktop::ExecModal(QDialog& dialog) { return dialog.exec(); }

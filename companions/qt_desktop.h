@@ -13,6 +13,8 @@ class QtDesktop : public Desktop {
   bool Confirm(QWidget* owner, const QString& caption, const QString& text) override;
   QString AskText(QWidget* owner, const QString& title, const QString& prompt,
                   const QString& initial, const QString& description) override;
+  QString AskSaveFileName(QWidget* owner, const QString& caption, const QString& suggested,
+                          const QString& filter) override;
   int ExecModal(QDialog& dialog) override;
   void Beep() override;
   // Parameters and show mode have no counterpart in QDesktopServices and are ignored.

@@ -29,6 +29,11 @@ void Game::NewGame() {
   requests_->InvalidateTable();
 }
 
+void Game::NewGame(std::uint32_t dealNumber) {
+  *random_ = RandomSource(dealNumber);
+  NewGame();
+}
+
 void Game::DealCards() {
   GameState& s = state_;
   ++s.dealCount;
@@ -37,10 +42,12 @@ void Game::DealCards() {
     for (int r = 1; r <= kBoardRows; ++r) s.board[c][r] = kEmptySlotCode;
   requests_->DrawScorePanel();
   s.totalScore = 0;
+  s.dealNumber = random_->State();
   s.deck = ShuffleDeck(*random_);
   s.drawIndex = 1;
   DrawNextCard();
   s.cardsPlaced = 0;
+  s.cardsThrown = 0;
   s.gameActive = true;
 
   if (!s.regularGame) {
@@ -51,6 +58,7 @@ void Game::DealCards() {
       // A cell already taken loses the attempt; no other cell is tried.
       if (s.board[column][row] == kEmptySlotCode) {
         s.board[column][row] = s.currentCard();
+        ++s.cardsThrown;
         DrawNextCard();
       }
     }

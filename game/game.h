@@ -29,6 +29,9 @@ class Game {
   void SetShowingHighScores(bool shown) { state_.showingHighScores = shown; }
 
   void NewGame();  // abandons any game in progress and deals a new one
+  // The same, dealing game number `dealNumber`: the generator is seeded with it first, so the
+  // deal is the one that number named whenever it was dealt. Later deals go on from there.
+  void NewGame(std::uint32_t dealNumber);
   // Places the current card at board column (2 to 6) and row (1 to 5). Any other cell is
   // ignored; a cell that holds a card only beeps.
   void PlaceCard(int column, int row);

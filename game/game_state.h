@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "cards.h"
 
@@ -29,6 +30,10 @@ struct GameState {
   Deck deck{};
   int drawIndex = 0;
   int cardsPlaced = 0;
+  // The deal's number: the generator's state just before the shuffle. Seeding the generator
+  // with it and dealing again gives the same game.
+  std::uint32_t dealNumber = 0;
+  int cardsThrown = 0;  // the throw-down's cards: deck[1] to deck[cardsThrown]
 
   std::array<std::array<int, kBoardRows + 1>, kBoardColumns + 1> board{};  // [column][row]
   std::array<LineResult, kBoardColumns + 1> lineResults{};

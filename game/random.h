@@ -18,6 +18,8 @@ class RandomSource {
   void SeedRandom();
   // A uniform integer from 0 to n - 1, for n >= 1 (0 for n <= 0).
   int RandomBelow(int n);
+  // The generator's state: a deal's number is the state just before its shuffle.
+  constexpr std::uint32_t State() const { return seed_; }
 
   friend bool operator==(const RandomSource&, const RandomSource&) = default;
 

@@ -22,12 +22,13 @@
 namespace marnelok {
 
 TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
-                             QWidget* parent)
+                             history::GameHistory& history, QWidget* parent)
     : QMainWindow(parent),
       desktop_(desktop),
       donate_(donate),
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
       settings_(store, desktop, this),
+      recorder_(game_, facts_, history, desktop, this),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -62,6 +63,18 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A screen reader hears what changed once the change is done.
   connect(&facts_, &GameFacts::changing, speech_.get(), &TableAccessibility::Changed);
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
+  connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
+  deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
+                                          *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
+  statistics_ = std::make_unique<StatisticsCommand>(history, desktop_, *this,
+                                                    [this](std::uint32_t deal, bool regular) {
+                                                      deals_->Deal(deal, regular);
+                                                      activateWindow();
+                                                    });
+  connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
+          &DealCommands::SelectDeal);
+  connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
+  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] { statistics_->Open(); });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -199,7 +212,10 @@ void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 // ---- Settings and high scores ----
 
 bool TMarnelokForm::CheckHighScore() {
-  if (!settings_.EnterHighScore(game_.state().totalScore)) return false;
+  QString player;
+  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
+  recorder_.Finished(player);  // kept even when the record could not be saved
+  if (!saved) return false;
   painter_->DrawBoard();
   return true;
 }
@@ -227,6 +243,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
+  recorder_.Closing();
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();

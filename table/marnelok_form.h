@@ -10,13 +10,16 @@
 #include <memory>
 
 #include "card_images.h"
+#include "deal_commands.h"
 #include "game.h"
 #include "game_facts.h"
+#include "game_recorder.h"
 #include "geometry.h"
 #include "outer_size.h"
 #include "random.h"
 #include "record_keeper.h"
 #include "splash_form.h"
+#include "statistics_command.h"
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
@@ -35,6 +38,9 @@ class PaintBox;
 class RecordStore;
 class TableAccessibility;
 class TablePainter;
+namespace history {
+class GameHistory;
+}
 namespace testing {
 class WindowProbe;
 }
@@ -43,11 +49,14 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   Q_OBJECT
 
  public:
-  // Runs the start-up sequence (FormCreate). The desktop, the record store and the donation
-  // reminder outlive the window.
+  // Runs the start-up sequence (FormCreate). The desktop, the record store, the donation
+  // reminder and the history of games outlive the window.
   TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminder& donate,
-                QWidget* parent = nullptr);
+                history::GameHistory& history, QWidget* parent = nullptr);
   ~TMarnelokForm() override;
+
+  // Deals game number `deal` in the current kind (marnelok --deal N).
+  void DealNumber(std::uint32_t deal) { deals_->Deal(deal); }
 
   // Menu handlers, one per command.
   void MenuGameNewItemClick();
@@ -115,6 +124,9 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
+  GameRecorder recorder_;  // every game into the history
+  std::unique_ptr<DealCommands> deals_;
+  std::unique_ptr<StatisticsCommand> statistics_;
   // The keyboard and the screen reader's view of the table; they read the members above and
   // go before them.
   std::unique_ptr<KeyboardCursor> cursor_;

@@ -20,8 +20,13 @@ class DesktopNamePrompt : public NamePrompt {
     const QString answer = desktop_.AskText(
         nullptr, QStringLiteral("New High Score"), QStringLiteral("Please enter your name:"),
         NameToQString(initial), TableWords::ScoreBeingEntered(score_));
-    return NameFromQString(answer);
+    name = NameFromQString(answer);
+    asked = true;
+    return name;
   }
+
+  bool asked = false;
+  std::string name;  // as the list keeps it
 
  private:
   Desktop& desktop_;
@@ -47,9 +52,14 @@ bool RecordKeeper::Save() {
   return false;
 }
 
-bool RecordKeeper::EnterHighScore(int total) {
+bool RecordKeeper::EnterHighScore(int total, QString* player) {
   DesktopNamePrompt prompt(desktop_, total);
   marnelok::EnterHighScore(record_, total, prompt);
+  if (player != nullptr && prompt.asked) {
+    *player = NameToQString(prompt.name);
+    // An empty name was still entered: it is kept as one, not as no name at all.
+    if (player->isNull()) *player = QLatin1String("");
+  }
   ListChanged();
   return Save();
 }

@@ -3,6 +3,8 @@
 // painter reads it, and the option bytes.
 #pragma once
 
+#include <QString>
+
 #include "settings_record.h"
 #include "table_look.h"
 
@@ -27,7 +29,8 @@ class RecordKeeper {
   // False, once the player has been told why, when the store refused.
   bool Save();
   // Enters a total that qualifies under a name asked through the desktop, then saves.
-  bool EnterHighScore(int total);
+  // `player` gets the name as the list keeps it, or stays null when no name was asked.
+  bool EnterHighScore(int total, QString* player = nullptr);
   void ResetHighScores();  // in memory; Save stores it
   // The option bytes, 0 or 1 each. The card size is written as it is applied, the rest by Quit.
   void SetLargeCards(bool large);

@@ -20,6 +20,7 @@ void TableHint::Ask() {
   if (!Available() || search_.Pending() || shown_) return;
   askedFor_ = game_.VisiblePosition();
   search_.Start(askedFor_, seed_++);
+  emit asked();
 }
 
 void TableHint::Show(int cell) {

@@ -41,6 +41,7 @@ class TableHint : public QObject {
   void SetSeed(std::uint64_t seed) { seed_ = seed; }
 
  signals:
+  void asked();                 // a question about the current card went to the advisor
   void frameShown();            // draw the frame on Shown() now
   void frameErased(Cell cell);  // draw the cell again as the empty slot it is
 

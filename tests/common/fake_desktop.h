@@ -44,6 +44,8 @@ class FakeDesktop : public Desktop {
   bool confirmAnswer = true;
   // The text prompt's answer; by default the initial text, as Cancel gives it.
   std::function<QString(const QString& initial)> answerText = [](const QString& i) { return i; };
+  QStringList saveDialogs;  // "caption|suggested|filter"
+  QString saveFileAnswer;   // the chosen file; empty for Cancel
   QSize fullScreenClient{1280, 990};
   int screenWidth = 1280;
   bool canMoveWindows = true;  // false: as on Wayland
@@ -60,6 +62,11 @@ class FakeDesktop : public Desktop {
                   const QString& description) override {
     prompts << title + "|" + prompt + "|" + initial + "|" + description;
     return answerText(initial);
+  }
+  QString AskSaveFileName(QWidget*, const QString& caption, const QString& suggested,
+                          const QString& filter) override {
+    saveDialogs << caption + "|" + suggested + "|" + filter;
+    return saveFileAnswer;
   }
   int ExecModal(QDialog& dialog) override {
     ++execCount;

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real program on a virtual display, deals with a click on the deck, places 25
-// cards with real clicks, answers the name prompt and checks the screen.
+// cards with real clicks, answers the name prompt and checks the screen and the history; and
+// the program's command line.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "file_record_store.h"
 #include "settings_store.h"
+#include "tool_run.h"
 #include "x_session.h"
 
 namespace marnelok::e2e {
@@ -21,6 +25,30 @@ namespace {
 
 const QColor kGreen(0, 128, 0);
 const QColor kYellow(255, 255, 0);
+
+// The history's games as "finished|total|player|placements", once the program has written
+// them (off its window's thread, so a moment after the game ended).
+QStringList HistoryGames(XSession& x, const QString& file) {
+  QStringList rows;
+  for (int attempt = 0; attempt < 50 && rows.isEmpty(); ++attempt) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("e2e"));
+      db.setDatabaseName(file);
+      db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+      QSqlQuery q(db);
+      if (db.open() &&
+          q.exec(QStringLiteral("SELECT finished, total, player, (SELECT count(*) FROM placements "
+                                "WHERE game_id = games.id) FROM games")))
+        while (q.next())
+          rows << QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                              q.value(3).toString()}
+                      .join('|');
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("e2e"));
+    if (rows.isEmpty()) x.Wait(100);
+  }
+  return rows;
+}
 
 TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_FALSE(g_program.isEmpty());
@@ -47,7 +75,8 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
 
   // A fresh Top 5 list takes any score above 0: answer the prompt if it came.
   x.Wait(500);
-  if (!x.WaitForWindow(QStringLiteral("New High Score"), 1500).isEmpty()) {
+  const bool named = !x.WaitForWindow(QStringLiteral("New High Score"), 1500).isEmpty();
+  if (named) {
     x.Xdotool({"type", "--delay", "20", "Tester"});
     x.Key(QStringLiteral("Return"));
     x.Wait(500);
@@ -67,6 +96,52 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
   ASSERT_TRUE(record.exists());
   EXPECT_EQ(record.size(), 180);
   EXPECT_TRUE(x.Running());
+
+  // The game is in the history with its 25 cards, under the name entered.
+  const QStringList games =
+      HistoryGames(x, config.filePath(QStringLiteral("Marnelok/history.sqlite")));
+  ASSERT_EQ(games.size(), 1);
+  const QStringList game = games[0].split('|');
+  EXPECT_EQ(game[0], "1");
+  EXPECT_EQ(game[2], named ? "Tester" : "");
+  EXPECT_EQ(game[3], "25");
+
+  // Game > Statistics... loads the statistics module and opens its window; Quit still ends
+  // the program while that window is open.
+  x.Xdotool({"windowfocus", "--sync", window});
+  x.Key(QStringLiteral("alt+g"));
+  x.Key(QStringLiteral("i"));
+  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Statistics$"), 10000).isEmpty())
+      << "no Statistics window";
+  x.Xdotool({"windowfocus", "--sync", window});
+  x.Key(QStringLiteral("alt+g"));
+  x.Key(QStringLiteral("q"));
+  EXPECT_EQ(x.WaitForExit(10000), 0);
+}
+
+// Mistakes on the command line end the program with status 2 and a message; --deal N opens
+// the table with that deal dealt.
+TEST(EndToEnd, CommandLine) {
+  ASSERT_FALSE(g_program.isEmpty());
+  for (const QStringList& args : {QStringList{"--deal", "4294967296"}, QStringList{"--bogus"},
+                                  QStringList{"--deal"}, QStringList{"extra"}}) {
+    const testing::ToolRun run = testing::RunTool(g_program, args, true);
+    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(run.output.contains("Try 'marnelok --help'")) << run.output.toStdString();
+  }
+  const testing::ToolRun version = testing::RunTool(g_program, {"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.output, "Marnelok " MARNELOK_VERSION "\n");
+
+  QTemporaryDir config;
+  XSession x(g_program, config.path(), {}, {}, {"--deal", "0"});
+  const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
+  ASSERT_FALSE(window.isEmpty()) << "the main window did not appear";
+  x.Wait(1800);
+  const QImage screen = x.Screen();
+  const QPoint table = x.TableOrigin(window);
+  ASSERT_GE(table.x(), 0);
+  EXPECT_EQ(screen.pixelColor(table + QPoint(600, 30)), kYellow) << "no deal at the start";
 }
 
 // A scale factor that crashed the program (-1), overflowed (0) or asked for gigabytes of image

@@ -11,15 +11,17 @@
 namespace marnelok::e2e {
 
 XSession::XSession(const QString& program, const QString& configHome,
-                   const QProcessEnvironment& environment, const QString& workingDir) {
+                   const QProcessEnvironment& environment, const QString& workingDir,
+                   const QStringList& arguments) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+  env.insert(QStringLiteral("XDG_DATA_HOME"), configHome);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   env.insert(environment);
   process_.setProcessEnvironment(env);
   if (!workingDir.isEmpty()) process_.setWorkingDirectory(workingDir);
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
-  process_.start(program, {});
+  process_.start(program, arguments);
   process_.waitForStarted(10000);
 }
 
@@ -85,6 +87,15 @@ QPoint XSession::TableOrigin(const QString& id) {
   for (int y = topLeft.y(); y < topLeft.y() + 80 && y < screen.height(); ++y)
     if (screen.pixelColor(topLeft.x() + 2, y) == green) return {topLeft.x(), y};
   return {-1, -1};
+}
+
+int XSession::WaitForExit(int timeoutMs) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < timeoutMs && process_.state() != QProcess::NotRunning) Wait(50);
+  if (process_.state() != QProcess::NotRunning || process_.exitStatus() != QProcess::NormalExit)
+    return -1;
+  return process_.exitCode();
 }
 
 void XSession::Wait(int ms) {

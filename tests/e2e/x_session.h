@@ -17,10 +17,12 @@ extern QString g_program;
 
 class XSession {
  public:
-  // Starts `program` with a private configuration folder, the variables of `environment`
-  // added to or replacing the test's own, in `workingDir` when one is given.
+  // Starts `program` with `arguments` and a private folder for its configuration and its
+  // data (the history of games), the variables of `environment` added to or replacing the
+  // test's own, in `workingDir` when one is given.
   XSession(const QString& program, const QString& configHome,
-           const QProcessEnvironment& environment = {}, const QString& workingDir = {});
+           const QProcessEnvironment& environment = {}, const QString& workingDir = {},
+           const QStringList& arguments = {});
   ~XSession();
 
   // Waits until a window whose title contains `title` is mapped; returns its id or "".
@@ -36,6 +38,8 @@ class XSession {
   // when no table colour is found there.
   QPoint TableOrigin(const QString& id);
   bool Running() const { return process_.state() == QProcess::Running; }
+  // Waits for the program to end by itself; its exit status, or -1 when it did not end.
+  int WaitForExit(int timeoutMs);
   static void Wait(int ms);  // with the test's own events running
 
  private:

@@ -20,6 +20,9 @@ class FixedDay : public marnelok::Desktop {
                   const QString&) override {
     return i;
   }
+  QString AskSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return {};
+  }
   int ExecModal(QDialog&) override { return 0; }
   void Beep() override {}
   void ShellOpen(const QString&, const QString&, const QString&, int) override {}

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "board.h"
+#include "deal_number.h"
 #include "game.h"
 #include "hand.h"
 #include "recording_requests.h"
@@ -338,6 +339,49 @@ TEST_F(GameFlow, NewGameDuringAGameStartsAfresh) {
   EXPECT_EQ(EmptyCells(), 25);
   EXPECT_FALSE(req.undoEnabled);
   EXPECT_TRUE(req.cardCurrent);
+}
+
+TEST_F(GameFlow, DealsByNumber) {
+  // Deal 0 is the deck of a generator seeded with 0, whatever the generator held before; in
+  // the throw-down kind it throws the five cards of that seed.
+  Deal(false, 12345);
+  PlaceAt(2, 1);
+  game.NewGame(0);
+  EXPECT_EQ(s().dealNumber, 0u);
+  const int head[] = {31, 6, 51, 16, 2, 30, 36, 45};
+  for (int k = 1; k <= 8; ++k) EXPECT_EQ(s().deck[k], head[k - 1]) << k;
+  EXPECT_EQ(s().cardsThrown, 5);
+  EXPECT_EQ(s().board[3][1], 31);
+  EXPECT_EQ(s().board[4][3], 2);
+  EXPECT_EQ(s().cardsPlaced, 5);
+  EXPECT_EQ(s().lastMoveCol, 0);
+
+  // A deal's number is the generator's state before its shuffle: dealing the number again
+  // gives the same game, and the deals after it follow as they did the first time.
+  for (bool regular : {true, false}) {
+    Deal(regular, 99);
+    game.NewGame();
+    const GameState second = s();
+    EXPECT_NE(second.dealNumber, 99u);
+    game.NewGame();
+    const std::uint32_t third = s().dealNumber;
+    game.NewGame(second.dealNumber);
+    EXPECT_EQ(s().deck, second.deck);
+    EXPECT_EQ(s().board, second.board);
+    EXPECT_EQ(s().cardsThrown, second.cardsThrown);
+    EXPECT_EQ(s().cardsThrown == 0, regular);
+    game.NewGame();
+    EXPECT_EQ(s().dealNumber, third);
+  }
+}
+
+TEST(DealNumber, OnlyWholeNumbersInRange) {
+  EXPECT_EQ(ParseDealNumber("0"), 0u);
+  EXPECT_EQ(ParseDealNumber("00042"), 42u);
+  EXPECT_EQ(ParseDealNumber("4294967295"), 4294967295u);
+  for (const char* bad :
+       {"", "4294967296", "99999999999999999999999", "-1", "+1", " 1", "1 ", "1e3", "0x10", "12a"})
+    EXPECT_EQ(ParseDealNumber(bad), std::nullopt) << bad;
 }
 
 }  // namespace

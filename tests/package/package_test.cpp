@@ -83,8 +83,10 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   EXPECT_EQ(fields["Version"], MARNELOK_VERSION);
   EXPECT_EQ(fields["Architecture"], arch);
   EXPECT_EQ(fields["Section"], "games");
-  // Found by dpkg-shlibdeps in the program itself, with the versions its symbols need.
-  for (const char* library : {"libc6 (>= ", "libqt6core6 (>= ", "libqt6widgets6 (>= "})
+  // Found by dpkg-shlibdeps in the program and the statistics module, with the versions their
+  // symbols need; and the SQLite driver, a plugin that nothing links.
+  for (const char* library : {"libc6 (>= ", "libqt6core6 (>= ", "libqt6widgets6 (>= ",
+                              "libqt6sql6 (>= ", "libqt6charts6 (>= ", "libqt6sql6-sqlite"})
     EXPECT_NE(fields["Depends"].find(library), std::string::npos)
         << library << " missing from " << fields["Depends"];
 
@@ -92,6 +94,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   const QMap<QString, QPair<QString, int>> icons = ExpectedIcons();
   ASSERT_FALSE(icons.isEmpty());
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
+                         QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
                          kHelp,
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),
@@ -153,7 +156,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
 }
 
 // F1 in the unpacked program, started from an unrelated folder: the desktop is asked to open
-// the help document of that copy. A stand-in for xdg-open writes down what it was given.
+// the help document of that copy. A stand-in for xdg-open writes down what it was given. The
+// Statistics window opens too, from the module that copy holds.
 TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
   ASSERT_FALSE(g_deb.isEmpty());
   QTemporaryDir root;
@@ -196,6 +200,12 @@ TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
             QFileInfo(QDir(root.path()).filePath(kHelp)).canonicalFilePath().toStdString())
       << "opened: " << target.toStdString();
   EXPECT_TRUE(x.Running());
+
+  x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+  x.Key(QStringLiteral("alt+g"));
+  x.Key(QStringLiteral("i"));
+  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Statistics$"), 10000).isEmpty())
+      << "the unpacked program found no statistics module";
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST_F(WindowTest, OnASmallScreenTheTitleBarStaysOnIt) {
   ASSERT_EQ(screen.size(), QSize(640, 480));
   desktop.fullScreenClient = QSize(640, 450);
   StoreLargeCards(RecordPath());
-  form = std::make_unique<TMarnelokForm>(desktop, *store, *donate);
+  form = std::make_unique<TMarnelokForm>(desktop, *store, *donate, history);
   form->setScreen(small);
   form->show();
   Flush();

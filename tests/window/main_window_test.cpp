@@ -2,6 +2,7 @@
 // Start-up, menus, mouse routing, keys, Quit and close of the main window.
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QSet>
 
 #include "settings_store.h"
 #include "window_fixture.h"
@@ -62,8 +63,14 @@ TEST_F(WindowTest, MenusHoldTheirCommandsInOrder) {
     for (QAction* a : menu->menu()->actions()) t << (a->isSeparator() ? "-" : a->text());
     return t;
   };
-  EXPECT_EQ(texts(menus[0]), QStringList({"&Start a New Game", "&Undo Last Move", "Hin&t",
-                                          "View &High Scores", "-", "&Quit"}));
+  const QStringList game = texts(menus[0]);
+  EXPECT_EQ(game, QStringList({"&Start a New Game", "Select &Deal...", "&Replay This Deal",
+                               "&Undo Last Move", "Hin&t", "View &High Scores", "Stat&istics...",
+                               "-", "&Quit"}));
+  QSet<QChar> keys;  // each access key of the Game menu chooses one command
+  for (const QString& t : game)
+    if (t != "-") keys.insert(t.at(t.indexOf('&') + 1).toLower());
+  EXPECT_EQ(keys.size(), game.size() - 1);
   EXPECT_EQ(texts(menus[1]),
             QStringList({"Play Regular Game", "Throw down a few cards first", "-",
                          "Use Large Cards", "Use Alternate Colors", "-", "Reset High Scores"}));

@@ -18,6 +18,7 @@
 #include "donate_form.h"
 #include "donate_reminder.h"
 #include "fake_desktop.h"
+#include "fake_history.h"
 #include "file_record_store.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
@@ -65,7 +66,7 @@ class WindowTest : public ::testing::Test {
   QString RecordPath() const { return dir.filePath("Marnelok/fRegInfo"); }
 
   void Start() {
-    form = std::make_unique<TMarnelokForm>(desktop, *store, *donate);
+    form = std::make_unique<TMarnelokForm>(desktop, *store, *donate, history);
     form->show();
     Flush();
   }
@@ -128,6 +129,7 @@ class WindowTest : public ::testing::Test {
 
   QTemporaryDir dir;
   FakeDesktop desktop;
+  FakeHistory history;
   std::unique_ptr<CountingStore> store;
   std::unique_ptr<DonateReminder> donate;
   std::unique_ptr<TMarnelokForm> form;

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Exporting the history as CSV.
+#include "csv_export.h"
+
+#include <QSaveFile>
+#include <QStringList>
+#include <QTextStream>
+
+#include "sql_batch.h"
+#include "statistics.h"
+
+namespace marnelok::history {
+namespace {
+
+const char* const kColumns[] = {"id",    "started_at", "finished_at", "deal", "kind",
+                                "total", "won",        "finished",    "hints", "demo",
+                                "player", "row1",      "row2",        "row3", "row4",
+                                "row5",  "col1",       "col2",        "col3", "col4",
+                                "col5"};
+constexpr int kFirstHandColumn = 11;
+
+QString Field(const QString& text) {
+  static const QString kSpecial = QStringLiteral(",\"\r\n");
+  for (const QChar c : text)
+    if (kSpecial.contains(c)) return '"' + QString(text).replace('"', QStringLiteral("\"\"")) + '"';
+  return text;
+}
+
+}  // namespace
+
+std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  QTextStream out(&file);
+  QStringList header;
+  for (const char* column : kColumns) header << QString::fromLatin1(column);
+  out << header.join(',') << "\r\n";
+
+  SqlBatch batch(db);
+  batch.BeginRead();
+  QSqlQuery q = batch.Run(QStringLiteral("SELECT ") + header.join(QStringLiteral(", ")) +
+                          QStringLiteral(" FROM games ORDER BY id"));
+  QStringList row;
+  while (q.next()) {
+    row.clear();
+    for (int c = 0; c < int(std::size(kColumns)); ++c) {
+      const QVariant value = q.value(c);
+      const int hand = value.toInt();
+      if (c >= kFirstHandColumn && !value.isNull() && hand >= 0 && hand < kHandClasses)
+        row << Field(HandName(hand));
+      else
+        row << Field(value.toString());
+    }
+    out << row.join(',') << "\r\n";
+  }
+  if (!batch.Finish()) {
+    file.cancelWriting();
+    return batch.fault()->text;
+  }
+  out.flush();
+  if (out.status() != QTextStream::Ok || !file.commit()) return file.errorString();
+  return std::nullopt;
+}
+
+}  // namespace marnelok::history

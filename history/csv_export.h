@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history as a CSV file: one row per game, with its ten hands.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+namespace marnelok::history {
+
+// Writes every game, oldest first, to `path` (RFC 4180, UTF-8, a header row). The file is
+// replaced only once it is complete. Gives the reason when it could not be written.
+std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path);
+
+}  // namespace marnelok::history

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window, the Statistics window and main.cpp know of the history: a small interface
+// whose every call returns at once. The work runs on a thread of its own, so that neither the
+// file's check nor a write that waits for the disk ever holds up the table.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "game_record.h"
+#include "statistics.h"
+
+namespace marnelok::history {
+
+class GameHistory {
+ public:
+  virtual ~GameHistory() = default;
+
+  // Keeps a game that ended, finished or left. It is written in one transaction; when that
+  // fails it stays in memory and is written with the next write that succeeds.
+  virtual void Keep(GameRecord game) = 0;
+  // Opens and checks the file now, so that the first look at the statistics is quick.
+  virtual void Prepare() = 0;
+
+  // The answers below run on `receiver`'s thread, and not at all once it is gone.
+  virtual void ReadStatistics(QObject* receiver,
+                              std::function<void(const StatisticsResult&)> done) = 0;
+  // The whole history as CSV; `done` gets the reason it failed, or an empty text.
+  virtual void Export(const QString& path, QObject* receiver,
+                      std::function<void(const QString& error)> done) = 0;
+  // Empties the history (every game, and the games still waiting to be written).
+  virtual void Erase(QObject* receiver, std::function<void(const QString& error)> done) = 0;
+
+  // Where the player is told of a fault: once per run for each kind of fault.
+  virtual void SetFaultHandler(std::function<void(const QString& message)> tell) = 0;
+};
+
+}  // namespace marnelok::history

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One game as the history keeps it: its deal, its outcome and every card in the order it
+// reached the grid.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game_state.h"
+
+namespace marnelok::history {
+
+inline constexpr int kLines = 10;  // rows 1 to 5, then the grid's columns 1 to 5
+inline constexpr int kNoHand = -1;  // the hand of a line that is not complete
+
+struct PlacementRecord {
+  int turn = 0;  // 1 to 25, in the order the cards reached the grid
+  int card = 0;  // the card code, 1 to 52
+  int cell = 0;  // (row - 1) * 5 + (column - 1), the grid's own columns counted from 1
+  bool thrown = false;
+  friend bool operator==(const PlacementRecord&, const PlacementRecord&) = default;
+};
+
+struct GameRecord {
+  QDateTime startedAt;  // UTC
+  QDateTime endedAt;    // the 25th placement, or the moment the game was left
+  std::uint32_t deal = 0;
+  bool regular = true;
+  int total = 0;
+  bool finished = false;
+  int hints = 0;
+  bool demo = false;
+  QString player;  // the name entered at the Top 5 prompt; null when none was asked
+  // Hand class of each line, rows first; kNoHand while the line is not complete.
+  std::array<int, kLines> hands{};
+  std::vector<PlacementRecord> placements;
+
+  bool won() const { return finished && total >= kWinningScore; }
+};
+
+// The game on the table as the history keeps it; the caller adds the times, the hints, the
+// player and whether it was a demo. The total and the hands are those of the board itself,
+// so that a game left early counts the lines it had completed.
+GameRecord RecordOfGame(const GameState& s);
+
+// Whether the game on the table is worth keeping: the player placed at least one card.
+bool GameWorthKeeping(const GameState& s);
+
+}  // namespace marnelok::history

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Opening and checking the history's file.
+#include "history_database.h"
+
+#include <QAtomicInt>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "schema.h"
+
+namespace marnelok::history {
+namespace {
+
+QAtomicInt connections;
+
+// Long enough for another copy of the game to finish writing a game, short enough that a
+// copy that hangs while holding the lock does not keep this one's games waiting for ever.
+constexpr int kBusyTimeoutMs = 5000;
+
+}  // namespace
+
+HistoryDatabase::HistoryDatabase(QString path)
+    : path_(std::move(path)),
+      connection_(QStringLiteral("marnelok-history-%1").arg(connections.fetchAndAddRelaxed(1))) {}
+
+HistoryDatabase::~HistoryDatabase() {
+  Close();
+  if (QSqlDatabase::contains(connection_)) QSqlDatabase::removeDatabase(connection_);
+}
+
+QSqlDatabase HistoryDatabase::Connection() const {
+  return QSqlDatabase::database(connection_, false);
+}
+
+void HistoryDatabase::Close() {
+  if (QSqlDatabase::contains(connection_)) Connection().close();
+  open_ = false;
+}
+
+OpenOutcome HistoryDatabase::Open() {
+  if (open_) return {};
+  if (auto fault = OpenFile()) return {fault, {}};
+  const auto fault = Prepare();
+  if (!fault) return {};
+  if (!fault->Broken()) {
+    Close();
+    return {fault, {}};
+  }
+  return Replace();
+}
+
+OpenOutcome HistoryDatabase::Replace() {
+  Close();
+  OpenOutcome outcome;
+  outcome.movedTo = MoveAside();
+  if (outcome.movedTo.isEmpty()) {
+    outcome.fault = SqlFault{0, QStringLiteral("the damaged file could not be moved aside")};
+    return outcome;
+  }
+  outcome.fault = OpenFile();
+  if (!outcome.fault) outcome.fault = Prepare();
+  if (outcome.fault) Close();
+  return outcome;
+}
+
+std::optional<SqlFault> HistoryDatabase::OpenFile() {
+  const QString folder = QFileInfo(path_).absolutePath();
+  if (!QDir().mkpath(folder))
+    return SqlFault{0, QStringLiteral("the folder %1 cannot be made").arg(folder)};
+  if (!QSqlDatabase::contains(connection_)) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    if (!db.isValid())
+      return SqlFault{0, QStringLiteral("Qt's SQLite driver (QSQLITE) is not installed")};
+    db.setDatabaseName(path_);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+  }
+  QSqlDatabase db = Connection();
+  if (!db.open()) return FaultOf(db.lastError());
+  open_ = true;
+  return std::nullopt;
+}
+
+std::optional<SqlFault> HistoryDatabase::Prepare() {
+  SqlBatch batch(Connection());
+  if (!checked_) {
+    const QVariant verdict = batch.Value(QStringLiteral("PRAGMA quick_check"));
+    if (!batch.failed() && verdict.toString() != QStringLiteral("ok"))
+      batch.Fail({11, QStringLiteral("the file failed its check: %1").arg(verdict.toString())});
+    if (batch.failed()) return batch.fault();
+    checked_ = true;
+  }
+  batch.Run(QStringLiteral("PRAGMA journal_mode = WAL"));
+  // Every game reaches the disk before it counts as kept; the writes run off the window's
+  // thread, so the wait for the disk costs the player nothing.
+  batch.Run(QStringLiteral("PRAGMA synchronous = FULL"));
+  batch.Run(QStringLiteral("PRAGMA foreign_keys = ON"));
+  // A writing or a reading touches a few pages; a small cache keeps the check of a large file
+  // from holding on to memory for the rest of the run.
+  batch.Run(QStringLiteral("PRAGMA cache_size = -512"));
+  if (batch.failed()) return batch.fault();
+  return MigrateSchema(Connection());
+}
+
+QString HistoryDatabase::MoveAside() {
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  QString target = path_ + QStringLiteral(".broken-") + stamp;
+  for (int n = 2; QFileInfo::exists(target); ++n)
+    target = path_ + QStringLiteral(".broken-%1-%2").arg(stamp).arg(n);
+  if (!QFile::rename(path_, target)) return {};
+  // The log belongs to the broken file: left behind, it would be read into the new one.
+  const QString wal = path_ + QStringLiteral("-wal");
+  if (QFileInfo::exists(wal) && !QFile::rename(wal, target + QStringLiteral("-wal")))
+    QFile::remove(wal);
+  QFile::remove(path_ + QStringLiteral("-shm"));
+  checked_ = false;
+  return target;
+}
+
+}  // namespace marnelok::history

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's file, opened ready for use: checked, moved aside when broken, in WAL mode
+// with a busy timeout, and at the current schema version.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+#include "sql_batch.h"
+
+namespace marnelok::history {
+
+struct OpenOutcome {
+  std::optional<SqlFault> fault;  // set when the file could not be opened
+  QString movedTo;                // a broken file was moved here and a new history started
+};
+
+// One connection, used only on the thread that made the object.
+class HistoryDatabase {
+ public:
+  explicit HistoryDatabase(QString path);
+  ~HistoryDatabase();
+  HistoryDatabase(const HistoryDatabase&) = delete;
+  HistoryDatabase& operator=(const HistoryDatabase&) = delete;
+
+  // Opens the file unless it is open. The first open of a run checks the whole file
+  // (PRAGMA quick_check); a file that is not a database or fails the check is moved to
+  // <file>.broken-<date>-<time>, with its write-ahead log, and a new one is made.
+  OpenOutcome Open();
+  // Moves the open file aside as broken, as Open does, and opens a new one in its place.
+  OpenOutcome Replace();
+  void Close();
+  bool IsOpen() const { return open_; }
+  QSqlDatabase Connection() const;
+  const QString& path() const { return path_; }
+
+ private:
+  std::optional<SqlFault> OpenFile();
+  std::optional<SqlFault> Prepare();
+  QString MoveAside();
+
+  QString path_;
+  QString connection_;
+  bool open_ = false;
+  bool checked_ = false;  // quick_check found the file sound during this run
+};
+
+}  // namespace marnelok::history

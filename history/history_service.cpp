@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's thread and the hand-over of jobs and answers.
+#include "history_service.h"
+
+#include "history_worker.h"
+
+namespace marnelok::history {
+
+HistoryService::HistoryService(const QString& path, QObject* parent) : QObject(parent) {
+  worker_ = std::make_unique<HistoryWorker>(path, [this](const QString& message) {
+    QMetaObject::invokeMethod(this, [this, message] {
+      if (tell_) tell_(message);
+    });
+  });
+  thread_.setObjectName(QStringLiteral("history"));
+  context_.moveToThread(&thread_);
+}
+
+HistoryService::~HistoryService() {
+  if (!thread_.isRunning()) return;
+  // The last job closes the connection on its own thread and ends the thread's loop, after
+  // every job handed over before it.
+  Post([this](HistoryWorker& worker) {
+    worker.Close();
+    thread_.quit();
+  });
+  thread_.wait();
+}
+
+void HistoryService::Post(std::function<void(HistoryWorker&)> job) {
+  if (!thread_.isRunning()) thread_.start(QThread::LowPriority);  // at the first need
+  QMetaObject::invokeMethod(&context_, [this, job = std::move(job)] { job(*worker_); });
+}
+
+void HistoryService::Reply(const QPointer<QObject>& guard, std::function<void()> answer) {
+  // The guard is read on this object's thread only, where the receiver lives and dies.
+  QMetaObject::invokeMethod(this, [guard, answer = std::move(answer)] {
+    if (guard) answer();
+  });
+}
+
+void HistoryService::Keep(GameRecord game) {
+  Post([game = std::move(game)](HistoryWorker& worker) mutable { worker.Keep(std::move(game)); });
+}
+
+void HistoryService::Prepare() {
+  Post([](HistoryWorker& worker) { worker.Prepare(); });
+}
+
+void HistoryService::ReadStatistics(QObject* receiver,
+                                    std::function<void(const StatisticsResult&)> done) {
+  Post([this, guard = QPointer<QObject>(receiver), done = std::move(done)](HistoryWorker& worker) {
+    auto result = std::make_shared<const StatisticsResult>(worker.Read(kRecentGames));
+    Reply(guard, [done, result] { done(*result); });
+  });
+}
+
+void HistoryService::PostWithError(QObject* receiver,
+                                   std::function<std::optional<QString>(HistoryWorker&)> job,
+                                   std::function<void(const QString& error)> done) {
+  Post([this, guard = QPointer<QObject>(receiver), job = std::move(job),
+        done = std::move(done)](HistoryWorker& worker) {
+    const QString error = job(worker).value_or(QString());
+    Reply(guard, [done, error] { done(error); });
+  });
+}
+
+void HistoryService::Export(const QString& path, QObject* receiver,
+                            std::function<void(const QString& error)> done) {
+  PostWithError(
+      receiver, [path](HistoryWorker& worker) { return worker.Export(path); }, std::move(done));
+}
+
+void HistoryService::Erase(QObject* receiver, std::function<void(const QString& error)> done) {
+  PostWithError(
+      receiver, [](HistoryWorker& worker) { return worker.Erase(); }, std::move(done));
+}
+
+void HistoryService::SetFaultHandler(std::function<void(const QString& message)> tell) {
+  tell_ = std::move(tell);
+}
+
+}  // namespace marnelok::history

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's work: open, write, read, export, erase; faults told once.
+#include "history_worker.h"
+
+#include <QDir>
+
+#include "csv_export.h"
+#include "game_writer.h"
+#include "schema.h"
+#include "statistics_query.h"
+
+namespace marnelok::history {
+namespace {
+
+QString Unreadable() { return QStringLiteral("The history of games cannot be opened"); }
+
+}  // namespace
+
+HistoryWorker::HistoryWorker(QString path, std::function<void(const QString&)> tell)
+    : path_(std::move(path)), tell_(std::move(tell)) {}
+
+HistoryWorker::~HistoryWorker() = default;
+
+void HistoryWorker::Close() { database_.reset(); }
+
+bool HistoryWorker::EnsureOpen() {
+  if (!database_) database_ = std::make_unique<HistoryDatabase>(path_);
+  const OpenOutcome outcome = database_->Open();
+  if (!outcome.movedTo.isEmpty()) TellMoved(outcome.movedTo);
+  lastFault_ = outcome.fault;
+  return !outcome.fault;
+}
+
+void HistoryWorker::Keep(GameRecord game) {
+  pending_.push_back(std::move(game));
+  Flush();
+}
+
+void HistoryWorker::Prepare() { Flush(); }
+
+void HistoryWorker::Flush() {
+  if (!EnsureOpen()) {
+    if (!pending_.empty()) TellUnwritable(*lastFault_);
+    return;
+  }
+  while (!pending_.empty()) {
+    auto fault = WriteGame(database_->Connection(), pending_.front());
+    if (fault && fault->Broken()) {
+      // Damage found while writing: the file goes aside like one found at the start.
+      const OpenOutcome outcome = database_->Replace();
+      if (!outcome.movedTo.isEmpty()) TellMoved(outcome.movedTo);
+      fault = outcome.fault ? outcome.fault : WriteGame(database_->Connection(), pending_.front());
+    }
+    if (fault) {
+      // Opened afresh next time: a folder made writable again or a disk with room again
+      // may need a new connection to be used.
+      database_->Close();
+      TellUnwritable(*fault);
+      return;
+    }
+    pending_.pop_front();
+  }
+}
+
+// A game that could not be written does not keep the others from being read.
+StatisticsResult HistoryWorker::Read(int recentGames) {
+  Flush();
+  if (!EnsureOpen()) return {{}, Unreadable() + QStringLiteral(": ") + lastFault_->text};
+  return ReadStatistics(database_->Connection(), recentGames);
+}
+
+std::optional<QString> HistoryWorker::Export(const QString& path) {
+  Flush();
+  if (!EnsureOpen()) return Unreadable() + QStringLiteral(": ") + lastFault_->text;
+  return ExportCsv(database_->Connection(), path);
+}
+
+std::optional<QString> HistoryWorker::Erase() {
+  pending_.clear();
+  if (!EnsureOpen()) return Unreadable() + QStringLiteral(": ") + lastFault_->text;
+  if (const auto fault = EraseHistory(database_->Connection())) return fault->text;
+  return std::nullopt;
+}
+
+void HistoryWorker::TellMoved(const QString& movedTo) {
+  if (toldMoved_) return;
+  toldMoved_ = true;
+  tell_(QStringLiteral("The history of games could not be read, so it was moved aside to "
+                       "\"%1\". A new history has been started.")
+            .arg(QDir::toNativeSeparators(movedTo)));
+}
+
+void HistoryWorker::TellUnwritable(const SqlFault& fault) {
+  if (toldUnwritable_) return;
+  toldUnwritable_ = true;
+  tell_(QStringLiteral("The history of games cannot be written to \"%1\" (%2). The games of "
+                       "this run are kept and will be written as soon as writing succeeds "
+                       "again, while Marnelok runs.")
+            .arg(QDir::toNativeSeparators(path_), fault.text));
+}
+
+}  // namespace marnelok::history

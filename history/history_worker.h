@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's work, done on one thread: the file opened when first needed, the games that
+// could not be written yet, and the faults the player has been told of.
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "game_record.h"
+#include "history_database.h"
+#include "statistics.h"
+
+namespace marnelok::history {
+
+class HistoryWorker {
+ public:
+  // `tell` reports a fault to the player; it is called at most once per kind of fault.
+  HistoryWorker(QString path, std::function<void(const QString&)> tell);
+  ~HistoryWorker();
+
+  void Keep(GameRecord game);
+  void Prepare();  // opens the file and writes what waits
+  StatisticsResult Read(int recentGames);
+  std::optional<QString> Export(const QString& path);
+  std::optional<QString> Erase();
+  void Close();  // on the worker's thread, before that thread ends
+
+  std::size_t waiting() const { return pending_.size(); }
+
+ private:
+  bool EnsureOpen();
+  void Flush();
+  void TellMoved(const QString& movedTo);
+  void TellUnwritable(const SqlFault& fault);
+
+  QString path_;
+  std::function<void(const QString&)> tell_;
+  std::unique_ptr<HistoryDatabase> database_;
+  std::deque<GameRecord> pending_;
+  std::optional<SqlFault> lastFault_;
+  bool toldMoved_ = false;
+  bool toldUnwritable_ = false;
+};
+
+}  // namespace marnelok::history

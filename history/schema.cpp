@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's tables and the steps from one schema version to the next. docs/history.md
+// describes them for players who query the file themselves.
+#include "schema.h"
+
+#include <QStringList>
+
+namespace marnelok::history {
+namespace {
+
+// Version 1: one row per game, its ten lines' hand classes as columns (NULL while a line is not
+// complete), and one row per card that reached the grid.
+const char* const kVersion1[] = {
+    R"(CREATE TABLE games(
+  id INTEGER PRIMARY KEY,
+  started_at TEXT NOT NULL,
+  finished_at TEXT NOT NULL,
+  deal INTEGER NOT NULL CHECK (deal BETWEEN 0 AND 4294967295),
+  kind TEXT NOT NULL CHECK (kind IN ('regular', 'throw-down')),
+  total INTEGER NOT NULL,
+  won INTEGER NOT NULL CHECK (won IN (0, 1)),
+  finished INTEGER NOT NULL CHECK (finished IN (0, 1)),
+  hints INTEGER NOT NULL DEFAULT 0,
+  demo INTEGER NOT NULL DEFAULT 0 CHECK (demo IN (0, 1)),
+  player TEXT,
+  row1 INTEGER, row2 INTEGER, row3 INTEGER, row4 INTEGER, row5 INTEGER,
+  col1 INTEGER, col2 INTEGER, col3 INTEGER, col4 INTEGER, col5 INTEGER))",
+    R"(CREATE TABLE placements(
+  game_id INTEGER NOT NULL REFERENCES games(id),
+  turn INTEGER NOT NULL CHECK (turn BETWEEN 1 AND 25),
+  card INTEGER NOT NULL CHECK (card BETWEEN 1 AND 52),
+  cell INTEGER NOT NULL CHECK (cell BETWEEN 0 AND 24),
+  thrown INTEGER NOT NULL CHECK (thrown IN (0, 1)),
+  PRIMARY KEY (game_id, turn)) WITHOUT ROWID)",
+};
+
+// Version 2: room for the review of each placement, and summaries kept up to date by
+// triggers, so that the statistics of 100,000 games read a few hundred rows instead of all.
+// Deleting or changing a game empties the summaries; the next reading counts them afresh.
+const char* const kVersion2[] = {
+    "ALTER TABLE placements ADD COLUMN best_cell INTEGER",
+    "ALTER TABLE placements ADD COLUMN expected_chosen REAL",
+    "ALTER TABLE placements ADD COLUMN expected_best REAL",
+    // The last 20 finished games before any point in time, for the chart of the mean.
+    "CREATE INDEX games_finished ON games(demo, finished, id, total)",
+    R"(CREATE TABLE summary_kinds(
+  kind TEXT PRIMARY KEY,
+  games INTEGER NOT NULL, finished INTEGER NOT NULL, won INTEGER NOT NULL,
+  hinted INTEGER NOT NULL))",
+    R"(CREATE TABLE summary_totals(
+  kind TEXT NOT NULL, total INTEGER NOT NULL, games INTEGER NOT NULL,
+  PRIMARY KEY (kind, total)) WITHOUT ROWID)",
+    R"(CREATE TABLE summary_hands(
+  kind TEXT NOT NULL, hand INTEGER NOT NULL, lines INTEGER NOT NULL,
+  PRIMARY KEY (kind, hand)) WITHOUT ROWID)",
+    R"(CREATE TABLE summary_runs(
+  scope TEXT PRIMARY KEY, current_run INTEGER NOT NULL, longest_run INTEGER NOT NULL))",
+    R"(CREATE TRIGGER games_summarised AFTER INSERT ON games WHEN NEW.demo = 0 BEGIN
+  INSERT INTO summary_kinds VALUES (NEW.kind, 1, NEW.finished, NEW.won, NEW.hints > 0)
+    ON CONFLICT (kind) DO UPDATE SET games = games + 1, finished = finished + excluded.finished,
+      won = won + excluded.won, hinted = hinted + excluded.hinted;
+  INSERT INTO summary_totals SELECT NEW.kind, NEW.total, 1 WHERE NEW.finished = 1
+    ON CONFLICT (kind, total) DO UPDATE SET games = games + 1;
+  INSERT INTO summary_hands
+    SELECT NEW.kind, hand, count(*) FROM (
+      SELECT NEW.row1 AS hand UNION ALL SELECT NEW.row2 UNION ALL SELECT NEW.row3
+      UNION ALL SELECT NEW.row4 UNION ALL SELECT NEW.row5 UNION ALL SELECT NEW.col1
+      UNION ALL SELECT NEW.col2 UNION ALL SELECT NEW.col3 UNION ALL SELECT NEW.col4
+      UNION ALL SELECT NEW.col5)
+    WHERE NEW.finished = 1 GROUP BY hand
+    ON CONFLICT (kind, hand) DO UPDATE SET lines = lines + excluded.lines;
+  INSERT INTO summary_runs SELECT scope, NEW.won, NEW.won FROM (
+      SELECT 'all' AS scope UNION ALL SELECT NEW.kind) WHERE true
+    ON CONFLICT (scope) DO UPDATE SET
+      current_run = CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END,
+      longest_run = max(longest_run, CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END);
+END)",
+    R"(CREATE TRIGGER games_deleted AFTER DELETE ON games BEGIN
+  DELETE FROM summary_kinds; DELETE FROM summary_totals; DELETE FROM summary_hands;
+  DELETE FROM summary_runs;
+END)",
+    R"(CREATE TRIGGER games_changed AFTER UPDATE ON games BEGIN
+  DELETE FROM summary_kinds; DELETE FROM summary_totals; DELETE FROM summary_hands;
+  DELETE FROM summary_runs;
+END)",
+};
+
+// A run of wins is ended by any game that was not won, finished or not.
+const char* const kRebuild[] = {
+    "DELETE FROM summary_kinds",
+    "DELETE FROM summary_totals",
+    "DELETE FROM summary_hands",
+    "DELETE FROM summary_runs",
+    R"(INSERT INTO summary_kinds
+  SELECT kind, count(*), sum(finished), sum(won), sum(hints > 0) FROM games WHERE demo = 0
+  GROUP BY kind)",
+    R"(INSERT INTO summary_totals
+  SELECT kind, total, count(*) FROM games WHERE demo = 0 AND finished = 1 GROUP BY kind, total)",
+    R"(INSERT INTO summary_hands
+  SELECT kind, hand, count(*) FROM (
+    SELECT kind, row1 AS hand FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, row2 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, row3 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, row4 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, row5 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, col1 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, col2 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, col3 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, col4 FROM games WHERE demo = 0 AND finished = 1
+    UNION ALL SELECT kind, col5 FROM games WHERE demo = 0 AND finished = 1)
+  GROUP BY kind, hand)",
+    R"(INSERT INTO summary_runs
+  WITH scoped AS (
+    SELECT 'all' AS scope, id, won FROM games WHERE demo = 0
+    UNION ALL SELECT kind, id, won FROM games WHERE demo = 0),
+  numbered AS (
+    SELECT scope, id, won, sum(won = 0) OVER (PARTITION BY scope ORDER BY id) AS run
+    FROM scoped),
+  runs AS (
+    SELECT scope, run, count(*) AS length, max(id) AS last FROM numbered WHERE won = 1
+    GROUP BY scope, run),
+  latest AS (SELECT scope, max(id) AS last FROM scoped GROUP BY scope)
+  SELECT scope,
+    coalesce((SELECT length FROM runs WHERE runs.scope = latest.scope
+              AND runs.last = latest.last), 0),
+    coalesce((SELECT max(length) FROM runs WHERE runs.scope = latest.scope), 0)
+  FROM latest)",
+};
+
+template <std::size_t N>
+void RunAll(SqlBatch& batch, const char* const (&statements)[N]) {
+  for (const char* sql : statements) batch.Run(QString::fromUtf8(sql));
+}
+
+}  // namespace
+
+void RebuildSummaries(SqlBatch& batch) { RunAll(batch, kRebuild); }
+
+std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target) {
+  SqlBatch batch(db);
+  batch.BeginWrite();  // two copies starting at once migrate one after the other
+  const int version = batch.Value(QStringLiteral("PRAGMA user_version")).toInt();
+  if (!batch.failed() && version > kSchemaVersion)
+    batch.Fail({0, QStringLiteral("the history was written by a newer version of Marnelok "
+                                  "(schema %1; this version knows up to %2)")
+                       .arg(version)
+                       .arg(kSchemaVersion)});
+  if (version < 1 && target >= 1) RunAll(batch, kVersion1);
+  if (version < 2 && target >= 2) {
+    RunAll(batch, kVersion2);
+    RebuildSummaries(batch);
+  }
+  if (version < target) batch.Run(QStringLiteral("PRAGMA user_version = %1").arg(target));
+  if (batch.Finish()) return std::nullopt;
+  return batch.fault();
+}
+
+std::optional<SqlFault> EraseHistory(const QSqlDatabase& db) {
+  SqlBatch batch(db);
+  batch.BeginWrite();
+  batch.Run(QStringLiteral("DELETE FROM placements"));
+  batch.Run(QStringLiteral("DELETE FROM games"));
+  RebuildSummaries(batch);
+  if (batch.Finish()) return std::nullopt;
+  return batch.fault();
+}
+
+}  // namespace marnelok::history

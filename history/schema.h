@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The history's schema, its versions (PRAGMA user_version) and the steps between them.
+#pragma once
+
+#include <QSqlDatabase>
+#include <optional>
+
+#include "sql_batch.h"
+
+namespace marnelok::history {
+
+// 1: games (with the ten lines' hands) and placements.
+// 2: the placements' review columns, and the summaries that the statistics read.
+inline constexpr int kSchemaVersion = 2;
+
+// Brings the file to version `target` in one write transaction, from whatever version it has
+// (0 for a new, empty file). A file from a newer program is left alone and reported. Only
+// tests pass a target below kSchemaVersion, to make files of an older version.
+std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target = kSchemaVersion);
+
+// Counts the summaries afresh from the games; part of a write transaction.
+void RebuildSummaries(SqlBatch& batch);
+
+// Empties the history: every game, its placements and the summaries; in one transaction.
+std::optional<SqlFault> EraseHistory(const QSqlDatabase& db);
+
+}  // namespace marnelok::history

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The figures that the Statistics window shows, as plain values.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "hand.h"
+
+namespace marnelok::history {
+
+inline constexpr int kHandClasses = kHandClassCount;  // None (0) to Royal Flush (9)
+inline constexpr int kHistogramBin = 10;  // points per bar of the totals' histogram
+inline constexpr int kMeanOfLast = 20;    // games per point of the chart of the mean
+
+// Figures over the games of one kind, or of both. Totals count finished games only; a game
+// left early counts as played, and ends a run of wins. Demo games count nowhere.
+struct KindFigures {
+  std::int64_t played = 0;
+  std::int64_t finished = 0;
+  std::int64_t won = 0;
+  std::int64_t withHints = 0;  // games in which the Hint command was used
+  double mean = 0;
+  double median = 0;
+  int best = 0;
+  int worst = 0;
+  std::int64_t currentRun = 0;  // wins in a row up to the latest game
+  std::int64_t longestRun = 0;
+  std::array<std::int64_t, kHandClasses> hands{};  // lines of finished games, by hand class
+
+  std::int64_t lines() const { return finished * 10; }
+  double ShareWon() const { return finished > 0 ? double(won) / double(finished) : 0.0; }
+  double ShareOfLines(int hand) const {
+    return finished > 0 ? double(hands[static_cast<std::size_t>(hand)]) / double(lines()) : 0.0;
+  }
+};
+
+// One line of the list of recent games.
+struct RecentGame {
+  std::int64_t id = 0;
+  QDateTime endedAt;  // UTC
+  std::uint32_t deal = 0;
+  bool regular = true;
+  int total = 0;
+  bool won = false;
+  bool finished = false;
+  int hints = 0;
+  bool demo = false;
+};
+
+// The mean total of the last kMeanOfLast finished games, as it stood after game `game`.
+struct MeanPoint {
+  std::int64_t game = 0;  // the games table's id
+  double mean = 0;
+};
+
+struct Statistics {
+  KindFigures all, regular, throwDown;
+  std::vector<std::int64_t> histogram;  // finished games of both kinds by total / kHistogramBin
+  std::vector<MeanPoint> means;         // at most kMeanPoints, oldest first
+  std::vector<RecentGame> recent;       // newest first
+};
+
+inline constexpr int kMeanPoints = 400;
+inline constexpr int kRecentGames = 500;  // lines in the Statistics window's list  // enough for a chart, few enough to read at once
+
+// A hand class's name as the score panel shows it, without the padding.
+inline QString HandName(int hand) {
+  return QString::fromLatin1(kHandTable[static_cast<std::size_t>(hand)].name).trimmed();
+}
+
+// What a reading of the history gives back: the figures, or why there are none.
+struct StatisticsResult {
+  Statistics statistics;
+  QString error;  // empty when the figures were read
+};
+
+}  // namespace marnelok::history

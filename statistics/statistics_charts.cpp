@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Building the two charts.
+#include "statistics_charts.h"
+
+#include "game_state.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
+#include <algorithm>
+
+namespace marnelok {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("marnelok::StatisticsCharts", text); }
+
+QChart* NewChart(const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->setLocalizeNumbers(true);  // axis labels in the system's locale
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  return chart;
+}
+
+// A dashed line from (x0, y0) to (x1, y1) on the chart's axes: the winning line.
+void AddWinLine(QChart* chart, QPointF from, QPointF to) {
+  auto* line = new QLineSeries;
+  line->setName(Tr("Win: 150"));
+  line->append(from);
+  line->append(to);
+  QPen pen(QColor(200, 0, 0));
+  pen.setStyle(Qt::DashLine);
+  pen.setWidth(2);
+  line->setPen(pen);
+  chart->addSeries(line);
+  for (QAbstractAxis* axis : chart->axes()) line->attachAxis(axis);
+}
+
+}  // namespace
+
+QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
+  QChart* chart = NewChart(Tr("Totals of finished games"));
+  constexpr int kWinBin = kWinningScore / history::kHistogramBin;
+  // Always past the winning line, so that it shows even before the first win.
+  const int bins = std::max(static_cast<int>(histogram.size()), kWinBin + 2);
+  auto* below = new QBarSet(Tr("Below 150"));
+  auto* wins = new QBarSet(Tr("150 or more"));
+  below->setColor(QColor(90, 120, 170));
+  wins->setColor(QColor(0, 150, 60));
+  std::int64_t most = 0;
+  for (int k = 0; k < bins; ++k) {
+    const std::int64_t n =
+        k < static_cast<int>(histogram.size()) ? histogram[static_cast<std::size_t>(k)] : 0;
+    most = std::max(most, n);
+    *below << (k < kWinBin ? double(n) : 0.0);
+    *wins << (k >= kWinBin ? double(n) : 0.0);
+  }
+  auto* series = new QStackedBarSeries;
+  series->append(below);
+  series->append(wins);
+  series->setBarWidth(0.9);
+  chart->addSeries(series);
+
+  // Bar k stands at x = k and holds the totals 10k to 10k + 9, so a total t lies at
+  // x = t / 10 - 0.5: the labels mark every 50 points at the bars' edges.
+  auto* x = new QCategoryAxis;
+  x->setRange(-0.5, bins - 0.5);
+  x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  const QLocale locale;
+  for (int t = 50; t < bins * history::kHistogramBin; t += 50)
+    x->append(locale.toString(t), t / double(history::kHistogramBin) - 0.5);
+  x->setTitleText(Tr("Total"));
+  auto* y = new QValueAxis;
+  y->setRange(0, std::max<double>(most, 4));
+  y->applyNiceNumbers();
+  y->setLabelFormat(QStringLiteral("%.0f"));
+  y->setTitleText(Tr("Games"));
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  const double edge = kWinBin - 0.5;
+  AddWinLine(chart, {edge, 0}, {edge, y->max()});
+  return chart;
+}
+
+QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
+  QChart* chart = NewChart(Tr("Mean of the last 20 games"));
+  auto* series = new QLineSeries;
+  series->setName(Tr("Mean total"));
+  double top = kWinningScore;
+  for (const history::MeanPoint& p : means) {
+    series->append(double(p.game), p.mean);
+    top = std::max(top, p.mean);
+  }
+  chart->addSeries(series);
+  const double first = means.empty() ? 0 : double(means.front().game);
+  const double last = means.empty() ? 1 : std::max(double(means.back().game), first + 1);
+  auto* x = new QValueAxis;
+  x->setRange(first, last);
+  x->setLabelFormat(QStringLiteral("%.0f"));
+  x->setTitleText(Tr("Game"));
+  auto* y = new QValueAxis;
+  y->setRange(0, top);
+  y->applyNiceNumbers();
+  y->setLabelFormat(QStringLiteral("%.0f"));
+  y->setTitleText(Tr("Points"));
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  series->attachAxis(x);
+  series->attachAxis(y);
+  AddWinLine(chart, {first, double(kWinningScore)}, {last, double(kWinningScore)});
+  return chart;
+}
+
+}  // namespace marnelok

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading the statistics module.
+#include "statistics_loader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPluginLoader>
+#include <memory>
+#include <vector>
+
+namespace marnelok {
+
+QStringList StatisticsModuleCandidates(const QString& executableDir) {
+  const QDir exe(executableDir);
+  const QString name = QStringLiteral(MARNELOK_STATISTICS_MODULE);
+  return {exe.filePath(name), QDir::cleanPath(exe.filePath(QStringLiteral(
+                                  MARNELOK_STATISTICS_MODULE_DIR "/" MARNELOK_STATISTICS_MODULE)))};
+}
+
+StatisticsWindowFactory* LoadStatisticsModule(const QStringList& candidates, QString* error) {
+  // Kept, and the module never unloaded: the windows it made use its code until the end.
+  static std::vector<std::unique_ptr<QPluginLoader>> loaders;
+  QStringList reasons;
+  for (const QString& path : candidates) {
+    if (!QFileInfo(path).isFile()) continue;
+    auto loader = std::make_unique<QPluginLoader>(path);
+    if (auto* factory = qobject_cast<StatisticsWindowFactory*>(loader->instance())) {
+      loaders.push_back(std::move(loader));
+      return factory;
+    }
+    reasons << loader->errorString();
+  }
+  if (error != nullptr)
+    *error = reasons.isEmpty()
+                 ? QStringLiteral("%1 was not found in %2")
+                       .arg(QStringLiteral(MARNELOK_STATISTICS_MODULE),
+                            QDir::toNativeSeparators(candidates.join(QStringLiteral(", "))))
+                 : reasons.join(QStringLiteral("; "));
+  return nullptr;
+}
+
+}  // namespace marnelok

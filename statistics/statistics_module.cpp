@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics module's entry: the plugin object that makes Statistics windows.
+#include <QObject>
+
+#include "statistics_factory.h"
+#include "statistics_window.h"
+
+namespace marnelok {
+
+class StatisticsModule : public QObject, public StatisticsWindowFactory {
+  Q_OBJECT
+  Q_PLUGIN_METADATA(IID MARNELOK_STATISTICS_FACTORY_IID)
+  Q_INTERFACES(marnelok::StatisticsWindowFactory)
+
+ public:
+  QWidget* CreateStatisticsWindow(history::GameHistory& history, Desktop& desktop,
+                                  PlayDeal playDeal, QWidget* owner) override {
+    return new StatisticsWindow(history, desktop, std::move(playDeal), owner);
+  }
+};
+
+}  // namespace marnelok
+
+#include "statistics_module.moc"

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics window's layout and commands.
+#include "statistics_window.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QtCharts/QChartView>
+
+#include "desktop.h"
+#include "figures_table.h"
+#include "game_history.h"
+#include "recent_games_model.h"
+#include "statistics_charts.h"
+
+namespace marnelok {
+namespace {
+
+QChartView* NewChartView(const QString& name, QWidget* parent) {
+  auto* view = new QChartView(parent);
+  view->setObjectName(name);
+  view->setRenderHint(QPainter::Antialiasing);
+  view->setMinimumSize(360, 220);
+  return view;
+}
+
+// A view hands its old chart back instead of deleting it.
+void ReplaceChart(QChartView& view, QChart* chart) {
+  QChart* old = view.chart();
+  view.setChart(chart);
+  delete old;
+}
+
+}  // namespace
+
+StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& desktop,
+                                   PlayDeal playDeal, QWidget* owner)
+    : QWidget(owner, Qt::Window),
+      history_(history),
+      desktop_(desktop),
+      playDeal_(std::move(playDeal)),
+      status_(new QLabel(this)),
+      figures_(new FiguresTable(this)),
+      histogram_(NewChartView(QStringLiteral("histogram"), this)),
+      means_(NewChartView(QStringLiteral("means"), this)),
+      recent_(new RecentGamesModel(this)),
+      sorted_(new QSortFilterProxyModel(this)),
+      list_(new QTableView(this)),
+      playAgain_(new QPushButton(tr("&Play This Deal Again"), this)) {
+  setObjectName(QStringLiteral("StatisticsWindow"));
+  setWindowTitle(tr("Statistics"));
+  setAttribute(Qt::WA_DeleteOnClose, false);  // the owner keeps it for the next opening
+  resize(1000, 720);
+
+  status_->setObjectName(QStringLiteral("status"));
+  figures_->setObjectName(QStringLiteral("figures"));
+  figures_->setMinimumWidth(430);
+  sorted_->setSourceModel(recent_);
+  sorted_->setSortRole(RecentGamesModel::kSortRole);
+  list_->setObjectName(QStringLiteral("recentGames"));
+  list_->setModel(sorted_);
+  list_->setSortingEnabled(true);
+  list_->sortByColumn(RecentGamesModel::kDate, Qt::DescendingOrder);
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  list_->verticalHeader()->hide();
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  playAgain_->setObjectName(QStringLiteral("playDealAgain"));
+  auto* exportButton = new QPushButton(tr("&Export..."), this);
+  exportButton->setObjectName(QStringLiteral("export"));
+  auto* reset = new QPushButton(tr("&Reset Statistics"), this);
+  reset->setObjectName(QStringLiteral("reset"));
+  auto* closeButton = new QPushButton(tr("&Close"), this);
+
+  auto* charts = new QVBoxLayout;
+  charts->addWidget(histogram_);
+  charts->addWidget(means_);
+  auto* top = new QHBoxLayout;
+  top->addWidget(figures_, 1);
+  top->addLayout(charts, 1);
+  // Room to the right of the game commands for more commands on the selected game.
+  auto* commands = new QHBoxLayout;
+  commands->addWidget(playAgain_);
+  commands->addStretch(1);
+  commands->addWidget(exportButton);
+  commands->addWidget(reset);
+  commands->addWidget(closeButton);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top, 3);
+  layout->addWidget(new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  layout->addWidget(list_, 2);
+  layout->addWidget(status_);
+  layout->addLayout(commands);
+
+  connect(playAgain_, &QPushButton::clicked, this, &StatisticsWindow::PlayDealAgain);
+  connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::Export);
+  connect(reset, &QPushButton::clicked, this, &StatisticsWindow::ResetStatistics);
+  connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &StatisticsWindow::UpdateCommands);
+  connect(list_, &QTableView::doubleClicked, this, &StatisticsWindow::PlayDealAgain);
+  ReplaceChart(*histogram_, MakeHistogramChart({}));
+  ReplaceChart(*means_, MakeMeansChart({}));
+  UpdateCommands();
+}
+
+StatisticsWindow::~StatisticsWindow() = default;
+
+bool StatisticsWindow::event(QEvent* event) {
+  if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) Reload();
+  return QWidget::event(event);
+}
+
+void StatisticsWindow::Reload() {
+  if (reading_) return;
+  reading_ = true;
+  if (recent_->rowCount() == 0) status_->setText(tr("Reading the history..."));
+  history_.ReadStatistics(this, [this](const history::StatisticsResult& result) {
+    reading_ = false;
+    Show(result);
+  });
+}
+
+void StatisticsWindow::Show(const history::StatisticsResult& result) {
+  const history::Statistics& s = result.statistics;
+  status_->setText(result.error);
+  status_->setVisible(!result.error.isEmpty());
+  figures_->Show(s);
+  ReplaceChart(*histogram_, MakeHistogramChart(s.histogram));
+  ReplaceChart(*means_, MakeMeansChart(s.means));
+  recent_->SetGames(s.recent);
+  UpdateCommands();
+}
+
+void StatisticsWindow::UpdateCommands() {
+  playAgain_->setEnabled(list_->selectionModel()->hasSelection());
+}
+
+void StatisticsWindow::PlayDealAgain() {
+  const QModelIndexList rows = list_->selectionModel()->selectedRows();
+  if (rows.isEmpty()) return;
+  const history::RecentGame& game = recent_->Game(sorted_->mapToSource(rows.front()).row());
+  playDeal_(game.deal, game.regular);
+}
+
+void StatisticsWindow::Export() {
+  const QString path =
+      desktop_.AskSaveFileName(this, tr("Export Statistics"),
+                               QDir::home().filePath(QStringLiteral("marnelok-games.csv")),
+                               tr("CSV files (*.csv);;All files (*)"));
+  if (path.isEmpty()) return;
+  history_.Export(path, this, [this](const QString& error) {
+    if (!error.isEmpty())
+      desktop_.ShowMessage(this, QStringLiteral("Marnelok"),
+                           tr("The history could not be exported: %1").arg(error));
+  });
+}
+
+void StatisticsWindow::ResetStatistics() {
+  if (!desktop_.Confirm(this, tr("Confirm"),
+                        tr("Do you really want to reset the statistics? Every game kept in the "
+                           "history is deleted. The High Scores are kept.")))
+    return;
+  history_.Erase(this, [this](const QString& error) {
+    if (!error.isEmpty())
+      desktop_.ShowMessage(this, QStringLiteral("Marnelok"),
+                           tr("The history could not be reset: %1").arg(error));
+    Reload();
+  });
+}
+
+}  // namespace marnelok

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics window: the figures of all games and of each kind, two charts, the recent
+// games, and the commands Play This Deal Again, Export... and Reset Statistics. It is not
+// modal; it reads the history afresh whenever it is shown or becomes active.
+#pragma once
+
+#include <QWidget>
+
+#include "statistics_factory.h"
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace marnelok {
+
+namespace history {
+struct StatisticsResult;
+}
+class FiguresTable;
+class RecentGamesModel;
+
+class StatisticsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  StatisticsWindow(history::GameHistory& history, Desktop& desktop, PlayDeal playDeal,
+                   QWidget* owner);
+  ~StatisticsWindow() override;
+
+  void Reload();
+  // Shows what a reading of the history gave back.
+  void Show(const history::StatisticsResult& result);
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  void PlayDealAgain();
+  void Export();
+  void ResetStatistics();
+  void UpdateCommands();
+
+  history::GameHistory& history_;
+  Desktop& desktop_;
+  PlayDeal playDeal_;
+  QLabel* status_;
+  FiguresTable* figures_;
+  QChartView* histogram_;
+  QChartView* means_;
+  RecentGamesModel* recent_;
+  QSortFilterProxyModel* sorted_;
+  QTableView* list_;
+  QPushButton* playAgain_;
+  bool reading_ = false;  // a reading is on its way: activations ask for no other
+};
+
+}  // namespace marnelok

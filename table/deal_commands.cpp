@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Deals by number in the window.
+#include "deal_commands.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QToolTip>
+#include <QWidget>
+
+#include "deal_number.h"
+#include "desktop.h"
+#include "game.h"
+#include "game_facts.h"
+
+namespace marnelok {
+
+DealCommands::DealCommands(Game& game, const GameFacts& facts, const TableGeometry& geometry,
+                           Desktop& desktop, QWidget& table, QAction& replay,
+                           std::function<void()> kindChanged)
+    : game_(game),
+      geometry_(geometry),
+      desktop_(desktop),
+      table_(table),
+      kindChanged_(std::move(kindChanged)) {
+  connect(&facts, &GameFacts::cardCurrent, &replay, [&replay](bool current) {
+    if (current) replay.setEnabled(true);
+  });
+  table_.installEventFilter(this);
+}
+
+void DealCommands::SelectDeal() {
+  // Cancel gives the initial text back: an empty answer deals nothing.
+  const QString answer =
+      desktop_
+          .AskText(&table_, QStringLiteral("Select Deal"),
+                   QStringLiteral("Deal number (0 to 4294967295):"), QString(), QString())
+          .trimmed();
+  if (answer.isEmpty()) return;
+  const auto deal = ParseDealNumber(answer.toStdString());
+  if (!deal) {
+    desktop_.ShowMessage(&table_, QStringLiteral("Select Deal"),
+                         QStringLiteral("\"%1\" is not a deal number. Enter a whole number from "
+                                        "0 to 4294967295.")
+                             .arg(answer));
+    return;
+  }
+  Deal(*deal);
+}
+
+void DealCommands::Replay() {
+  if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
+}
+
+void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
+  if (regular && *regular != game_.state().regularGame) {
+    game_.SetRegularGame(*regular);
+    kindChanged_();
+  }
+  game_.NewGame(deal);
+}
+
+bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != &table_ || event->type() != QEvent::ToolTip) return false;
+  const QPoint at = static_cast<QHelpEvent*>(event)->pos();
+  // The deck stack: three backs from (9, 9) to (13, 13).
+  const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
+  if (game_.state().dealCount > 0 && deck.contains(at))
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                       QStringLiteral("Deal %1").arg(game_.state().dealNumber), &table_, deck);
+  else
+    QToolTip::hideText();
+  return true;
+}
+
+}  // namespace marnelok

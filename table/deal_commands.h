@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Deals by number in the window: Select Deal..., Replay This Deal, a deal in a chosen kind
+// (Play This Deal Again, the command line), and the deck's tooltip with the deal's number.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "geometry.h"
+
+class QAction;
+class QWidget;
+
+namespace marnelok {
+
+class Desktop;
+class Game;
+class GameFacts;
+
+class DealCommands : public QObject {
+ public:
+  // `replay` is enabled from the first deal on. `kindChanged` shows a game kind that a deal
+  // chose (the Options menu's check marks). Everything passed in outlives the commands.
+  DealCommands(Game& game, const GameFacts& facts, const TableGeometry& geometry, Desktop& desktop,
+               QWidget& table, QAction& replay, std::function<void()> kindChanged);
+
+  void SelectDeal();  // asks for a number and deals it in the current kind
+  void Replay();      // deals the current or the last deal again
+  // Deals `deal`, in the kind given or else the current one.
+  void Deal(std::uint32_t deal, std::optional<bool> regular = std::nullopt);
+
+ protected:
+  // The deck's tooltip: the number of the deal on the table.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Game& game_;
+  const TableGeometry& geometry_;
+  Desktop& desktop_;
+  QWidget& table_;
+  std::function<void()> kindChanged_;
+};
+
+}  // namespace marnelok

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeping the games in the history.
+#include "game_recorder.h"
+
+#include "desktop.h"
+#include "game.h"
+#include "game_facts.h"
+#include "game_history.h"
+
+namespace marnelok {
+
+GameRecorder::GameRecorder(const Game& game, const GameFacts& facts, history::GameHistory& history,
+                           Desktop& desktop, QWidget* owner)
+    : game_(game), history_(history) {
+  connect(&facts, &GameFacts::changing, this, &GameRecorder::Changing);
+  connect(&facts, &GameFacts::cardCurrent, this, &GameRecorder::CardCurrent);
+  history_.SetFaultHandler([&desktop, owner](const QString& message) {
+    desktop.ShowMessage(owner, QStringLiteral("Marnelok"), message);
+  });
+}
+
+GameRecorder::~GameRecorder() { history_.SetFaultHandler({}); }
+
+// The rules say that the table is about to change, not how; a deal only shows itself once it
+// is done. So the game in progress is noted before every change, and a deal keeps the note.
+void GameRecorder::Changing() {
+  const GameState& s = game_.state();
+  if (s.gameActive && !prepared_) {
+    // The first card placed (never the start, not even with a deal asked for on the command
+    // line): the file is opened and checked while the player plays.
+    prepared_ = true;
+    history_.Prepare();
+  }
+  if (s.gameActive && history::GameWorthKeeping(s))
+    before_ = s;
+  else
+    before_.reset();
+}
+
+void GameRecorder::CardCurrent(bool current) {
+  if (!current) return;  // the end of a game: Finished follows, with the player's name
+  // A new deal: the game before it was left.
+  if (before_) Keep(*before_, QString());
+  before_.reset();
+  startedAt_ = QDateTime::currentDateTimeUtc();
+  hints_ = 0;
+}
+
+void GameRecorder::HintAsked() { ++hints_; }
+
+void GameRecorder::Finished(const QString& player) {
+  before_.reset();
+  Keep(game_.state(), player);
+}
+
+void GameRecorder::Closing() {
+  const GameState& s = game_.state();
+  if (!closed_ && s.gameActive && history::GameWorthKeeping(s)) Keep(s, QString());
+  closed_ = true;
+}
+
+void GameRecorder::Keep(const GameState& state, const QString& player) {
+  history::GameRecord record = history::RecordOfGame(state);
+  record.startedAt = startedAt_;
+  record.endedAt = QDateTime::currentDateTimeUtc();
+  record.hints = hints_;
+  record.player = player;
+  history_.Keep(std::move(record));
+}
+
+}  // namespace marnelok

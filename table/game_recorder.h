@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeps every game in the history: a finished one at its end, with the name entered for the
+// Top 5 list; a game left after a placement of the player's when the next deal replaces it or
+// the window closes. It follows the game through GameFacts and never changes it.
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <optional>
+
+#include "game_state.h"
+
+class QWidget;
+
+namespace marnelok {
+
+class Desktop;
+class Game;
+class GameFacts;
+namespace history {
+class GameHistory;
+}
+
+class GameRecorder : public QObject {
+ public:
+  // Faults of the history are told over `owner` through the desktop. The game, the facts,
+  // the history and the desktop outlive the recorder.
+  GameRecorder(const Game& game, const GameFacts& facts, history::GameHistory& history,
+               Desktop& desktop, QWidget* owner);
+  ~GameRecorder() override;
+
+  void HintAsked();  // the Hint command asked the advisor about the game on the table
+  // The 25th card ended the game; `player` is the name entered at the Top 5 prompt, null when
+  // none was asked.
+  void Finished(const QString& player);
+  void Closing();  // the window closes: a game in progress is left
+
+ private:
+  void Changing();
+  void CardCurrent(bool current);
+  void Keep(const GameState& state, const QString& player);
+
+  const Game& game_;
+  history::GameHistory& history_;
+  std::optional<GameState> before_;  // the game as it stood before the change under way
+  QDateTime startedAt_;
+  int hints_ = 0;
+  bool prepared_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace marnelok

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Game > Statistics...: loads the statistics module the first time, then shows its window,
+// which stays open beside the table until the player closes it.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "statistics_factory.h"
+
+namespace marnelok {
+
+class StatisticsCommand {
+ public:
+  // The module is looked for beside the program and below its prefix when the window first
+  // opens. The history and the desktop outlive the command; the window belongs to `owner`.
+  StatisticsCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner,
+                    PlayDeal playDeal);
+
+  void Open();
+  QWidget* Window() const { return window_; }
+
+ private:
+  history::GameHistory& history_;
+  Desktop& desktop_;
+  QWidget& owner_;
+  PlayDeal playDeal_;
+  QPointer<QWidget> window_;
+};
+
+}  // namespace marnelok

@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics of a small history with known answers, the same figures after a game is
+// deleted by hand, the CSV export and the reset.
+#include <QFile>
+
+#include "history_fixture.h"
+
+namespace marnelok::history {
+namespace {
+
+using testing::HistoryTest;
+
+// Hands of every finished game of a kind: the lines' classes, rows first.
+constexpr std::array<int, kLines> kRegularHands{0, 0, 1, 1, 1, 2, 3, 5, 6, 9};
+constexpr std::array<int, kLines> kThrowDownHands{0, 0, 0, 0, 1, 1, 2, 2, 4, 8};
+
+class Figures : public HistoryTest {
+ protected:
+  // Regular (R) and throw-down (T) games; W marks a win, and game 5 is left unfinished.
+  //   1 R 160 W   2 R 150 W (2 hints)   3 R 170 W   4 T 40   5 R left   6 R 155 W
+  //   7 T 90 (1 hint)   8 R 149   9 T 151 W   10 a demo, R 300, which counts nowhere
+  void KeepKnownGames(HistoryWorker& worker) {
+    const auto r = [](int total, int hints = 0) {
+      return KnownGame(true, total, true, kRegularHands, hints);
+    };
+    const auto t = [](int total, int hints = 0) {
+      return KnownGame(false, total, true, kThrowDownHands, hints);
+    };
+    GameRecord left = KnownGame(true, 0, false);
+    left.hands[0] = 1;  // a complete line of a game left early counts in no figure
+    GameRecord demo = KnownGame(true, 300, true, kRegularHands, 0, true);
+    for (GameRecord g :
+         {r(160), r(150, 2), r(170), t(40), left, r(155), t(90, 1), r(149), t(151), demo})
+      worker.Keep(g);
+  }
+};
+
+TEST_F(Figures, KnownAnswers) {
+  auto worker = MakeWorker();
+  KeepKnownGames(*worker);
+  const StatisticsResult result = worker->Read(4);
+  ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+  const Statistics& s = result.statistics;
+
+  const KindFigures& r = s.regular;
+  EXPECT_EQ(r.played, 6);
+  EXPECT_EQ(r.finished, 5);
+  EXPECT_EQ(r.won, 4);
+  EXPECT_DOUBLE_EQ(r.ShareWon(), 0.8);
+  EXPECT_EQ(r.withHints, 1);
+  EXPECT_DOUBLE_EQ(r.mean, 156.8);
+  EXPECT_DOUBLE_EQ(r.median, 155);
+  EXPECT_EQ(r.best, 170);
+  EXPECT_EQ(r.worst, 149);
+  EXPECT_EQ(r.currentRun, 0);
+  EXPECT_EQ(r.longestRun, 3);
+  EXPECT_EQ(r.hands, (std::array<std::int64_t, kHandClasses>{10, 15, 5, 5, 0, 5, 5, 0, 0, 5}));
+  EXPECT_DOUBLE_EQ(r.ShareOfLines(1), 0.3);
+
+  const KindFigures& t = s.throwDown;
+  EXPECT_EQ(t.played, 3);
+  EXPECT_EQ(t.won, 1);
+  EXPECT_DOUBLE_EQ(t.mean, 281.0 / 3);
+  EXPECT_DOUBLE_EQ(t.median, 90);
+  EXPECT_EQ(t.currentRun, 1);
+  EXPECT_EQ(t.longestRun, 1);
+
+  const KindFigures& a = s.all;
+  EXPECT_EQ(a.played, 9);
+  EXPECT_EQ(a.finished, 8);
+  EXPECT_EQ(a.won, 5);
+  EXPECT_EQ(a.withHints, 2);
+  EXPECT_DOUBLE_EQ(a.mean, 133.125);
+  EXPECT_DOUBLE_EQ(a.median, 150.5);  // an even count: the two middle totals' mean
+  EXPECT_EQ(a.best, 170);
+  EXPECT_EQ(a.worst, 40);
+  EXPECT_EQ(a.currentRun, 1);
+  EXPECT_EQ(a.longestRun, 3);
+  EXPECT_EQ(a.hands[0], 22);
+  EXPECT_DOUBLE_EQ(a.ShareOfLines(0), 22.0 / 80);
+
+  const std::vector<std::int64_t> histogram{0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 3, 1, 1};
+  EXPECT_EQ(s.histogram, histogram);
+  // One point per game from the first finished one to the last; the left game repeats the
+  // mean before it.
+  ASSERT_EQ(s.means.size(), 9u);
+  EXPECT_EQ(s.means.front().game, 1);
+  EXPECT_DOUBLE_EQ(s.means[4].mean, 130);  // game 5: games 1 to 4
+  EXPECT_DOUBLE_EQ(s.means.back().mean, 133.125);
+  ASSERT_EQ(s.recent.size(), 4u);  // newest first, the demo among them
+  EXPECT_EQ(s.recent[0].id, 10);
+  EXPECT_TRUE(s.recent[0].demo);
+  EXPECT_EQ(s.recent[1].deal, 1151u);
+  EXPECT_EQ(s.recent[1].endedAt, QDateTime(QDate(2026, 3, 1), QTime(12, 5), Qt::UTC));
+  EXPECT_FALSE(s.recent[1].regular);
+  EXPECT_TRUE(s.recent[1].won);
+
+  // The chart's mean is of the last 20 finished games only.
+  for (int k = 0; k < 25; ++k) worker->Keep(KnownGame(false, 0, true, kThrowDownHands));
+  EXPECT_DOUBLE_EQ(worker->Read(1).statistics.means.back().mean, 0);
+
+  // A game deleted with another tool: the figures are counted afresh from what is left.
+  worker->Close();
+  Rows("DELETE FROM games WHERE id > 9");
+  Rows("DELETE FROM games WHERE id = 3");
+  const Statistics again = worker->Read(1).statistics;
+  EXPECT_EQ(again.all.played, 8);
+  EXPECT_EQ(again.regular.longestRun, 2);
+  EXPECT_EQ(again.regular.best, 160);
+  EXPECT_EQ(again.regular.hands[1], 12);
+  EXPECT_TRUE(told.isEmpty());
+}
+
+TEST_F(Figures, ExportThenReset) {
+  auto worker = MakeWorker();
+  KeepKnownGames(*worker);
+  GameRecord named = KnownGame(true, 152, true, kRegularHands);
+  named.player = QStringLiteral("Ann, \"the\" player");
+  worker->Keep(named);
+
+  const QString csv = dir.filePath("games.csv");
+  EXPECT_EQ(worker->Export(csv), std::nullopt);
+  QFile file(csv);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+  ASSERT_EQ(lines.size(), 13);  // a header, eleven games, and the end of the last line
+  EXPECT_EQ(lines[0],
+            "id,started_at,finished_at,deal,kind,total,won,finished,hints,demo,player,row1,row2,"
+            "row3,row4,row5,col1,col2,col3,col4,col5");
+  EXPECT_EQ(lines[1],
+            "1,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1160,regular,160,1,1,0,0,,None,None,"
+            "One Pair (2),One Pair (2),One Pair (2),Two Pair (5),Three of a kind (10),"
+            "Flush (20),Full House (25),Royal Flush (100)");
+  EXPECT_EQ(lines[5],
+            "5,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1000,regular,0,0,0,0,0,,"
+            "One Pair (2),,,,,,,,,");
+  EXPECT_TRUE(lines[11].startsWith("11,")) << lines[11].toStdString();
+  EXPECT_TRUE(lines[11].contains(",\"Ann, \"\"the\"\" player\",")) << lines[11].toStdString();
+  EXPECT_EQ(lines[12], "");
+  // A folder that does not exist leaves no file and says why.
+  EXPECT_NE(worker->Export(dir.filePath("missing/games.csv")), std::nullopt);
+
+  EXPECT_EQ(worker->Erase(), std::nullopt);
+  const Statistics s = worker->Read(10).statistics;
+  EXPECT_EQ(s.all.played, 0);
+  EXPECT_TRUE(s.recent.empty());
+  EXPECT_TRUE(s.histogram.empty());
+  EXPECT_TRUE(s.means.empty());
+  EXPECT_EQ(Rows("SELECT count(*) FROM placements"), QStringList{"0"});
+  worker->Keep(KnownGame(true, 10));  // and the history goes on
+  EXPECT_EQ(worker->Read(10).statistics.all.played, 1);
+}
+
+}  // namespace
+}  // namespace marnelok::history

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics window over a history that answers at once: the figures in the locale, the
+// winning bars drawn in their own colour, the sorted list and its commands, and the module
+// that the program loads.
+#include "statistics_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTest>
+#include <QtCharts/QChartView>
+
+#include "fake_desktop.h"
+#include "fake_history.h"
+#include "figures_table.h"
+#include "statistics_loader.h"
+
+namespace marnelok {
+namespace {
+
+history::RecentGame Recent(std::int64_t id, std::uint32_t deal, bool regular, int total) {
+  history::RecentGame g;
+  g.id = id;
+  g.endedAt = QDateTime(QDate(2026, 3, id), QTime(12, 0), Qt::UTC);
+  g.deal = deal;
+  g.regular = regular;
+  g.total = total;
+  g.finished = true;
+  g.won = total >= 150;
+  return g;
+}
+
+// Pixels of `colour` that the view shows inside its chart's plot area (not in the legend).
+int CountInPlot(QChartView& view, QColor colour) {
+  const QImage image = view.grab().toImage();
+  const QRect plot = view.mapFromScene(view.chart()->plotArea()).boundingRect();
+  int n = 0;
+  for (int y = plot.top(); y <= plot.bottom(); ++y)
+    for (int x = plot.left(); x <= plot.right(); ++x) n += image.pixelColor(x, y) == colour;
+  return n;
+}
+
+class StatisticsWindowTest : public ::testing::Test {
+ protected:
+  StatisticsWindowTest() {
+    history.exportError = "disk full";
+    history::Statistics& s = history.answer.statistics;
+    s.all.played = 12345;
+    s.all.finished = 12000;
+    s.all.won = 3000;
+    s.all.mean = 133.125;
+    s.all.hands[9] = 3;
+    s.regular.played = 12345;
+    s.histogram = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 9, 4, 2, 1};  // one game of 150 to 159
+    s.means = {{1, 120}, {40, 151.5}};
+    s.recent = {Recent(3, 4000000000u, false, 151), Recent(2, 7, true, 90),
+                Recent(1, 12, true, 130)};
+  }
+  QTableView& List() { return *window.findChild<QTableView*>("recentGames"); }
+  QPushButton& Button(const char* name) { return *window.findChild<QPushButton*>(name); }
+
+  testing::FakeHistory history;
+  testing::FakeDesktop desktop;
+  std::vector<std::pair<std::uint32_t, bool>> played;
+  StatisticsWindow window{
+      history, desktop,
+      [this](std::uint32_t deal, bool regular) { played.emplace_back(deal, regular); }, nullptr};
+};
+
+TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
+  window.show();
+  EXPECT_GE(history.reads, 1);
+  const auto& figures = *window.findChild<FiguresTable*>("figures");
+  EXPECT_EQ(figures.Cell(0, 0), "12.345");     // games played, German digit grouping
+  EXPECT_EQ(figures.Cell(3, 0), "25,0%");      // share won
+  EXPECT_EQ(figures.Cell(4, 0), "133,1");      // mean total
+  EXPECT_EQ(figures.Cell(4, 2), "-");          // no finished throw-down game: no mean
+  EXPECT_EQ(figures.Cell(11, 0), "3 (0,0%)");  // Royal Flush, the first hand row
+  // The bar of 150 to 159 is a win and is drawn in the winning colour.
+  auto& histogram = *window.findChild<QChartView*>("histogram");
+  EXPECT_GT(CountInPlot(histogram, QColor(0, 150, 60)), 20);
+  history.answer.statistics.histogram.resize(15);  // no total of 150 or more
+  window.Reload();
+  EXPECT_EQ(CountInPlot(histogram, QColor(0, 150, 60)), 0);
+
+  // Newest first; sorted by total, lowest first, on a click on its header.
+  QTableView& list = List();
+  EXPECT_EQ(list.model()->index(0, 1).data().toString(), "4000000000");
+  EXPECT_EQ(list.model()->index(0, 2).data().toString(), "Throw-down");
+  QHeaderView& header = *list.horizontalHeader();
+  QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
+                    QPoint(header.sectionViewportPosition(3) + 5, header.height() / 2));
+  EXPECT_EQ(list.model()->index(0, 3).data().toString(), "90");
+  EXPECT_FALSE(Button("playDealAgain").isEnabled());
+  list.selectRow(2);
+  ASSERT_TRUE(Button("playDealAgain").isEnabled());
+  Button("playDealAgain").click();
+  EXPECT_EQ(played, (std::vector<std::pair<std::uint32_t, bool>>{{4000000000u, false}}));
+
+  // Export: Cancel does nothing; a failure is told.
+  Button("export").click();
+  EXPECT_TRUE(history.calls.isEmpty());
+  desktop.saveFileAnswer = "/tmp/games.csv";
+  Button("export").click();
+  EXPECT_EQ(history.calls, QStringList{"export /tmp/games.csv"});
+  EXPECT_EQ(desktop.messages, QStringList{"Marnelok|The history could not be exported: disk full"});
+
+  // Reset asks first, and only a yes empties the history.
+  desktop.confirmAnswer = false;
+  Button("reset").click();
+  EXPECT_EQ(desktop.confirms.size(), 1);
+  EXPECT_EQ(history.calls.size(), 1);
+  desktop.confirmAnswer = true;
+  Button("reset").click();
+  EXPECT_EQ(history.calls.last(), "erase");
+  EXPECT_EQ(figures.Cell(0, 0), "0");
+  EXPECT_EQ(list.model()->rowCount(), 0);
+  EXPECT_FALSE(Button("playDealAgain").isEnabled());
+}
+
+TEST(StatisticsModule, LoadsAndMakesTheWindow) {
+  QString error;
+  auto* factory = LoadStatisticsModule({MARNELOK_STATISTICS_MODULE_FILE}, &error);
+  ASSERT_NE(factory, nullptr) << error.toStdString();
+  testing::FakeHistory history;
+  testing::FakeDesktop desktop;
+  QWidget owner;
+  QWidget* window = factory->CreateStatisticsWindow(history, desktop, {}, &owner);
+  EXPECT_EQ(window->windowTitle(), "Statistics");
+  EXPECT_TRUE(window->isWindow());
+
+  EXPECT_EQ(LoadStatisticsModule({"/nonexistent/module.so"}, &error), nullptr);
+  EXPECT_TRUE(error.contains("/nonexistent/module.so")) << error.toStdString();
+  EXPECT_EQ(StatisticsModuleCandidates("/usr/games").last(),
+            "/usr/lib/games/marnelok/" + QFileInfo(MARNELOK_STATISTICS_MODULE_FILE).fileName());
+}
+
+}  // namespace
+}  // namespace marnelok

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window and the history: deals by number from the menu, the deck's tooltip, every game
+// kept when it ends or is left, and the faults and commands that tell the player something.
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "window_fixture.h"
+
+namespace marnelok::testing {
+namespace {
+
+TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
+  Start();
+  EXPECT_EQ(history.prepared, 0);  // nothing of the history at the start
+  EXPECT_FALSE(Action("MenuGameReplayItem")->isEnabled());
+
+  // Select Deal: Cancel deals nothing, a mistake is told, a number is dealt in the kind set.
+  Trigger("MenuGameSelectDealItem");
+  EXPECT_FALSE(State().gameActive);
+  desktop.answerText = [](const QString&) { return QStringLiteral("12x"); };
+  Trigger("MenuGameSelectDealItem");
+  EXPECT_EQ(desktop.messages, QStringList{"Select Deal|\"12x\" is not a deal number. Enter a whole "
+                                          "number from 0 to 4294967295."});
+  EXPECT_FALSE(State().gameActive);
+  desktop.answerText = [](const QString&) { return QStringLiteral(" 0 "); };
+  Trigger("MenuGameSelectDealItem");
+  EXPECT_EQ(desktop.prompts.last(), "Select Deal|Deal number (0 to 4294967295):||");
+  ASSERT_TRUE(State().gameActive);
+  EXPECT_EQ(State().deck[1], 31);  // deal 0
+  EXPECT_EQ(history.prepared, 0);  // opened with the first card placed, not with the deal
+  EXPECT_TRUE(Action("MenuGameReplayItem")->isEnabled());
+
+  // The deck tells the deal's number.
+  QHelpEvent help(QEvent::ToolTip, QPoint(40, 40), Box().mapToGlobal(QPoint(40, 40)));
+  QApplication::sendEvent(&Box(), &help);
+  EXPECT_EQ(QToolTip::text(), "Deal 0");
+
+  // A game left by Replay This Deal, with its two placements and its hint.
+  PlaceAt(2, 1);
+  EXPECT_EQ(history.prepared, 1);
+  Trigger("MenuGameHintItem");
+  PlaceAt(3, 1);
+  Trigger("MenuGameReplayItem");
+  ASSERT_EQ(history.kept.size(), 1u);
+  const history::GameRecord& left = history.kept[0];
+  EXPECT_FALSE(left.finished);
+  EXPECT_EQ(left.deal, 0u);
+  EXPECT_EQ(left.hints, 1);
+  EXPECT_TRUE(left.player.isNull());
+  EXPECT_EQ(left.placements.size(), 2u);
+  EXPECT_EQ(State().deck[1], 31);
+  EXPECT_EQ(State().cardsPlaced, 0);
+
+  // A finished game, with the name entered for the Top 5 list.
+  desktop.answerText = [](const QString&) { return QStringLiteral("Ann"); };
+  for (int r = 1; r <= 5; ++r)
+    for (int c = 2; c <= 6; ++c) PlaceAt(c, r);
+  ASSERT_FALSE(State().gameActive);
+  ASSERT_EQ(history.kept.size(), 2u);
+  EXPECT_TRUE(history.kept[1].finished);
+  EXPECT_EQ(history.kept[1].player, "Ann");
+  EXPECT_EQ(history.kept[1].hints, 0);
+  EXPECT_EQ(history.kept[1].total, State().totalScore);
+
+  // A new deal right after the end keeps nothing more; a change of kind leaves the game; and
+  // the window's close leaves the last one.
+  Trigger("MenuGameNewItem");
+  PlaceAt(2, 2);
+  Trigger("MenuOptionsHarderGameItem");
+  ASSERT_EQ(history.kept.size(), 3u);
+  EXPECT_TRUE(history.kept[2].regular);
+  const std::uint32_t thrown = State().dealNumber;
+  form->DealNumber(thrown);  // nothing placed yet: nothing to keep
+  EXPECT_EQ(history.kept.size(), 3u);
+  EXPECT_FALSE(State().regularGame);
+  PlaceAt(State().board[2][2] == kEmptySlotCode ? 2 : 3, 2);
+  form->close();
+  ASSERT_EQ(history.kept.size(), 4u);
+  EXPECT_FALSE(history.kept[3].regular);
+  EXPECT_EQ(history.kept[3].deal, thrown);
+  EXPECT_GT(history.kept[3].placements.size(), 1u);  // the thrown cards with the placed one
+
+  // A fault of the history is told over the window; a missing statistics module too.
+  desktop.messages.clear();
+  history.tell("the disk is full");
+  Trigger("MenuGameStatisticsItem");
+  ASSERT_EQ(desktop.messages.size(), 2);
+  EXPECT_EQ(desktop.messages[0], "Marnelok|the disk is full");
+  EXPECT_TRUE(desktop.messages[1].startsWith("Marnelok|The Statistics window cannot be opened: "))
+      << desktop.messages[1].toStdString();
+}
+
+}  // namespace
+}  // namespace marnelok::testing
