@@ -20,7 +20,7 @@ void StatisticsCommand::Open() {
         StatisticsModuleCandidates(QCoreApplication::applicationDirPath()), &error);
     if (factory == nullptr) {
       desktop_.ShowMessage(&owner_, QStringLiteral("Marnelok"),
-                           QStringLiteral("The Statistics window cannot be opened: %1").arg(error));
+                           tr("The Statistics window cannot be opened: %1").arg(error));
       return;
     }
     window_ = factory->CreateStatisticsWindow(history_, desktop_, playDeal_, &owner_);
