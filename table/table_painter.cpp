@@ -303,25 +303,31 @@ void TablePainter::DrawWinBanner() {
 std::vector<PlacedText> TablePainter::PlacedTexts(const TableGeometry& g) {
   // Up to the panel's right border, one pixel clear of it.
   const int panelRoom = g.panelWidth - 2;
-  std::vector<PlacedText> texts;
-  for (const QString& heading : {PanelTexts::Score(), PanelTexts::DownTheColumns(),
-                                 PanelTexts::AcrossTheRows(), PanelTexts::TotalScore()})
-    texts.push_back({heading, kPanelFontSize, panelRoom - kPanelTextLeft, false});
+  const int headingRoom = panelRoom - kPanelTextLeft;
+  std::vector<PlacedText> texts = {
+      {"score panel heading", PanelTexts::Score(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::DownTheColumns(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::AcrossTheRows(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::TotalScore(), kPanelFontSize, headingRoom},
+      // Clear of the grid's second column.
+      {"label over the current card", PanelTexts::Play(), kPanelFontSize,
+       CellOrigin(g, 2, 1).x - 1 - kPlayLabelLeft},
+      // The banner takes the size of what was drawn before it: the board or the Top 5 panel.
+      {"WIN banner over the board", PanelTexts::Win(), kPanelFontSize,
+       kBannerBox - kBannerTextOffset, true},
+      {"WIN banner over the Top 5 panel", PanelTexts::Win(), kTopFiveFontSize,
+       kBannerBox - kBannerTextOffset, true},
+      {"Top 5 title", PanelTexts::TopFiveTitle(), kTopFiveFontSize, kTopFiveLineRoom, true},
+      {"Top 5 last line", PanelTexts::TopFiveResume(), kTopFiveFontSize, kTopFiveLineRoom, true},
+      {"Top 5 empty entry", PanelTexts::TopFiveName(QStringLiteral("None"), 0), kTopFiveFontSize,
+       kTopFiveNameRoom, true},
+  };
   for (int handClass = 0; handClass < kHandClassCount; ++handClass)
-    texts.push_back(
-        {PanelTexts::PaddedHand(handClass), kPanelFontSize, panelRoom - kPanelNameLeft, false});
-  // Clear of the grid's second column, and inside the tile's frame.
-  texts.push_back(
-      {PanelTexts::Play(), kPanelFontSize, CellOrigin(g, 2, 1).x - 1 - kPlayLabelLeft, false});
+    texts.push_back({"hand name", PanelTexts::PaddedHand(handClass), kPanelFontSize,
+                     panelRoom - kPanelNameLeft});
+  // Inside the tile's frame.
   for (const QString& line : PanelTexts::NextGameTile())
-    texts.push_back({line, kPanelFontSize, g.cardWidth - 1 - kTileTextLeft, false});
-  // The banner takes the size of what was drawn before it: over the board or the Top 5 panel.
-  for (int points : {kPanelFontSize, kTopFiveFontSize})
-    texts.push_back({PanelTexts::Win(), points, kBannerBox - kBannerTextOffset, true});
-  texts.push_back({PanelTexts::TopFiveTitle(), kTopFiveFontSize, kTopFiveLineRoom, true});
-  texts.push_back({PanelTexts::TopFiveResume(), kTopFiveFontSize, kTopFiveLineRoom, true});
-  texts.push_back({PanelTexts::TopFiveName(QStringLiteral("None"), 0), kTopFiveFontSize,
-                   kTopFiveNameRoom, true});
+    texts.push_back({"next-game tile", line, kPanelFontSize, g.cardWidth - 1 - kTileTextLeft});
   return texts;
 }
 

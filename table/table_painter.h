@@ -19,6 +19,7 @@ namespace marnelok {
 // pixels that the place has for it. Where `narrowed`, the canvas narrows a wider text to that
 // width; elsewhere a wider text would run into its neighbours.
 struct PlacedText {
+  const char* place = "";  // where, in words
   QString text;
   int points = 0;
   int room = 0;
