@@ -174,6 +174,19 @@ Spiel!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
