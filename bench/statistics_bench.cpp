@@ -78,7 +78,8 @@ class DirectHistory : public history::GameHistory {
   }
   void Export(const QString&, QObject*, std::function<void(const QString&)>) override {}
   void Erase(QObject*, std::function<void(const QString&)>) override {}
-  void ReadGame(std::int64_t, QObject*, std::function<void(const history::GameReading&)>) override {}
+  void ReadGame(std::int64_t, QObject*, std::function<void(const history::GameReading&)>) override {
+  }
   void HasFinishedGame(QObject*, std::function<void(bool)>) override {}
   void StoreReview(std::int64_t, std::vector<history::PlacementRecord>) override {}
   void SetFaultHandler(std::function<void(const QString&)>) override {}

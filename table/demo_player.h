@@ -57,11 +57,11 @@ class DemoPlayer : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void Ask();                // asks the advisor about the current card
-  void Advised(int cell);    // its answer
-  void Frame();              // once the answer is in and the pause is over
+  void Ask();              // asks the advisor about the current card
+  void Advised(int cell);  // its answer
+  void Frame();            // once the answer is in and the pause is over
   void Place();
-  void Changing();           // the game is about to change
+  void Changing();  // the game is about to change
 
   Game& game_;
   QWidget& window_;

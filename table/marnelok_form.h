@@ -138,7 +138,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   std::unique_ptr<KeyboardCursor> cursor_;
   std::unique_ptr<TableAccessibility> speech_;
   std::unique_ptr<DemoPlayer> demo_;  // it follows the game and frames on the painter
-  TableHint hint_;  // last: its worker ends before anything else goes
+  TableHint hint_;                    // last: its worker ends before anything else goes
 };
 
 }  // namespace marnelok

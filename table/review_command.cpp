@@ -101,8 +101,7 @@ void ReviewCommand::Finish(bool stopped) {
 
 QImage ReviewCommand::Picture(const history::GameRecord& game, std::size_t index,
                               qreal devicePixelRatio) {
-  return DrawReviewPicture(game, index, look_.geometry, look_.look, look_.images,
-                           devicePixelRatio);
+  return DrawReviewPicture(game, index, look_.geometry, look_.look, look_.images, devicePixelRatio);
 }
 
 }  // namespace marnelok

@@ -70,11 +70,10 @@ class StatisticsWindowTest : public ::testing::Test {
   testing::FakeDesktop desktop;
   std::vector<std::pair<std::uint32_t, bool>> played;
   std::vector<std::int64_t> reviewed;
-  StatisticsWindow window{history, desktop,
-                          [this](std::uint32_t deal, bool regular) {
-                            played.emplace_back(deal, regular);
-                          },
-                          [this](std::int64_t id) { reviewed.push_back(id); }, nullptr};
+  StatisticsWindow window{
+      history, desktop,
+      [this](std::uint32_t deal, bool regular) { played.emplace_back(deal, regular); },
+      [this](std::int64_t id) { reviewed.push_back(id); }, nullptr};
 };
 
 TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
