@@ -132,7 +132,9 @@ TEST(Judging, CancelStopsTheJobAndDropsItsVerdicts) {
   QElapsedTimer clock;
   clock.start();
   while (!job.WorkersDone()) QTest::qWait(5);
-  EXPECT_LT(clock.elapsed(), 2000);  // the advisor returns within milliseconds of a stop
+  // The advisor returns within milliseconds of a stop; left running, the rest of the game would
+  // take a second or more.
+  EXPECT_LT(clock.elapsed(), 500);
   QTest::qWait(50);
   EXPECT_EQ(verdicts, atCancel);  // even those on their way are dropped
   EXPECT_LT(verdicts, 25);
