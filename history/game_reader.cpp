@@ -2,6 +2,8 @@
 // Reading a kept game and storing its review.
 #include "game_reader.h"
 
+#include "position.h"
+
 namespace marnelok::history {
 namespace {
 
@@ -30,9 +32,12 @@ PlacementRecord PlacementOf(const QSqlQuery& q) {
   p.card = q.value(1).toInt();
   p.cell = q.value(2).toInt();
   p.thrown = q.value(3).toBool();
-  // A review is whole or absent: a row that another program left half filled is judged again.
-  if (!p.thrown && !q.value(4).isNull() && !q.value(5).isNull() && !q.value(6).isNull())
-    p.review = PlacementReview{q.value(4).toInt(), q.value(5).toDouble(), q.value(6).toDouble()};
+  // A review is whole or absent: a row that another program left half filled, or with a best
+  // cell off the grid, is judged again.
+  const int best = q.value(4).toInt();
+  if (!p.thrown && !q.value(4).isNull() && !q.value(5).isNull() && !q.value(6).isNull() &&
+      best >= 0 && best < kGridCells)
+    p.review = PlacementReview{best, q.value(5).toDouble(), q.value(6).toDouble()};
   return p;
 }
 

@@ -101,7 +101,8 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
                                QString("3|%1|2|0").arg(leftCards[2])}));
 
   // Read back as it was kept: asked for as the newest finished game (the left one is newer),
-  // then by its id with a review stored for two turns; a thrown card's review is never kept.
+  // then by its id with a review stored for two turns; a thrown card's review is never kept, and
+  // one whose best cell lies off the grid (only a hand-edited file has one) reads as none.
   auto reader = MakeWorker();
   EXPECT_TRUE(reader->HasFinishedGame());
   GameReading read = reader->ReadGame(kNewestFinished);
@@ -117,10 +118,12 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   std::vector<PlacementRecord> reviewed = kept.placements;
   reviewed[0].review = PlacementReview{7, 1, 2};
   reviewed[5].review = PlacementReview{24, 101.25, 130.5};
+  reviewed[6].review = PlacementReview{25, 1, 2};
   reviewed[24].review = PlacementReview{reviewed[24].cell, double(total), double(total)};
   reader->StoreReview(1, reviewed);
   read = reader->ReadGame(1);
   reviewed[0].review.reset();
+  reviewed[6].review.reset();
   EXPECT_EQ(read.game.placements, reviewed);
   EXPECT_EQ(reader->ReadGame(2).game.placements.size(), 3u);
   EXPECT_EQ(reader->ReadGame(3).game.id, 0);
