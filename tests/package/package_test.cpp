@@ -96,6 +96,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
                          QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
                          kHelp,
+                         QStringLiteral("usr/share/marnelok/help/review.png"),
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),
                          QStringLiteral("usr/share/man/man6/marnelok.6.gz"),
@@ -127,6 +128,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
       RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), g_deb, root.path()}).exitCode, 0);
   const QDir unpacked(root.path());
   EXPECT_EQ(Sha256(unpacked.filePath(kHelp)), Sha256(kAssets.filePath("Marnelok.html")));
+  EXPECT_EQ(Sha256(unpacked.filePath("usr/share/marnelok/help/review.png")),
+            Sha256(kAssets.filePath("help/review.png")));
   EXPECT_EQ(Sha256(unpacked.filePath("usr/share/applications/marnelok.desktop")),
             Sha256(kAssets.filePath("marnelok.desktop")));
   for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon) {
