@@ -106,6 +106,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
                          QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
                          kHelp,
+                         QStringLiteral("usr/share/marnelok/help/review.png"),
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),
                          QStringLiteral("usr/share/man/man6/marnelok.6.gz"),
@@ -142,6 +143,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
               Sha256(kAssets.filePath(QFileInfo(Help(code)).fileName())))
         << code.toStdString();
   }
+  EXPECT_EQ(Sha256(unpacked.filePath("usr/share/marnelok/help/review.png")),
+            Sha256(kAssets.filePath("help/review.png")));
   EXPECT_EQ(Sha256(unpacked.filePath("usr/share/applications/marnelok.desktop")),
             Sha256(kAssets.filePath("marnelok.desktop")));
   for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon) {
