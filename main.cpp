@@ -11,6 +11,7 @@
 #include "donate_reminder.h"
 #include "history_file.h"
 #include "history_service.h"
+#include "language.h"
 #include "marnelok_form.h"
 #include "qt_desktop.h"
 #include "scale_factor.h"
@@ -19,8 +20,10 @@ int main(int argc, char* argv[]) {
   // Before Qt starts: --help, --version and a mistake are answered without a display.
   const marnelok::CommandLine line = marnelok::ParseCommandLine({argv + 1, argv + argc});
   if (line.action != marnelok::CommandLine::Action::kRun) {
-    const auto answer =
-        marnelok::AnswerCommandLine(line, marnelok::ProgramName(argc > 0 ? argv[0] : nullptr));
+    const bool help = line.action == marnelok::CommandLine::Action::kHelp;
+    const auto answer = marnelok::AnswerCommandLine(
+        line, marnelok::ProgramName(argc > 0 ? argv[0] : nullptr),
+        help ? marnelok::TextsInSystemLanguage("marnelok::CommandLine") : nullptr);
     std::fputs(answer.text.c_str(), answer.toError ? stderr : stdout);
     return answer.status;
   }
@@ -30,6 +33,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Marnelok"));
   QApplication::setDesktopFileName(QStringLiteral("marnelok"));
+  // Before any window: the windows take their texts as they are made.
+  marnelok::InstallTranslations();
   // No application display name: Qt would append it to every window caption, on Windows as
   // well as on Linux. The taskbar shows the main window's caption.
 

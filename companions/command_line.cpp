@@ -2,6 +2,7 @@
 // Reading the command line.
 #include "command_line.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -27,6 +28,17 @@ template <std::size_t N>
 bool Among(const std::array<std::string_view, N>& names, std::string_view name) {
   return std::find(names.begin(), names.end(), name) != names.end();
 }
+
+// One text, so that a translation may arrange it as its language needs; %1 is the program.
+constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
+    "marnelok::CommandLine",
+    "Usage: %1 [--deal N] [Qt options]\n"
+    "Poker solitaire on a five-by-five grid.\n\n"
+    "  --deal N     start with deal number N (0 to 4294967295) dealt, in the game\n"
+    "               kind chosen last\n"
+    "  -h, --help   show this help and exit\n"
+    "  --version    show the version and exit\n\n"
+    "Qt's standard options, such as -platform NAME or -style NAME, work as well.\n");
 
 CommandLine Error(std::string text) {
   return {CommandLine::Action::kError, std::nullopt, std::move(text)};
@@ -74,18 +86,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
-CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program) {
+CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program,
+                                    const HelpTranslation& translate) {
   switch (line.action) {
-    case CommandLine::Action::kHelp:
-      return {0,
-              "Usage: " + program + " [--deal N] [Qt options]\n" +
-                  "Poker solitaire on a five-by-five grid.\n\n"
-                  "  --deal N     start with deal number N (0 to 4294967295) dealt, in the game\n"
-                  "               kind chosen last\n"
-                  "  -h, --help   show this help and exit\n"
-                  "  --version    show the version and exit\n\n"
-                  "Qt's standard options, such as -platform NAME or -style NAME, work as well.\n",
-              false};
+    case CommandLine::Action::kHelp: {
+      std::string text = translate ? translate(kHelpText) : std::string(kHelpText);
+      if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, program);
+      return {0, text, false};
+    }
     case CommandLine::Action::kVersion:
       return {0, std::string("Marnelok ") + MARNELOK_VERSION + "\n", false};
     case CommandLine::Action::kError:

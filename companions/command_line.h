@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,7 +30,12 @@ struct CommandLineAnswer {
   std::string text;
   bool toError = false;  // the text goes to the standard error
 };
-CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program);
+// Gives the help's English text in the player's language (UTF-8), or the text itself.
+using HelpTranslation = std::function<std::string(const char* english)>;
+// The help is in the player's language when `translate` is given; the version and the errors,
+// which scripts may read, stay as they are.
+CommandLineAnswer AnswerCommandLine(const CommandLine& line, const std::string& program,
+                                    const HelpTranslation& translate = {});
 
 // The program's name as the user typed it, without its folder: what messages begin with.
 std::string ProgramName(const char* argv0);

@@ -46,8 +46,10 @@ TDonateForm::TDonateForm(QWidget* owner, Desktop& desktop, CloseHandler onClose)
 TDonateForm::~TDonateForm() = default;
 
 QString TDonateForm::FirstParagraph(const QString& siteName) {
-  return QStringLiteral("Donations help offset the cost of running ") + siteName +
-         QStringLiteral(" and allow you to say \"thank you for a job well done\". ");
+  //: %1 is the maker's site, "www.marnelok.example". At most three lines in the dialog.
+  return tr("Donations help offset the cost of running %1 and allow you to say \"thank you for a "
+            "job well done\". ")
+      .arg(siteName);
 }
 
 void TDonateForm::ApplyLook() {

@@ -113,7 +113,7 @@ bool DonateReminder::SaveDonateState() {
   // Told like a failed save of the settings record, naming the first value written.
   if (!saved)
     desktop_.ShowMessage(nullptr, QStringLiteral("Marnelok"),
-                         QStringLiteral("Failed to set data for 'DonateStatus'"));
+                         tr("Failed to set data for 'DonateStatus'"));
   return saved;
 }
 

@@ -7,6 +7,7 @@
 // loop ends; nothing is written in between.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -18,6 +19,8 @@ class Desktop;
 class TDonateForm;
 
 class DonateReminder {
+  Q_DECLARE_TR_FUNCTIONS(DonateReminder)
+
  public:
   // `settingsPath`: an INI file, or on Windows a registry key beginning "HKEY_".
   explicit DonateReminder(Desktop& desktop, QString settingsPath = DefaultPath());

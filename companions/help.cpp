@@ -8,13 +8,15 @@
 #include <QFileInfo>
 
 #include "desktop.h"
+#include "language.h"
 
 namespace marnelok {
 
-QString HelpDocument(const QString& workingDir, const QString& executableDir) {
-  const QString name = QString::fromLatin1(kHelpDocumentName);
-  if (QFileInfo(QDir(workingDir), name).isFile()) return name;
+namespace {
 
+// The document called `name` in the working directory or beside the program; empty if none.
+QString Find(const QString& name, const QString& workingDir, const QString& executableDir) {
+  if (QFileInfo(QDir(workingDir), name).isFile()) return name;
   if (!executableDir.isEmpty()) {
     const QDir exe(executableDir);
     for (const QString& candidate :
@@ -23,13 +25,29 @@ QString HelpDocument(const QString& workingDir, const QString& executableDir) {
       if (info.isFile()) return QDir::cleanPath(info.absoluteFilePath());
     }
   }
-  return name;
+  return {};
+}
+
+}  // namespace
+
+QString HelpDocument(const QString& workingDir, const QString& executableDir,
+                     const QString& language) {
+  const QString name = QString::fromLatin1(kHelpDocumentName);
+  if (!language.isEmpty()) {
+    // "Marnelok.html" becomes "Marnelok.de.html".
+    const QString translated = Find(name.chopped(5) + u'.' + language + QStringLiteral(".html"),
+                                    workingDir, executableDir);
+    if (!translated.isEmpty()) return translated;
+  }
+  const QString english = Find(name, workingDir, executableDir);
+  return english.isEmpty() ? name : english;
 }
 
 void OpenHelp(Desktop& desktop) {
   const QString executableDir =
       QCoreApplication::instance() != nullptr ? QCoreApplication::applicationDirPath() : QString();
-  desktop.ShellOpen(HelpDocument(QDir::currentPath(), executableDir), QString(), QString(), 5);
+  desktop.ShellOpen(HelpDocument(QDir::currentPath(), executableDir, LanguageInUse()), QString(),
+                    QString(), 5);
 }
 
 }  // namespace marnelok

@@ -50,7 +50,8 @@ void TsplashForm::ApplyLook() {
 }
 
 void TsplashForm::ApplyMode() {
-  ui_->lblEval->setText(QStringLiteral("Freeware Edition"));
+  //: Under the product's name on the splash and About window: one line of at most 265 pixels.
+  ui_->lblEval->setText(tr("Freeware Edition"));
   ui_->btnClose->setVisible(mode_ == Mode::kAbout);
   if (mode_ == Mode::kAbout) {
     ui_->btnClose->setFocus();

@@ -56,7 +56,7 @@ OpenOutcome HistoryDatabase::Replace() {
   OpenOutcome outcome;
   outcome.movedTo = MoveAside();
   if (outcome.movedTo.isEmpty()) {
-    outcome.fault = SqlFault{0, QStringLiteral("the damaged file could not be moved aside")};
+    outcome.fault = SqlFault{0, tr("the damaged file could not be moved aside")};
     return outcome;
   }
   outcome.fault = OpenFile();
@@ -68,11 +68,11 @@ OpenOutcome HistoryDatabase::Replace() {
 std::optional<SqlFault> HistoryDatabase::OpenFile() {
   const QString folder = QFileInfo(path_).absolutePath();
   if (!QDir().mkpath(folder))
-    return SqlFault{0, QStringLiteral("the folder %1 cannot be made").arg(folder)};
+    return SqlFault{0, tr("the folder %1 cannot be made").arg(folder)};
   if (!QSqlDatabase::contains(connection_)) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid())
-      return SqlFault{0, QStringLiteral("Qt's SQLite driver (QSQLITE) is not installed")};
+      return SqlFault{0, tr("Qt's SQLite driver (QSQLITE) is not installed")};
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }
@@ -87,7 +87,7 @@ std::optional<SqlFault> HistoryDatabase::Prepare() {
   if (!checked_) {
     const QVariant verdict = batch.Value(QStringLiteral("PRAGMA quick_check"));
     if (!batch.failed() && verdict.toString() != QStringLiteral("ok"))
-      batch.Fail({11, QStringLiteral("the file failed its check: %1").arg(verdict.toString())});
+      batch.Fail({11, tr("the file failed its check: %1").arg(verdict.toString())});
     if (batch.failed()) return batch.fault();
     checked_ = true;
   }

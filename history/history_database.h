@@ -3,6 +3,7 @@
 // with a busy timeout, and at the current schema version.
 #pragma once
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <optional>
@@ -18,6 +19,8 @@ struct OpenOutcome {
 
 // One connection, used only on the thread that made the object.
 class HistoryDatabase {
+  Q_DECLARE_TR_FUNCTIONS(HistoryDatabase)
+
  public:
   explicit HistoryDatabase(QString path);
   ~HistoryDatabase();

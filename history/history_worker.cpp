@@ -11,16 +11,15 @@
 #include "statistics_query.h"
 
 namespace marnelok::history {
-namespace {
-
-QString Unreadable() { return QStringLiteral("The history of games cannot be opened"); }
-
-}  // namespace
-
 HistoryWorker::HistoryWorker(QString path, std::function<void(const QString&)> tell)
     : path_(std::move(path)), tell_(std::move(tell)) {}
 
 HistoryWorker::~HistoryWorker() = default;
+
+QString HistoryWorker::Unreadable() const {
+  //: Followed by ": " and the reason.
+  return tr("The history of games cannot be opened") + QStringLiteral(": ") + lastFault_->text;
+}
 
 void HistoryWorker::Close() { database_.reset(); }
 
@@ -66,19 +65,19 @@ void HistoryWorker::Flush() {
 // A game that could not be written does not keep the others from being read.
 StatisticsResult HistoryWorker::Read(int recentGames) {
   Flush();
-  if (!EnsureOpen()) return {{}, Unreadable() + QStringLiteral(": ") + lastFault_->text};
+  if (!EnsureOpen()) return {{}, Unreadable()};
   return ReadStatistics(database_->Connection(), recentGames);
 }
 
 std::optional<QString> HistoryWorker::Export(const QString& path) {
   Flush();
-  if (!EnsureOpen()) return Unreadable() + QStringLiteral(": ") + lastFault_->text;
+  if (!EnsureOpen()) return Unreadable();
   return ExportCsv(database_->Connection(), path);
 }
 
 std::optional<QString> HistoryWorker::Erase() {
   pending_.clear();
-  if (!EnsureOpen()) return Unreadable() + QStringLiteral(": ") + lastFault_->text;
+  if (!EnsureOpen()) return Unreadable();
   if (const auto fault = EraseHistory(database_->Connection())) return fault->text;
   return std::nullopt;
 }
@@ -103,17 +102,17 @@ void HistoryWorker::StoreReview(std::int64_t id, const std::vector<PlacementReco
 void HistoryWorker::TellMoved(const QString& movedTo) {
   if (toldMoved_) return;
   toldMoved_ = true;
-  tell_(QStringLiteral("The history of games could not be read, so it was moved aside to "
-                       "\"%1\". A new history has been started.")
+  tell_(tr("The history of games could not be read, so it was moved aside to \"%1\". A new "
+           "history has been started.")
             .arg(QDir::toNativeSeparators(movedTo)));
 }
 
 void HistoryWorker::TellUnwritable(const SqlFault& fault) {
   if (toldUnwritable_) return;
   toldUnwritable_ = true;
-  tell_(QStringLiteral("The history of games cannot be written to \"%1\" (%2). The games of "
-                       "this run are kept and will be written as soon as writing succeeds "
-                       "again, while Marnelok runs.")
+  //: %2 is the reason.
+  tell_(tr("The history of games cannot be written to \"%1\" (%2). The games of this run are kept "
+           "and will be written as soon as writing succeeds again, while Marnelok runs.")
             .arg(QDir::toNativeSeparators(path_), fault.text));
 }
 

@@ -3,6 +3,7 @@
 // could not be written yet, and the faults the player has been told of.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <deque>
 #include <functional>
@@ -16,6 +17,8 @@
 namespace marnelok::history {
 
 class HistoryWorker {
+  Q_DECLARE_TR_FUNCTIONS(HistoryWorker)
+
  public:
   // `tell` reports a fault to the player; it is called at most once per kind of fault.
   HistoryWorker(QString path, std::function<void(const QString&)> tell);
@@ -36,6 +39,7 @@ class HistoryWorker {
  private:
   bool EnsureOpen();
   void Flush();
+  QString Unreadable() const;  // why the file cannot be opened, from the last fault
   void TellMoved(const QString& movedTo);
   void TellUnwritable(const SqlFault& fault);
 

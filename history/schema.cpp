@@ -3,6 +3,7 @@
 // describes them for players who query the file themselves.
 #include "schema.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace marnelok::history {
@@ -141,8 +142,9 @@ std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target) {
   batch.BeginWrite();  // two copies starting at once migrate one after the other
   const int version = batch.Value(QStringLiteral("PRAGMA user_version")).toInt();
   if (!batch.failed() && version > kSchemaVersion)
-    batch.Fail({0, QStringLiteral("the history was written by a newer version of Marnelok "
-                                  "(schema %1; this version knows up to %2)")
+    batch.Fail({0, QCoreApplication::translate("HistoryDatabase",
+                                               "the history was written by a newer version of "
+                                               "Marnelok (schema %1; this version knows up to %2)")
                        .arg(version)
                        .arg(kSchemaVersion)});
   if (version < 1 && target >= 1) RunAll(batch, kVersion1);

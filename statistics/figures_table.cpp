@@ -2,6 +2,7 @@
 // Filling the figures table.
 #include "figures_table.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
 #include <functional>
@@ -51,9 +52,13 @@ FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(parent) {
   setHorizontalHeaderLabels({tr("All games"), tr("Regular"), tr("Throw-down")});
   for (int r = 0; r < static_cast<int>(Figures().size()); ++r)
     setVerticalHeaderItem(r, new QTableWidgetItem(tr(Figures()[static_cast<std::size_t>(r)].name)));
-  // Hands from the best down, as the game's own hand table lists them.
-  for (int h = 0; h < history::kHandClasses; ++h)
-    setVerticalHeaderItem(rows - 1 - h, new QTableWidgetItem(history::HandName(h)));
+  // Hands from the best down, as the game's own hand table lists them, named as the score
+  // panel names them (its context in the program's catalogue, "HandNames").
+  for (int h = 0; h < history::kHandClasses; ++h) {
+    const QByteArray english = history::HandName(h).toLatin1();
+    setVerticalHeaderItem(rows - 1 - h, new QTableWidgetItem(QCoreApplication::translate(
+                                            "HandNames", english.constData())));
+  }
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
   setFocusPolicy(Qt::NoFocus);

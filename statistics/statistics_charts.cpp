@@ -17,17 +17,20 @@
 namespace marnelok {
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("marnelok::StatisticsCharts", text); }
+// The charts' words in the program's catalogue.
+class StatisticsCharts {
+  Q_DECLARE_TR_FUNCTIONS(marnelok::StatisticsCharts)
+};
 
 }  // namespace
 
 QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
-  QChart* chart = NewChart(Tr("Totals of finished games"));
+  QChart* chart = NewChart(StatisticsCharts::tr("Totals of finished games"));
   constexpr int kWinBin = kWinningScore / history::kHistogramBin;
   // Always past the winning line, so that it shows even before the first win.
   const int bins = std::max(static_cast<int>(histogram.size()), kWinBin + 2);
-  auto* below = new QBarSet(Tr("Below 150"));
-  auto* wins = new QBarSet(Tr("150 or more"));
+  auto* below = new QBarSet(StatisticsCharts::tr("Below 150"));
+  auto* wins = new QBarSet(StatisticsCharts::tr("150 or more"));
   below->setColor(QColor(90, 120, 170));
   wins->setColor(QColor(0, 150, 60));
   std::int64_t most = 0;
@@ -52,12 +55,12 @@ QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
   const QLocale locale;
   for (int t = 50; t < bins * history::kHistogramBin; t += 50)
     x->append(locale.toString(t), t / double(history::kHistogramBin) - 0.5);
-  x->setTitleText(Tr("Total"));
+  x->setTitleText(StatisticsCharts::tr("Total"));
   auto* y = new QValueAxis;
   y->setRange(0, std::max<double>(most, 4));
   y->applyNiceNumbers();
   y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(Tr("Games"));
+  y->setTitleText(StatisticsCharts::tr("Games"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   series->attachAxis(x);
@@ -68,9 +71,9 @@ QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
 }
 
 QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
-  QChart* chart = NewChart(Tr("Mean of the last 20 games"));
+  QChart* chart = NewChart(StatisticsCharts::tr("Mean of the last 20 games"));
   auto* series = new QLineSeries;
-  series->setName(Tr("Mean total"));
+  series->setName(StatisticsCharts::tr("Mean total"));
   double top = kWinningScore;
   for (const history::MeanPoint& p : means) {
     series->append(double(p.game), p.mean);
@@ -82,12 +85,12 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   auto* x = new QValueAxis;
   x->setRange(first, last);
   x->setLabelFormat(QStringLiteral("%.0f"));
-  x->setTitleText(Tr("Game"));
+  x->setTitleText(StatisticsCharts::tr("Game"));
   auto* y = new QValueAxis;
   y->setRange(0, top);
   y->applyNiceNumbers();
   y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(Tr("Points"));
+  y->setTitleText(StatisticsCharts::tr("Points"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   series->attachAxis(x);

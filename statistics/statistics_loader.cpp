@@ -2,6 +2,7 @@
 // Loading the statistics module.
 #include "statistics_loader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
@@ -32,7 +33,7 @@ StatisticsWindowFactory* LoadStatisticsModule(const QStringList& candidates, QSt
   }
   if (error != nullptr)
     *error = reasons.isEmpty()
-                 ? QStringLiteral("%1 was not found in %2")
+                 ? QCoreApplication::translate("StatisticsCommand", "%1 was not found in %2")
                        .arg(QStringLiteral(MARNELOK_STATISTICS_MODULE),
                             QDir::toNativeSeparators(candidates.join(QStringLiteral(", "))))
                  : reasons.join(QStringLiteral("; "));

@@ -54,7 +54,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
       sorted_(new QSortFilterProxyModel(this)),
       list_(new QTableView(this)),
       playAgain_(new QPushButton(tr("&Play This Deal Again"), this)),
-      review_(new QPushButton(QStringLiteral("Re&view"), this)) {
+      review_(new QPushButton(tr("Re&view"), this)) {
   setObjectName(QStringLiteral("StatisticsWindow"));
   setWindowTitle(tr("Statistics"));
   setAttribute(Qt::WA_DeleteOnClose, false);  // the owner keeps it for the next opening
@@ -98,7 +98,8 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   commands->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 3);
-  layout->addWidget(new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  layout->addWidget(
+      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
   layout->addLayout(commands);
@@ -167,10 +168,9 @@ void StatisticsWindow::ReviewSelected() {
 }
 
 void StatisticsWindow::Export() {
-  const QString path =
-      desktop_.AskSaveFileName(this, tr("Export Statistics"),
-                               QDir::home().filePath(QStringLiteral("marnelok-games.csv")),
-                               tr("CSV files (*.csv);;All files (*)"));
+  const QString path = desktop_.AskSaveFileName(
+      this, tr("Export Statistics"), QDir::home().filePath(QStringLiteral("marnelok-games.csv")),
+      tr("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return;
   history_.Export(path, this, [this](const QString& error) {
     if (!error.isEmpty())

@@ -23,4 +23,15 @@ std::string NameFromQString(const QString& text) {
   return out;
 }
 
+QStringList LettersNotKept(const QString& text) {
+  QStringList lost;
+  const auto codes = text.toUcs4();
+  for (qsizetype k = 0; k < codes.size() && k < qsizetype(SettingsRecord::kNameCapacity); ++k) {
+    const char32_t code = codes[k];
+    const QString letter = QString::fromUcs4(&code, 1);
+    if (code > 0xFF && !lost.contains(letter)) lost << letter;
+  }
+  return lost;
+}
+
 }  // namespace marnelok

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 namespace marnelok {
@@ -12,5 +13,9 @@ QString NameToQString(const std::string& latin1);
 
 // A character outside Latin-1 becomes '?'; only the first 23 characters are kept.
 std::string NameFromQString(const QString& text);
+
+// The characters of `text` that NameFromQString turns into '?' (among the 23 it keeps), each
+// once, in the order of their first appearance; empty when the name is kept as it is typed.
+QStringList LettersNotKept(const QString& text);
 
 }  // namespace marnelok

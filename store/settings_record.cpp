@@ -15,7 +15,6 @@ constexpr std::size_t kLargeCardsOffset = 13;
 constexpr std::size_t kLastNameOffset = 156;
 
 constexpr std::string_view kDefaultSignature = "Marnelok5";
-constexpr std::string_view kDefaultLastName = "Please enter your name!";
 constexpr std::string_view kDefaultHighName = "None";
 
 void CheckEntry(int k) {
@@ -84,7 +83,7 @@ void SettingsRecord::ApplyDefaults() {
   SetAltColors(0);
   // Only the length byte decides emptiness: a name the player entered survives a bad record.
   if (bytes_[kLastNameOffset] == 0) {
-    WriteShortString(kLastNameOffset, kNameCapacity, kDefaultLastName);
+    WriteShortString(kLastNameOffset, kNameCapacity, SettingsRecord::kDefaultLastName);
   }
   for (int k = 1; k <= kEntries; ++k) {
     SetHighScore(k, 0);

@@ -28,6 +28,8 @@ class SettingsRecord {
   static constexpr int kEntries = 5;
   static constexpr std::size_t kNameCapacity = 23;
   static constexpr std::size_t kSignatureCapacity = 9;
+  // The name that the Top 5 prompt offers until a name has been entered.
+  static constexpr std::string_view kDefaultLastName = "Please enter your name!";
 
   Bytes& bytes() { return bytes_; }
   const Bytes& bytes() const { return bytes_; }

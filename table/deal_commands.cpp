@@ -30,18 +30,16 @@ DealCommands::DealCommands(Game& game, const GameFacts& facts, const TableGeomet
 
 void DealCommands::SelectDeal() {
   // Cancel gives the initial text back: an empty answer deals nothing.
-  const QString answer =
-      desktop_
-          .AskText(&table_, QStringLiteral("Select Deal"),
-                   QStringLiteral("Deal number (0 to 4294967295):"), QString(), QString())
-          .trimmed();
+  const QString answer = desktop_
+                             .AskText(&table_, tr("Select Deal"),
+                                      tr("Deal number (0 to 4294967295):"), QString(), QString())
+                             .trimmed();
   if (answer.isEmpty()) return;
   const auto deal = ParseDealNumber(answer.toStdString());
   if (!deal) {
-    desktop_.ShowMessage(&table_, QStringLiteral("Select Deal"),
-                         QStringLiteral("\"%1\" is not a deal number. Enter a whole number from "
-                                        "0 to 4294967295.")
-                             .arg(answer));
+    desktop_.ShowMessage(
+        &table_, tr("Select Deal"),
+        tr("\"%1\" is not a deal number. Enter a whole number from 0 to 4294967295.").arg(answer));
     return;
   }
   Deal(*deal);
@@ -66,7 +64,8 @@ bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
   if (game_.state().dealCount > 0 && deck.contains(at))
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       QStringLiteral("Deal %1").arg(game_.state().dealNumber), &table_, deck);
+                       //: The deck's tooltip: the number of the deal on the table.
+                       tr("Deal %1").arg(game_.state().dealNumber), &table_, deck);
   else
     QToolTip::hideText();
   return true;

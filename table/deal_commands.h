@@ -3,6 +3,7 @@
 // (Play This Deal Again, the command line), and the deck's tooltip with the deal's number.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -20,6 +21,8 @@ class Game;
 class GameFacts;
 
 class DealCommands : public QObject {
+  Q_DECLARE_TR_FUNCTIONS(DealCommands)
+
  public:
   // `replay` is enabled from the first deal on. `kindChanged` shows a game kind that a deal
   // chose (the Options menu's check marks). Everything passed in outlives the commands.

@@ -15,9 +15,9 @@ void TMarnelokForm::UseLargeCards() {
   const QSize client = desktop_.FullScreenClientSize();
   if (client.width() < 750 || client.height() < 550) {
     // No owner: the box is centred on the screen, not over a window that may lie off it.
-    desktop_.ShowMessage(nullptr, QStringLiteral("Large Cards"),
-                         QStringLiteral("Sorry! Screen resolution should be at least 800 x 600 "
-                                        "for large cards."));
+    desktop_.ShowMessage(nullptr, tr("Large Cards"),
+                         tr("Sorry! Screen resolution should be at least 800 x 600 "
+                            "for large cards."));
     UseRegularCards();
     return;
   }

@@ -128,7 +128,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   images_ = LoadCardImages();
   random_.SeedRandom();
   settings_.Load();
-  setWindowTitle(QStringLiteral("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
+  //: The main window's title.
+  setWindowTitle(tr("Marnelok 8.00 - Freeware Edition - Marnelok for Windows"));
   splashForm_ = new TsplashForm(this, TsplashForm::Mode::kStartup, desktop_);
   splashForm_->ShowOverOwner();
   Timer1.setInterval(1500);
@@ -277,8 +278,7 @@ void TMarnelokForm::MenuGameHighScoresItemClick() {
 }
 
 void TMarnelokForm::MenuOptionsResetHighItemClick() {
-  if (!desktop_.Confirm(nullptr, QStringLiteral("Confirm"),
-                        QStringLiteral("Do you really want to reset the High Scores?")))
+  if (!desktop_.Confirm(nullptr, tr("Confirm"), tr("Do you really want to reset the High Scores?")))
     return;
   settings_.ResetHighScores();
   settings_.Save();

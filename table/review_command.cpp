@@ -3,6 +3,7 @@
 #include "review_command.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -33,7 +34,8 @@ ReviewCommand::~ReviewCommand() {
 void ReviewCommand::Open(std::int64_t id) {
   if (view_ == nullptr) {
     StatisticsWindowFactory* factory = LoadWindowsModule(
-        desktop_, owner_, QStringLiteral("The review window cannot be opened: %1"));
+        desktop_, owner_,
+        QCoreApplication::translate("ReviewCommand", "The review window cannot be opened: %1"));
     if (factory == nullptr) return;
     view_ = factory->CreateReviewWindow(*this, &owner_);
     window_ = view_->Widget();

@@ -29,8 +29,8 @@ StatisticsCommand::StatisticsCommand(history::GameHistory& history, Desktop& des
 
 void StatisticsCommand::Open() {
   if (!window_) {
-    StatisticsWindowFactory* factory = LoadWindowsModule(
-        desktop_, owner_, QStringLiteral("The Statistics window cannot be opened: %1"));
+    StatisticsWindowFactory* factory =
+        LoadWindowsModule(desktop_, owner_, tr("The Statistics window cannot be opened: %1"));
     if (factory == nullptr) return;
     window_ = factory->CreateStatisticsWindow(history_, desktop_, playDeal_, reviewGame_, &owner_);
   }

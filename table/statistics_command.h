@@ -3,6 +3,7 @@
 // which stays open beside the table until the player closes it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -17,6 +18,8 @@ StatisticsWindowFactory* LoadWindowsModule(Desktop& desktop, QWidget& owner,
                                            const QString& failure);
 
 class StatisticsCommand {
+  Q_DECLARE_TR_FUNCTIONS(StatisticsCommand)
+
  public:
   // The module is looked for beside the program and below its prefix when the window first
   // opens. The history and the desktop outlive the command; the window belongs to `owner`.

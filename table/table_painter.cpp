@@ -7,6 +7,7 @@
 #include "board.h"
 #include "cards.h"
 #include "hand.h"
+#include "panel_texts.h"
 
 namespace marnelok {
 namespace {
@@ -32,6 +33,14 @@ constexpr int kTopFiveNameRoom = kTopFiveScoreLeft - kTopFiveTextLeft - 10;
 constexpr int kTopFiveLineRoom = 459 - kTopFiveTextLeft - 4;
 constexpr int kTopFiveScoreRoom = 459 - kTopFiveScoreLeft - 4;
 constexpr int kBannerTextOffset = 4;
+// The score panel's texts start this far right of its left edge: headings and line numbers,
+// hand names and the total.
+constexpr int kPanelTextLeft = 3;
+constexpr int kPanelNameLeft = 19;
+// The "Play..." label's left edge, and the next-game tile's text inside its cell.
+constexpr int kPlayLabelLeft = 12;
+constexpr int kTileTextLeft = 8;
+constexpr int kTileLinePitch = 20;
 // The hint frame lies inside the slot's white outline, one pixel of table colour apart.
 constexpr int kHintFrameInset = 2;
 constexpr int kHintFrameWidth = 3;
@@ -39,13 +48,6 @@ constexpr int kHintFrameWidth = 3;
 // two frames of a placement that was the best one both show; its dashes are as long as its gaps.
 constexpr int kAdvisedFrameInset = kHintFrameInset + kHintFrameWidth + 2;
 constexpr int kAdvisedDash = 6;
-
-QString HandName(int handClass) {
-  // A class outside the table can only come from a corrupted state; show it as "None".
-  if (handClass < 0 || handClass >= kHandClassCount) handClass = kNone;
-  const std::string_view name = kHandTable[static_cast<size_t>(handClass)].name;
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
 
 }  // namespace
 
@@ -103,10 +105,9 @@ void TablePainter::DrawCell(int code, int column, int row) {
     canvas_.FrameRect(x - 5, y + 3, x + w, y + h + 10);
     canvas_.SetBrush(kYellow);
     canvas_.SetPen(kBlack);
-    canvas_.TextAt(x + 8, y + 6, QStringLiteral("Click"));
-    canvas_.TextAt(x + 8, y + 26, QStringLiteral("for"));
-    canvas_.TextAt(x + 8, y + 46, QStringLiteral("next"));
-    canvas_.TextAt(x + 8, y + 66, QStringLiteral("Game!"));
+    const QStringList lines = PanelTexts::NextGameTile();
+    for (int k = 0; k < lines.size(); ++k)
+      canvas_.TextAt(x + kTileTextLeft, y + 6 + kTileLinePitch * k, lines[k]);
   } else if (code == kBlankCode) {
     // One pixel wider and taller than a card, so no trace of the card below remains.
     canvas_.SetBrush(CurrentTableColor());
@@ -257,41 +258,42 @@ void TablePainter::DrawScorePanel() {
 
   // The label and its erasure share one background box as wide as the wider of the two,
   // so the spaces always cover the label whatever the font.
-  const QString play = QStringLiteral("Play...");
+  const QString play = PanelTexts::Play();
   const QString erase(11, QLatin1Char(' '));
   const QString& label = state_.deckSlot() == kNextGameTileCode ? erase : play;
   const int labelY = 3 * rowPitch_ - 15;
   const int labelWidth = std::max(canvas_.TextWidth(play), canvas_.TextWidth(erase));
-  canvas_.TextInRect(12, labelY, 12 + labelWidth, labelY + canvas_.TextHeight(label), 12, labelY,
-                     label);
+  canvas_.TextInRect(kPlayLabelLeft, labelY, kPlayLabelLeft + labelWidth,
+                     labelY + canvas_.TextHeight(label), kPlayLabelLeft, labelY, label);
 
   canvas_.SetBrush(CurrentPanelColor());
-  const int left = PanelLeft(geometry_) + 3;
-  const int right = PanelLeft(geometry_) + 19;
+  const int left = PanelLeft(geometry_) + kPanelTextLeft;
+  const int right = PanelLeft(geometry_) + kPanelNameLeft;
   const int lineHeight = canvas_.TextHeight(QStringLiteral("0"));
   // Names and the total are drawn over their predecessors without clearing the panel.
   // Their backgrounds span the widest possible text, so a shorter text (after an undo)
   // leaves no trace of a longer one.
   int nameWidth = 0;
   for (int handClass = 0; handClass < kHandClassCount; ++handClass) {
-    nameWidth = std::max(nameWidth, canvas_.TextWidth(HandName(handClass)));
+    nameWidth = std::max(nameWidth, canvas_.TextWidth(PanelTexts::PaddedHand(handClass)));
   }
   const auto drawName = [&](int handClass, int y) {
-    canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y, HandName(handClass));
+    canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y,
+                       PanelTexts::PaddedHand(handClass));
   };
 
-  canvas_.TextAt(left, 40, QStringLiteral("Score"));
-  canvas_.TextAt(left, 60, QStringLiteral("Down the Columns"));
+  canvas_.TextAt(left, 40, PanelTexts::Score());
+  canvas_.TextAt(left, 60, PanelTexts::DownTheColumns());
   for (int n = 1; n <= 5; ++n) {
     canvas_.TextAt(left, 60 + 20 * n, QString::number(n));
     drawName(state_.lineResults[static_cast<size_t>(n + 1)].column, 60 + 20 * n);
   }
-  canvas_.TextAt(left, 200, QStringLiteral("Across the Rows"));
+  canvas_.TextAt(left, 200, PanelTexts::AcrossTheRows());
   for (int n = 1; n <= 5; ++n) {
     canvas_.TextAt(left, 200 + 20 * n, QString::number(n));
     drawName(state_.lineResults[static_cast<size_t>(n)].row, 200 + 20 * n);
   }
-  canvas_.TextAt(left, 340, QStringLiteral("Total Score"));
+  canvas_.TextAt(left, 340, PanelTexts::TotalScore());
   const QString total = QString::number(state_.totalScore);
   const int totalWidth =
       std::max(canvas_.TextWidth(QStringLiteral("8888")), canvas_.TextWidth(total));
@@ -306,16 +308,15 @@ void TablePainter::DrawTopFivePanel() {
   canvas_.SetBrush(kYellow);
   canvas_.RoundRect(60, 10, 460, 334, kCorner, kCorner);
   canvas_.SetFontColor(kBlack);
-  canvas_.TextAt(kTopFiveTextLeft, 30, QStringLiteral("...The Marnelok Top 5 List..."),
-                 kTopFiveLineRoom);
+  canvas_.TextAt(kTopFiveTextLeft, 30, PanelTexts::TopFiveTitle(), kTopFiveLineRoom);
   for (int i = 1; i <= 5; ++i) {
     const TopFiveEntry& entry = topFive_[static_cast<size_t>(i - 1)];
-    canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i, entry.name.left(kTopFiveNameLength),
+    canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i,
+                   PanelTexts::TopFiveName(entry.name, entry.score).left(kTopFiveNameLength),
                    kTopFiveNameRoom);
     canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score), kTopFiveScoreRoom);
   }
-  canvas_.TextAt(kTopFiveTextLeft, 300, QStringLiteral("Click left button to resume..."),
-                 kTopFiveLineRoom);
+  canvas_.TextAt(kTopFiveTextLeft, 300, PanelTexts::TopFiveResume(), kTopFiveLineRoom);
 }
 
 void TablePainter::DrawWinBanner() {
@@ -325,14 +326,45 @@ void TablePainter::DrawWinBanner() {
   // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
   // loop whatever screen width is reported.
   const int end = std::min(look_.screenWidth, canvas_.LogicalSize().width());
+  const QString win = PanelTexts::Win();
   for (int x = 0; x < end; x += kBannerBox) {
     canvas_.SetPen(kBlack);
     canvas_.SetFontColor(kRed);
     // Over the Top 5 panel the word is 16 points, which would not fit its box whole.
     canvas_.TextInRect(x, y, x + kBannerBox, y + kBannerHeight, x + kBannerTextOffset,
-                       y + kBannerTextOffset, QStringLiteral("WIN"),
-                       kBannerBox - kBannerTextOffset);
+                       y + kBannerTextOffset, win, kBannerBox - kBannerTextOffset);
   }
+}
+
+std::vector<PlacedText> TablePainter::PlacedTexts(const TableGeometry& g) {
+  // Up to the panel's right border, one pixel clear of it.
+  const int panelRoom = g.panelWidth - 2;
+  const int headingRoom = panelRoom - kPanelTextLeft;
+  std::vector<PlacedText> texts = {
+      {"score panel heading", PanelTexts::Score(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::DownTheColumns(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::AcrossTheRows(), kPanelFontSize, headingRoom},
+      {"score panel heading", PanelTexts::TotalScore(), kPanelFontSize, headingRoom},
+      // Clear of the grid's second column.
+      {"label over the current card", PanelTexts::Play(), kPanelFontSize,
+       CellOrigin(g, 2, 1).x - 1 - kPlayLabelLeft},
+      // The banner takes the size of what was drawn before it: the board or the Top 5 panel.
+      {"WIN banner over the board", PanelTexts::Win(), kPanelFontSize,
+       kBannerBox - kBannerTextOffset, true},
+      {"WIN banner over the Top 5 panel", PanelTexts::Win(), kTopFiveFontSize,
+       kBannerBox - kBannerTextOffset, true},
+      {"Top 5 title", PanelTexts::TopFiveTitle(), kTopFiveFontSize, kTopFiveLineRoom, true},
+      {"Top 5 last line", PanelTexts::TopFiveResume(), kTopFiveFontSize, kTopFiveLineRoom, true},
+      {"Top 5 empty entry", PanelTexts::TopFiveName(QStringLiteral("None"), 0), kTopFiveFontSize,
+       kTopFiveNameRoom, true},
+  };
+  for (int handClass = 0; handClass < kHandClassCount; ++handClass)
+    texts.push_back({"hand name", PanelTexts::PaddedHand(handClass), kPanelFontSize,
+                     panelRoom - kPanelNameLeft});
+  // Inside the tile's frame.
+  for (const QString& line : PanelTexts::NextGameTile())
+    texts.push_back({"next-game tile", line, kPanelFontSize, g.cardWidth - 1 - kTileTextLeft});
+  return texts;
 }
 
 }  // namespace marnelok

@@ -3,7 +3,9 @@
 // WIN banner, each at once on the canvas.
 #pragma once
 
+#include <QString>
 #include <optional>
+#include <vector>
 
 #include "canvas.h"
 #include "card_images.h"
@@ -12,6 +14,17 @@
 #include "table_look.h"
 
 namespace marnelok {
+
+// A text that the painter draws in a fixed place, at a font size in points, and the width in
+// pixels that the place has for it. Where `narrowed`, the canvas narrows a wider text to that
+// width; elsewhere a wider text would run into its neighbours.
+struct PlacedText {
+  const char* place = "";  // where, in words
+  QString text;
+  int points = 0;
+  int room = 0;
+  bool narrowed = false;
+};
 
 // Each routine draws over the current picture; only SystemRepaint clears it first. The
 // routines rely on the drawing state that the previous one left on the canvas (the WIN
@@ -53,6 +66,10 @@ class TablePainter {
   void DrawScorePanel();
   void DrawTopFivePanel();
   void DrawWinBanner();  // only for a total of 150 or more
+
+  // Every text drawn in a fixed place at the card size `geometry`, in the player's language,
+  // always in the same order, so that the suite can check each against its room.
+  static std::vector<PlacedText> PlacedTexts(const TableGeometry& geometry);
 
  private:
   void DrawCardFace(int code, int x, int y);

@@ -6,7 +6,7 @@
 
 #include "cards.h"
 #include "game_state.h"
-#include "hand.h"
+#include "panel_texts.h"
 
 namespace marnelok {
 namespace {
@@ -52,11 +52,7 @@ QString TableWords::CurrentCard(int code) {
   return tr("Current card: %1").arg(Card(code));
 }
 
-QString TableWords::Hand(int handClass) {
-  if (handClass < 0 || handClass >= kHandClassCount) handClass = kNone;
-  const std::string_view name = kHandTable[static_cast<size_t>(handClass)].name;
-  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())).trimmed();
-}
+QString TableWords::Hand(int handClass) { return PanelTexts::Hand(handClass); }
 
 QString TableWords::ColumnLine(int column, int handClass) {
   return tr("Column %1: %2").arg(column).arg(Hand(handClass));
@@ -70,7 +66,8 @@ QString TableWords::Total(int total) { return tr("Total Score: %1").arg(total); 
 
 QString TableWords::TopFiveEntry(int rank, const QString& name, int score) {
   // One pass, so that a "%" in a typed name is never taken for a place of the pattern.
-  return tr("%1. %2: %3").arg(QString::number(rank), name, QString::number(score));
+  return tr("%1. %2: %3")
+      .arg(QString::number(rank), PanelTexts::TopFiveName(name, score), QString::number(score));
 }
 
 QString TableWords::Progress(bool gameActive, int dealCount, int cardsPlaced, int total) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop entry, the AppStream metadata and the installed icons: each valid on its own,
-// and all naming the same program, icon and home page.
+// all naming the same program, icon and home page, and both texts in every shipped language.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -96,6 +96,36 @@ TEST(DesktopFiles, EntryMetadataAndIconsNameTheSameProgram) {
   EXPECT_EQ(meta.value(QStringLiteral("binary")), entry.value(QStringLiteral("Exec")));
   EXPECT_EQ(meta.value(QStringLiteral("url[homepage]")),
             QStringLiteral("https://www.marnelok.example"));
+}
+
+// Every language the program ships names and describes it in the desktop entry and in the
+// metadata: every text that has an English version has one in that language.
+TEST(DesktopFiles, EveryShippedLanguageNamesAndDescribesTheProgram) {
+  const QStringList languages =
+      QString::fromLatin1(MARNELOK_LANGUAGES).split(u',', Qt::SkipEmptyParts);
+  ASSERT_FALSE(languages.isEmpty());
+  const QMap<QString, QString> entry = readDesktopEntry(kAssets.filePath(kDesktopFile));
+  QFile file(kAssets.filePath(kMetainfoFile));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QMap<QString, int> texts;  // "element" or "element[language]": how many
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    const QString language = xml.attributes().value(QStringLiteral("xml:lang")).toString();
+    const QString name = xml.name().toString();
+    ++texts[language.isEmpty() ? name : name + '[' + language + ']'];
+  }
+  for (const QString& code : languages) {
+    SCOPED_TRACE(code.toStdString());
+    for (const char* key : {"Name", "GenericName", "Comment", "Keywords"}) {
+      const QString translated = entry.value(QString::fromLatin1(key) + '[' + code + ']');
+      EXPECT_FALSE(translated.isEmpty()) << key;
+    }
+    for (const char* element : {"name", "summary", "p", "li"}) {
+      const QString name = QString::fromLatin1(element);
+      EXPECT_EQ(texts.value(name + '[' + code + ']'), texts.value(name)) << element;
+    }
+  }
 }
 
 // The hicolor icons that the install rules put in place under the entry's icon name: a PNG at

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding the help document: the working directory first, then the copy installed with the
-// program, then the plain name.
+// Finding the help document: the player's language first, in the working directory, then
+// the copy installed with the program, then the plain name; and every translation of it as
+// whole as the English one.
 #include "help.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include "donate_form.h"
 #include "fake_desktop.h"
+#include "language.h"
 #include "qt_printers.h"
 
 namespace marnelok {
@@ -41,6 +45,15 @@ TEST(Help, LooksInTheWorkingDirectoryThenBesideTheProgramThenInShare) {
   EXPECT_EQ(HelpDocument(work, bin), bin + "/Marnelok.html");
   Touch(root.filePath("other/Marnelok.html"));
   EXPECT_EQ(HelpDocument(root.filePath("other"), bin), "Marnelok.html");
+
+  // A translation anywhere comes before the English document; without one, English.
+  EXPECT_EQ(HelpDocument(work, bin, "de"), bin + "/Marnelok.html");
+  Touch(share + "/Marnelok.de.html");
+  EXPECT_EQ(HelpDocument(work, bin, "de"), share + "/Marnelok.de.html");
+  EXPECT_EQ(HelpDocument(work, bin, "fr"), bin + "/Marnelok.html");
+  EXPECT_EQ(HelpDocument(work, bin), bin + "/Marnelok.html");
+  Touch(root.filePath("other/Marnelok.de.html"));
+  EXPECT_EQ(HelpDocument(root.filePath("other"), bin, "de"), "Marnelok.de.html");
 }
 
 TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
@@ -57,28 +70,41 @@ TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
   EXPECT_EQ(desktop.shellCalls[0], expected);
 }
 
-// The document's navigation reaches every section, and the donation section names every
-// choice of the dialog as the dialog words it.
-TEST(Help, NavigationReachesEverySectionAndEveryDonationChoiceIsExplained) {
-  QFile file(QStringLiteral(MARNELOK_HELP_FILE));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QString html = QString::fromUtf8(file.readAll());
-  const QString nav =
-      html.section(QStringLiteral("<nav>"), 1).section(QStringLiteral("</nav>"), 0, 0);
-  int sections = 0;
-  for (const auto& m : QRegularExpression(R"re(<h2 id="([^"]+)")re").globalMatch(html)) {
-    ++sections;
-    EXPECT_TRUE(nav.contains("href=\"#" + m.captured(1) + "\"")) << m.captured(1).toStdString();
-  }
-  EXPECT_GE(sections, 10);
+// In English and in every shipped language, the document is in that language, holds the
+// English one's sections, reaches each from its navigation, and its donation section names
+// every choice of the dialog as the dialog words it in that language.
+TEST(Help, EveryLanguageReachesEverySectionAndExplainsEveryDonationChoice) {
+  QStringList englishSections;
+  for (const QString& code : QStringList{QString()} + ShippedLanguages()) {
+    SCOPED_TRACE(code.isEmpty() ? "English" : code.toStdString());
+    const QString name = code.isEmpty() ? "Marnelok.html" : "Marnelok." + code + ".html";
+    QFile file(QDir(QStringLiteral(MARNELOK_ASSETS_DIR)).filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    const QString html = QString::fromUtf8(file.readAll());
+    const QString lang = code.isEmpty() ? "en" : QString(code).replace('_', '-');
+    EXPECT_TRUE(html.contains("<html lang=\"" + lang + "\">"));
+    const QString nav =
+        html.section(QStringLiteral("<nav>"), 1).section(QStringLiteral("</nav>"), 0, 0);
+    QStringList sections;
+    for (const auto& m : QRegularExpression(R"re(<h2 id="([^"]+)")re").globalMatch(html)) {
+      sections << m.captured(1);
+      EXPECT_TRUE(nav.contains("href=\"#" + m.captured(1) + "\"")) << m.captured(1).toStdString();
+    }
+    if (code.isEmpty()) englishSections = sections;
+    EXPECT_GE(sections.size(), 10);
+    EXPECT_EQ(sections, englishSections);
 
-  testing::FakeDesktop desktop;
-  TDonateForm form(nullptr, desktop);
-  const QString donations = html.section(QStringLiteral("id=\"donate\""), 1);
-  for (int i = 0; i < 5; ++i) {
-    const auto* item = form.findChild<QRadioButton*>(QStringLiteral("rbItem%1").arg(i));
-    ASSERT_NE(item, nullptr);
-    EXPECT_TRUE(donations.contains(item->text().remove('&'))) << item->text().toStdString();
+    const auto translator = ProgramTranslator(code);
+    if (translator) QCoreApplication::installTranslator(translator.get());
+    testing::FakeDesktop desktop;
+    TDonateForm form(nullptr, desktop);
+    if (translator) QCoreApplication::removeTranslator(translator.get());
+    const QString donations = html.section(QStringLiteral("id=\"donate\""), 1);
+    for (int i = 0; i < 5; ++i) {
+      const auto* item = form.findChild<QRadioButton*>(QStringLiteral("rbItem%1").arg(i));
+      ASSERT_NE(item, nullptr);
+      EXPECT_TRUE(donations.contains(item->text().remove('&'))) << item->text().toStdString();
+    }
   }
 }
 

@@ -7,7 +7,7 @@
 namespace marnelok {
 namespace {
 
-TEST(NameText, Latin1BothWaysAndAnythingElseBecomesAQuestionMark) {
+TEST(NameText, Latin1BothWaysAndAnythingElseBecomesAQuestionMarkAndIsNamed) {
   struct Case {
     QString text;
     std::string latin1;
@@ -24,6 +24,13 @@ TEST(NameText, Latin1BothWaysAndAnythingElseBecomesAQuestionMark) {
   for (int b = 1; b < 256; b += 12) all.push_back(static_cast<char>(b));
   EXPECT_EQ(NameFromQString(NameToQString(all)), all);
   EXPECT_EQ(NameToQString("Zo\xEB"), QStringLiteral("Zo\u00EB"));
+
+  // What the record cannot keep, each once, in order, among the 23 characters it keeps.
+  EXPECT_EQ(LettersNotKept(QStringLiteral("Zo\u00EB")), QStringList());
+  EXPECT_EQ(LettersNotKept(QStringLiteral("\u0141\u0142\u0141a\U0001F0A1")),
+            QStringList({QStringLiteral("\u0141"), QStringLiteral("\u0142"),
+                         QStringLiteral("\U0001F0A1")}));
+  EXPECT_EQ(LettersNotKept(QString(23, QChar('x')) + QStringLiteral("\u0141")), QStringList());
 }
 
 }  // namespace

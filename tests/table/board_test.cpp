@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "hand.h"
+#include "panel_texts.h"
 #include "table_fixture.h"
 
 namespace marnelok::test {
@@ -96,6 +97,11 @@ TEST_F(BoardTest, EachLineShowsItsOwnResultAndShorterTextsLeaveNoTrace) {
   state.lineResults[4].row = kNone;
   painter.SystemRepaint();
   EXPECT_EQ(afterUndo, Image());
+  // In English the names drawn are the hand table's own, trailing spaces included.
+  for (int h = -1; h <= kHandClassCount; ++h) {
+    const auto& own = kHandTable[static_cast<std::size_t>(h < 0 || h == kHandClassCount ? 0 : h)];
+    EXPECT_EQ(PanelTexts::PaddedHand(h).toStdString(), own.name) << h;
+  }
 }
 
 // The row pitch, as the banner placed by it shows it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's keeper of the settings record on its own: the Top 5 list that the painter reads
-// follows every change of the record, and a refused save is told over the window.
+// follows every change of the record, a refused save is told over the window, and a name the
+// record cannot hold is shown as it will be kept before it is kept.
 #include "record_keeper.h"
 
 #include "window_fixture.h"
@@ -37,6 +38,44 @@ TEST(RecordKeeper, TheListFollowsEveryChangeAndARefusedSaveIsTold) {
   ASSERT_EQ(desktop.messages.size(), 1);
   EXPECT_EQ(desktop.messages[0], "Marnelok|Failed to set data for 'fRegInfo'");
   EXPECT_EQ(desktop.messageOwners[0], &window);
+}
+
+TEST(RecordKeeper, ANameTheRecordCannotHoldIsShownAsItWillBeKeptAndMayBeChanged) {
+  QTemporaryDir dir;
+  CountingStore store(dir.filePath("fRegInfo"));
+  FakeDesktop desktop;
+  RecordKeeper keeper(store, desktop, nullptr);
+  keeper.Load();
+  const QString typed = QStringLiteral("\u0141ukasz Dvo\u0159\u00E1k \u0141");
+  QStringList answers{typed, QStringLiteral("Lukasz")};
+  desktop.answerText = [&answers](const QString&) { return answers.takeFirst(); };
+
+  // Told, the player changes it: asked again with the name as typed.
+  desktop.confirmAnswer = false;
+  QString player;
+  EXPECT_TRUE(keeper.EnterHighScore(120, &player));
+  ASSERT_EQ(desktop.prompts.size(), 2);
+  EXPECT_EQ(desktop.prompts[1].section('|', 2, 2), typed);
+  ASSERT_EQ(desktop.confirms.size(), 1);
+  EXPECT_EQ(desktop.confirms[0],
+            "New High Score|The Top 5 list cannot keep these letters: \u0141 \u0159\n\nYour name "
+            "will be kept there as \"?ukasz Dvo?\u00E1k ?\".\n\nChoose OK to keep it so, or "
+            "Cancel to change it.");
+  EXPECT_EQ(keeper.TopFive()[0].name, "Lukasz");
+  EXPECT_EQ(player, "Lukasz");
+
+  // Kept so: the list holds what it can, the history gets the name whole.
+  const QString longName = typed + QStringLiteral(" von und zu Warszawa");
+  answers = {longName};
+  desktop.confirmAnswer = true;
+  EXPECT_TRUE(keeper.EnterHighScore(130, &player));
+  EXPECT_EQ(desktop.confirms.size(), 2);
+  EXPECT_EQ(keeper.TopFive()[0].name, "?ukasz Dvo?\u00E1k ? von und");
+  EXPECT_EQ(player, longName);
+  // A Latin-1 name is kept without a question.
+  answers = {QStringLiteral("\u00C5sa")};
+  EXPECT_TRUE(keeper.EnterHighScore(140, &player));
+  EXPECT_EQ(desktop.confirms.size(), 2);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the help document's picture of the review window: a dealt game played by a hurried
 // advisor (one placement deep, no simulated games), judged by the review, in the real review
-// window with the table drawn by the table's own painter, saved as a PNG. Run offscreen:
-//   QT_QPA_PLATFORM=offscreen marnelok_review_shot assets/help/review.png
+// window with the table drawn by the table's own painter, saved as a PNG. Run offscreen, in
+// English for the help document (in another language, LANG=de_DE.UTF-8, to look at its texts):
+//   LANG=C QT_QPA_PLATFORM=offscreen marnelok_review_shot assets/help/review.png
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
@@ -13,6 +14,7 @@
 #include "board.h"
 #include "card_images.h"
 #include "deck.h"
+#include "language.h"
 #include "placement_judge.h"
 #include "random.h"
 #include "review_picture.h"
@@ -82,6 +84,7 @@ class ShotSource : public ReviewSource {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  marnelok::InstallTranslations();
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
     return 2;
