@@ -174,6 +174,19 @@ encore&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Votre nom y sera conservé sous la forme «&#xa0;%2&#xa0;».
 
 Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>La fenêtre d’analyse ne peut pas être ouverte&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
     <message>
         <source>Make a Donation</source>
         <translation>Faire un &amp;don</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Ana&amp;lyser la dernière partie...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Démo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Analyse de la partie</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carte</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Posée sur</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Meilleure case</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Score attendu</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Avec la meilleure case</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Points perdus</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Plus coûteux</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>la case de la ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Jetée</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Non évalué</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Donne %1, partie normale</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Donne %1, partie avec cartes jetées</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>La démo a posé des cartes dans cette partie.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Score&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Points perdus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Coups à moins d’un demi-point du meilleur&#xa0;: %1 sur %2 (%3&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Coup le plus coûteux (marqué dans la liste)&#xa0;: coup %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Coups les plus coûteux (marqués dans la liste)&#xa0;: coups %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Chaque coup était à moins d’un demi-point du meilleur.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>L’analyse a été interrompue après %1 coups évalués sur %2&#xa0;; Reprendre la termine.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Lecture de la partie...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Évaluation des coups&#xa0;: %v sur %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>L’historique ne contient encore aucune partie terminée&#xa0;: terminez une partie, puis analysez-la.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>L’analyse a été interrompue.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>La partie ne peut pas être analysée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reprendre</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Coup %1&#xa0;: la carte %2 a été jetée avant la partie, elle n’est donc pas évaluée.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Coup %1&#xa0;: la carte %2 a été posée sur %3. Ce coup n’a pas encore été évalué.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Coup %1&#xa0;: la carte %2 a été posée sur %3, pour un score final attendu de %4. La meilleure était %5, pour %6. Points perdus&#xa0;: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Cadre magenta plein&#xa0;: là où la carte a été posée. Cadre cyan en pointillés&#xa0;: la meilleure case selon Marnelok.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Score final attendu après chaque coup</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Tel que joué</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Avec le meilleur coup</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>The history could not be reset: %1</source>
         <translation>L’historique n’a pas pu être réinitialisé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analyser</translation>
     </message>
 </context>
 <context>
