@@ -174,6 +174,19 @@ partida!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Su nombre se guardará en ella como «%2».
 
 Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>No se puede abrir la ventana de análisis: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
     <message>
         <source>Make a Donation</source>
         <translation>Hacer un &amp;donativo</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>&amp;Analizar última partida...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>De&amp;mo</translation>
     </message>
 </context>
 <context>
@@ -583,6 +611,171 @@ funcionan.
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Análisis de la partida</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Colocada en</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Mejor casilla</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Total esperado</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Con la mejor casilla</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Puntos perdidos</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Más costosas</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>De antemano</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Sin evaluar</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Reparto %1, partida normal</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Reparto %1, partida con cartas previas</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>La demostración colocó cartas en esta partida.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Puntos perdidos: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Jugadas a menos de medio punto de la mejor: %1 de %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Jugada más costosa (marcada en la lista): turno %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Jugadas más costosas (marcadas en la lista): turnos %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Todas las jugadas quedaron a menos de medio punto de la mejor.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>El análisis se detuvo con %1 de %2 jugadas evaluadas; Reanudar lo termina.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Leyendo la partida...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Evaluando las jugadas: %v de %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>El historial aún no tiene ninguna partida terminada: termine una partida y analícela después.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>El análisis se detuvo.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>No se puede analizar la partida: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>C&amp;errar</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Turno %1: la carta %2 se colocó de antemano, antes de jugar, así que no se evalúa.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Turno %1: la carta %2 fue a %3. No se ha evaluado.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Turno %1: la carta %2 fue a %3, con un total esperado de %4. La mejor casilla era %5, con %6. Puntos perdidos: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Marco magenta continuo: dónde fue la carta. Marco cian discontinuo: la mejor casilla según Marnelok.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Total final esperado tras cada jugada</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Tal como se jugó</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Con la mejor jugada</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -678,6 +871,10 @@ funcionan.
     <message>
         <source>The history could not be reset: %1</source>
         <translation>No se pudo restablecer el historial: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analizar</translation>
     </message>
 </context>
 <context>
