@@ -76,7 +76,7 @@
     <name>HistoryDatabase</name>
     <message>
         <source>the damaged file could not be moved aside</source>
-        <translation>impossibile spostare da parte il file danneggiato</translation>
+        <translation>impossibile mettere da parte il file danneggiato</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -174,6 +174,19 @@ partita!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Il nome vi sarà conservato come «%2».
 
 Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Impossibile aprire la finestra di analisi: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
     <message>
         <source>Make a Donation</source>
         <translation>Fai una &amp;donazione</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Ana&amp;lizza ultima partita...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Analisi della partita</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Posata in</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Casella migliore</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Totale atteso</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Con la casella migliore</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Punti persi</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Più costose</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Gettata</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Non valutata</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Partita n. %1, normale</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Partita n. %1, con carte gettate</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>In questa partita la demo ha posato delle carte.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Punteggio: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Punti persi: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Mosse entro mezzo punto dalla migliore: %1 di %2 (%3%)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Mossa più costosa (segnata nell&apos;elenco): mossa %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Mosse più costose (segnate nell&apos;elenco): mosse %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Ogni mossa è rimasta entro mezzo punto dalla migliore.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>L&apos;analisi è stata interrotta con %1 mosse valutate su %2; Riprendi la completa.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Lettura della partita...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Valutazione delle mosse: %v di %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>La cronologia non contiene ancora nessuna partita conclusa: concludere una partita, poi analizzarla.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>L&apos;analisi è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Impossibile analizzare la partita: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Riprendi</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Mossa %1: la carta %2 è stata gettata prima del gioco, quindi non viene valutata.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Mossa %1: la carta %2 è stata posata in %3. Non è stata valutata.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Mossa %1: la carta %2 è stata posata in %3, per un totale atteso di %4. La casella migliore era in %5, per %6. Punti persi: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Cornice magenta continua: dove è stata posata la carta. Cornice ciano tratteggiata: la casella migliore secondo Marnelok.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Totale finale atteso dopo ogni mossa</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Come giocata</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Con la mossa migliore</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>The history could not be reset: %1</source>
         <translation>Impossibile azzerare la cronologia: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>Ana&amp;lizza</translation>
     </message>
 </context>
 <context>
