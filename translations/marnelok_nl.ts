@@ -174,6 +174,19 @@ spel!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Uw naam wordt daar bewaard als ‘%2’.
 
 Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Het analysevenster kan niet worden geopend: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
     <message>
         <source>Make a Donation</source>
         <translation>&amp;Doneren</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Laatste spel ana&amp;lyseren...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Spelanalyse</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Zet</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Kaart</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Gelegd op</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Beste vak</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Verwachte score</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Met het beste vak</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Verloren punten</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Duurste</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Neergegooid</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Niet beoordeeld</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Spel %1, normaal spel</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Spel %1, met startkaarten</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>In dit spel heeft de demo kaarten gelegd.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Score: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Verloren punten: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Zetten hooguit een half punt onder de beste: %1 van %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Duurste zet (gemarkeerd in de lijst): zet %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Duurste zetten (gemarkeerd in de lijst): zetten %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Elke zet lag hooguit een half punt onder de beste.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>De analyse is gestopt nadat %1 van %2 zetten waren beoordeeld; met Hervatten wordt die afgemaakt.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Spel wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Zetten worden beoordeeld: %v van %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>De geschiedenis bevat nog geen voltooid spel: speel een spel uit en analyseer het dan.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>De analyse is gestopt.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Het spel kan niet worden geanalyseerd: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Annuleren</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Hervatten</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Zet %1: de %2 is voor het spel neergegooid en wordt daarom niet beoordeeld.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Zet %1: de %2 ging naar %3. Deze zet is nog niet beoordeeld.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Zet %1: de %2 ging naar %3, met een verwachte eindscore van %4. Het beste vak was %5, met %6. Verloren punten: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Doorgetrokken magenta kader: waar de kaart heen ging. Gestreept cyaan kader: het vak dat Marnelok het beste vindt.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Verwachte eindscore na elke zet</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Zoals gespeeld</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Met de beste zet</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>The history could not be reset: %1</source>
         <translation>De geschiedenis kon niet worden gewist: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analyseren</translation>
     </message>
 </context>
 <context>
