@@ -76,7 +76,7 @@
     <name>HistoryDatabase</name>
     <message>
         <source>the damaged file could not be moved aside</source>
-        <translation>o arquivo danificado não pôde ser posto de lado</translation>
+        <translation>não foi possível guardar à parte o arquivo danificado</translation>
     </message>
     <message>
         <source>the folder %1 cannot be made</source>
@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>The history of games could not be read, so it was moved aside to &quot;%1&quot;. A new history has been started.</source>
-        <translation>Não foi possível ler o histórico de partidas; por isso, ele foi posto de lado em “%1”. Um novo histórico foi iniciado.</translation>
+        <translation>Não foi possível ler o histórico de partidas; por isso, ele foi guardado à parte como “%1”. Um novo histórico foi iniciado.</translation>
     </message>
     <message>
         <source>The history of games cannot be written to &quot;%1&quot; (%2). The games of this run are kept and will be written as soon as writing succeeds again, while Marnelok runs.</source>
