@@ -174,6 +174,19 @@ jogo!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Seu nome ficará guardado nela como “%2”.
 
 Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Não é possível abrir a janela de análise: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
     <message>
         <source>Make a Donation</source>
         <translation>Fazer uma &amp;doação</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>&amp;Analisar última partida...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>De&amp;monstração</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Análise da partida</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Jogada</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Colocada em</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Melhor casa</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Pontuação esperada</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Com a melhor casa</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Pontos perdidos</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Mais caras</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>na linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Lançada</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Não avaliada</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Partida %1, jogo normal</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Partida %1, jogo com cartas lançadas</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>A demonstração colocou cartas nesta partida.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Pontuação: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Pontos perdidos: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Jogadas no máximo meio ponto abaixo da melhor: %1 de %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Jogada mais cara (marcada na lista): jogada %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Jogadas mais caras (marcadas na lista): jogadas %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Todas as jogadas ficaram no máximo meio ponto abaixo da melhor.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>A análise foi interrompida com %1 de %2 jogadas avaliadas; Retomar a conclui.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Lendo a partida...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Avaliando as jogadas: %v de %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>O histórico ainda não tem nenhuma partida concluída: conclua uma partida e depois analise-a.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>A análise foi interrompida.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Não é possível analisar a partida: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Retomar</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Jogada %1: a carta %2 foi lançada antes do jogo, por isso não é avaliada.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Jogada %1: a carta %2 foi colocada %3. Esta jogada ainda não foi avaliada.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Jogada %1: a carta %2 foi colocada %3, com uma pontuação esperada de %4. A melhor casa ficava %5, com %6. Pontos perdidos: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Moldura magenta contínua: onde a carta foi colocada. Moldura ciano tracejada: a melhor casa segundo o Marnelok.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Pontuação final esperada após cada jogada</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Como foi jogado</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Com a melhor jogada</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>The history could not be reset: %1</source>
         <translation>Não foi possível zerar o histórico: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analisar</translation>
     </message>
 </context>
 <context>
