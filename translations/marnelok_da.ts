@@ -371,7 +371,7 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
     </message>
     <message>
         <source>Click the deck or press Enter to deal</source>
-        <translation>Klik på bunken, eller tryk på Enter for at give</translation>
+        <translation>Klik på bunken eller tryk på Enter for at give</translation>
     </message>
     <message>
         <source>Current card: %1</source>
@@ -427,7 +427,7 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
     </message>
     <message>
         <source>Click or press Enter to resume</source>
-        <translation>Klik, eller tryk på Enter for at fortsætte</translation>
+        <translation>Klik eller tryk på Enter for at fortsætte</translation>
     </message>
     <message>
         <source>WIN</source>
@@ -456,8 +456,8 @@ Pokerkabale på et gitter med fem gange fem felter.
 
   --deal N     start med spil nummer N (0 til 4294967295) givet, i den
                spiltype, der sidst blev valgt
-  -h, --help   vis denne hjælp, og afslut
-  --version    vis versionen, og afslut
+  -h, --help   vis denne hjælp og afslut
+  --version    vis versionen og afslut
 
 Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også.
 </translation>
