@@ -69,6 +69,7 @@ bench: build
 	@$(BUILD)/bench/marnelok_bench_game
 	@$(BUILD)/bench/marnelok_bench_paint
 	@QT_QPA_PLATFORM=offscreen $(BUILD)/bench/marnelok_bench_statistics
+	@$(BUILD)/bench/marnelok_bench_review --games 10 --threads 2
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/marnelok_bench_startup \
 	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
 

@@ -78,6 +78,10 @@ class DirectHistory : public history::GameHistory {
   }
   void Export(const QString&, QObject*, std::function<void(const QString&)>) override {}
   void Erase(QObject*, std::function<void(const QString&)>) override {}
+  void ReadGame(std::int64_t, QObject*, std::function<void(const history::GameReading&)>) override {
+  }
+  void HasFinishedGame(QObject*, std::function<void(bool)>) override {}
+  void StoreReview(std::int64_t, std::vector<history::PlacementRecord>) override {}
   void SetFaultHandler(std::function<void(const QString&)>) override {}
 
  private:
@@ -105,7 +109,7 @@ void BM_WindowQueriesAndFirstPaint(benchmark::State& state) {
   DirectHistory history(h.database.Connection());
   testing::FakeDesktop desktop;
   for (auto _ : state) {
-    StatisticsWindow window(history, desktop, {}, nullptr);
+    StatisticsWindow window(history, desktop, {}, {}, nullptr);
     window.show();  // reads the history
     benchmark::DoNotOptimize(window.grab());
   }

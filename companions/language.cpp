@@ -12,6 +12,16 @@ namespace {
 
 QString g_languageInUse;
 
+// The standard buttons that the program's dialogs show. Qt's catalogues name them for most
+// languages; where a language's one lacks them (Qt has only an older catalogue for Swedish, with
+// the buttons under other names), the program's translation of them is used.
+[[maybe_unused]] constexpr const char* kStandardButtons[] = {
+    //: Qt's standard button, as the desktop of the language words it.
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    //: Qt's standard button, as the desktop of the language words it.
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+};
+
 // Where the program's translations are built in (translations/CMakeLists.txt).
 QString ProgramCatalogue(const QString& language) {
   return QStringLiteral(":/i18n/marnelok_") + language + QStringLiteral(".qm");
@@ -50,6 +60,16 @@ std::unique_ptr<QTranslator> ProgramTranslator(const QString& language) {
   return translator;
 }
 
+std::unique_ptr<QTranslator> QtTranslator(const QString& language) {
+  // A language Qt has no qtbase catalogue for may still have an older whole one (Swedish).
+  auto translator = std::make_unique<QTranslator>();
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (language.isEmpty() || !(translator->load(QStringLiteral("qtbase_") + language, folder) ||
+                              translator->load(QStringLiteral("qt_") + language, folder)))
+    return nullptr;
+  return translator;
+}
+
 QString SystemLanguage() {
   const QLocale system = QLocale::system();
   return ChooseLanguage(system.name(), system.uiLanguages(), ShippedLanguages());
@@ -74,13 +94,8 @@ void InstallTranslations() {
     QCoreApplication::installTranslator(translator.release());
   };
   install(std::move(program));
-  // Qt's standard buttons (OK, Cancel) from Qt's own catalogues; a language Qt has no qtbase
-  // catalogue for may still have an older whole one (Swedish).
-  auto qt = std::make_unique<QTranslator>();
-  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (qt->load(QStringLiteral("qtbase_") + language, folder) ||
-      qt->load(QStringLiteral("qt_") + language, folder))
-    install(std::move(qt));
+  // Installed last, so asked first: Qt's own words for its texts where it has them.
+  if (std::unique_ptr<QTranslator> qt = QtTranslator(language)) install(std::move(qt));
   g_languageInUse = language;
 }
 

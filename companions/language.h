@@ -29,6 +29,10 @@ QString ChooseLanguage(const QString& messagesLocale, const QStringList& uiLangu
 // when the language has none.
 std::unique_ptr<QTranslator> ProgramTranslator(const QString& language);
 
+// Qt's own translator for a shipped language, for the standard buttons (OK, Cancel) of
+// message boxes and input dialogs; null when Qt's translations are not installed.
+std::unique_ptr<QTranslator> QtTranslator(const QString& language);
+
 // The shipped language that the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) asks for,
 // through QLocale; empty for English.
 QString SystemLanguage();

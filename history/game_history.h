@@ -6,7 +6,9 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "game_record.h"
 #include "statistics.h"
@@ -29,6 +31,15 @@ class GameHistory {
   // The whole history as CSV; `done` gets the reason it failed, or an empty text.
   virtual void Export(const QString& path, QObject* receiver,
                       std::function<void(const QString& error)> done) = 0;
+  // A kept game with its placements and their reviews: game `id`, or with kNewestFinished the
+  // newest finished game; its id is 0 when there is none.
+  virtual void ReadGame(std::int64_t id, QObject* receiver,
+                        std::function<void(const GameReading&)> done) = 0;
+  // Whether the history holds a finished game (false when it cannot be read).
+  virtual void HasFinishedGame(QObject* receiver, std::function<void(bool found)> done) = 0;
+  // Stores the reviews of game `id`'s placements, matched by turn; a placement without a review
+  // is left as it is. A review that cannot be stored is only done again the next time.
+  virtual void StoreReview(std::int64_t id, std::vector<PlacementRecord> placements) = 0;
   // Empties the history (every game, and the games still waiting to be written).
   virtual void Erase(QObject* receiver, std::function<void(const QString& error)> done) = 0;
 

@@ -37,7 +37,7 @@ GameRecord RecordOfGame(const GameState& s) {
     const int card = s.deck[static_cast<std::size_t>(turn)];
     for (int cell = 0; cell < kGridCells; ++cell) {
       if (s.board[GridColumnOf(cell)][GridRowOf(cell)] != card) continue;
-      game.placements.push_back({turn, card, cell, turn <= s.cardsThrown});
+      game.placements.push_back({turn, card, cell, turn <= s.cardsThrown, std::nullopt});
       break;
     }
   }

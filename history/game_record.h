@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "game_state.h"
@@ -16,15 +17,25 @@ namespace marnelok::history {
 inline constexpr int kLines = 10;  // rows 1 to 5, then the grid's columns 1 to 5
 inline constexpr int kNoHand = -1;  // the hand of a line that is not complete
 
+// A review's verdict on one placement of the player's, judged from what the player saw then.
+struct PlacementReview {
+  int bestCell = 0;           // the cell the advisor judged best, numbered as `cell` below
+  double expectedChosen = 0;  // expected final total after the card placed where it went
+  double expectedBest = 0;    // the same after the card placed at bestCell
+  friend bool operator==(const PlacementReview&, const PlacementReview&) = default;
+};
+
 struct PlacementRecord {
   int turn = 0;  // 1 to 25, in the order the cards reached the grid
   int card = 0;  // the card code, 1 to 52
   int cell = 0;  // (row - 1) * 5 + (column - 1), the grid's own columns counted from 1
   bool thrown = false;
+  std::optional<PlacementReview> review;  // none until reviewed, and never for a thrown card
   friend bool operator==(const PlacementRecord&, const PlacementRecord&) = default;
 };
 
 struct GameRecord {
+  std::int64_t id = 0;  // the games table's id once written; 0 before
   QDateTime startedAt;  // UTC
   QDateTime endedAt;    // the 25th placement, or the moment the game was left
   std::uint32_t deal = 0;
@@ -40,6 +51,15 @@ struct GameRecord {
 
   bool won() const { return finished && total >= kWinningScore; }
 };
+
+// A reading of one kept game: the game, none (id 0), or why it could not be read.
+struct GameReading {
+  GameRecord game;
+  QString error;  // empty when the history could be read
+};
+
+// Asks ReadGame for the newest finished game rather than a game by its id.
+inline constexpr std::int64_t kNewestFinished = 0;
 
 // The game on the table as the history keeps it; the caller adds the times, the hints, the
 // player and whether it was a demo. The total and the hands are those of the board itself,

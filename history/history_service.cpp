@@ -76,6 +76,28 @@ void HistoryService::Erase(QObject* receiver, std::function<void(const QString& 
       receiver, [](HistoryWorker& worker) { return worker.Erase(); }, std::move(done));
 }
 
+void HistoryService::ReadGame(std::int64_t id, QObject* receiver,
+                              std::function<void(const GameReading&)> done) {
+  Post([this, id, guard = QPointer<QObject>(receiver), done = std::move(done)](
+           HistoryWorker& worker) {
+    auto reading = std::make_shared<const GameReading>(worker.ReadGame(id));
+    Reply(guard, [done, reading] { done(*reading); });
+  });
+}
+
+void HistoryService::HasFinishedGame(QObject* receiver, std::function<void(bool found)> done) {
+  Post([this, guard = QPointer<QObject>(receiver), done = std::move(done)](HistoryWorker& worker) {
+    const bool found = worker.HasFinishedGame();
+    Reply(guard, [done, found] { done(found); });
+  });
+}
+
+void HistoryService::StoreReview(std::int64_t id, std::vector<PlacementRecord> placements) {
+  Post([id, placements = std::move(placements)](HistoryWorker& worker) {
+    worker.StoreReview(id, placements);
+  });
+}
+
 void HistoryService::SetFaultHandler(std::function<void(const QString& message)> tell) {
   tell_ = std::move(tell);
 }

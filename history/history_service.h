@@ -30,6 +30,10 @@ class HistoryService : public QObject, public GameHistory {
   void Export(const QString& path, QObject* receiver,
               std::function<void(const QString& error)> done) override;
   void Erase(QObject* receiver, std::function<void(const QString& error)> done) override;
+  void ReadGame(std::int64_t id, QObject* receiver,
+                std::function<void(const GameReading&)> done) override;
+  void HasFinishedGame(QObject* receiver, std::function<void(bool found)> done) override;
+  void StoreReview(std::int64_t id, std::vector<PlacementRecord> placements) override;
   void SetFaultHandler(std::function<void(const QString& message)> tell) override;
 
  private:

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "csv_export.h"
+#include "game_reader.h"
 #include "game_writer.h"
 #include "schema.h"
 #include "statistics_query.h"
@@ -79,6 +80,23 @@ std::optional<QString> HistoryWorker::Erase() {
   if (!EnsureOpen()) return Unreadable();
   if (const auto fault = EraseHistory(database_->Connection())) return fault->text;
   return std::nullopt;
+}
+
+GameReading HistoryWorker::ReadGame(std::int64_t id) {
+  Flush();  // the game that just ended is the newest finished one
+  if (!EnsureOpen()) return {{}, Unreadable() + QStringLiteral(": ") + lastFault_->text};
+  return history::ReadGame(database_->Connection(), id);
+}
+
+bool HistoryWorker::HasFinishedGame() {
+  Flush();
+  return EnsureOpen() && history::HasFinishedGame(database_->Connection()).value_or(false);
+}
+
+// A review that cannot be written is worked out again when the game is next reviewed; nothing
+// the player made is lost, so the player is not told.
+void HistoryWorker::StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements) {
+  if (EnsureOpen()) WriteReview(database_->Connection(), id, placements);
 }
 
 void HistoryWorker::TellMoved(const QString& movedTo) {

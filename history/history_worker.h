@@ -29,6 +29,9 @@ class HistoryWorker {
   StatisticsResult Read(int recentGames);
   std::optional<QString> Export(const QString& path);
   std::optional<QString> Erase();
+  GameReading ReadGame(std::int64_t id);
+  bool HasFinishedGame();
+  void StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements);
   void Close();  // on the worker's thread, before that thread ends
 
   std::size_t waiting() const { return pending_.size(); }

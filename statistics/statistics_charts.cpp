@@ -2,6 +2,7 @@
 // Building the two charts.
 #include "statistics_charts.h"
 
+#include "chart_style.h"
 #include "game_state.h"
 
 #include <QCoreApplication>
@@ -20,30 +21,6 @@ namespace {
 class StatisticsCharts {
   Q_DECLARE_TR_FUNCTIONS(marnelok::StatisticsCharts)
 };
-
-QChart* NewChart(const QString& title) {
-  auto* chart = new QChart;
-  chart->setTitle(title);
-  chart->setLocalizeNumbers(true);  // axis labels in the system's locale
-  chart->setAnimationOptions(QChart::NoAnimation);
-  chart->legend()->setAlignment(Qt::AlignBottom);
-  chart->setMargins(QMargins(4, 4, 4, 4));
-  return chart;
-}
-
-// A dashed line from (x0, y0) to (x1, y1) on the chart's axes: the winning line.
-void AddWinLine(QChart* chart, QPointF from, QPointF to) {
-  auto* line = new QLineSeries;
-  line->setName(StatisticsCharts::tr("Win: 150"));
-  line->append(from);
-  line->append(to);
-  QPen pen(QColor(200, 0, 0));
-  pen.setStyle(Qt::DashLine);
-  pen.setWidth(2);
-  line->setPen(pen);
-  chart->addSeries(line);
-  for (QAbstractAxis* axis : chart->axes()) line->attachAxis(axis);
-}
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics module's entry: the plugin object that makes Statistics windows.
+// The statistics module's entry: the plugin object that makes Statistics and review windows.
 #include <QObject>
 
+#include "review_window.h"
 #include "statistics_factory.h"
 #include "statistics_window.h"
 
@@ -14,8 +15,13 @@ class StatisticsModule : public QObject, public StatisticsWindowFactory {
 
  public:
   QWidget* CreateStatisticsWindow(history::GameHistory& history, Desktop& desktop,
-                                  PlayDeal playDeal, QWidget* owner) override {
-    return new StatisticsWindow(history, desktop, std::move(playDeal), owner);
+                                  PlayDeal playDeal, ReviewGame reviewGame,
+                                  QWidget* owner) override {
+    return new StatisticsWindow(history, desktop, std::move(playDeal), std::move(reviewGame),
+                                owner);
+  }
+  ReviewView* CreateReviewWindow(ReviewSource& source, QWidget* owner) override {
+    return new ReviewWindow(source, owner);
   }
 };
 

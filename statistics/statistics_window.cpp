@@ -40,11 +40,12 @@ void ReplaceChart(QChartView& view, QChart* chart) {
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& desktop,
-                                   PlayDeal playDeal, QWidget* owner)
+                                   PlayDeal playDeal, ReviewGame reviewGame, QWidget* owner)
     : QWidget(owner, Qt::Window),
       history_(history),
       desktop_(desktop),
       playDeal_(std::move(playDeal)),
+      reviewGame_(std::move(reviewGame)),
       status_(new QLabel(this)),
       figures_(new FiguresTable(this)),
       histogram_(NewChartView(QStringLiteral("histogram"), this)),
@@ -52,7 +53,8 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
       recent_(new RecentGamesModel(this)),
       sorted_(new QSortFilterProxyModel(this)),
       list_(new QTableView(this)),
-      playAgain_(new QPushButton(tr("&Play This Deal Again"), this)) {
+      playAgain_(new QPushButton(tr("&Play This Deal Again"), this)),
+      review_(new QPushButton(tr("Re&view"), this)) {
   setObjectName(QStringLiteral("StatisticsWindow"));
   setWindowTitle(tr("Statistics"));
   setAttribute(Qt::WA_DeleteOnClose, false);  // the owner keeps it for the next opening
@@ -73,6 +75,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   list_->verticalHeader()->hide();
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   playAgain_->setObjectName(QStringLiteral("playDealAgain"));
+  review_->setObjectName(QStringLiteral("review"));
   auto* exportButton = new QPushButton(tr("&Export..."), this);
   exportButton->setObjectName(QStringLiteral("export"));
   auto* reset = new QPushButton(tr("&Reset Statistics"), this);
@@ -88,18 +91,21 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   // Room to the right of the game commands for more commands on the selected game.
   auto* commands = new QHBoxLayout;
   commands->addWidget(playAgain_);
+  commands->addWidget(review_);
   commands->addStretch(1);
   commands->addWidget(exportButton);
   commands->addWidget(reset);
   commands->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 3);
-  layout->addWidget(new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  layout->addWidget(
+      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
   layout->addLayout(commands);
 
   connect(playAgain_, &QPushButton::clicked, this, &StatisticsWindow::PlayDealAgain);
+  connect(review_, &QPushButton::clicked, this, &StatisticsWindow::ReviewSelected);
   connect(exportButton, &QPushButton::clicked, this, &StatisticsWindow::Export);
   connect(reset, &QPushButton::clicked, this, &StatisticsWindow::ResetStatistics);
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -139,22 +145,32 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   UpdateCommands();
 }
 
+const history::RecentGame* StatisticsWindow::Selected() const {
+  const QModelIndexList rows = list_->selectionModel()->selectedRows();
+  if (rows.isEmpty()) return nullptr;
+  return &recent_->Game(sorted_->mapToSource(rows.front()).row());
+}
+
+// Only a finished game can be reviewed: a game left early has no end to judge it by.
 void StatisticsWindow::UpdateCommands() {
-  playAgain_->setEnabled(list_->selectionModel()->hasSelection());
+  const history::RecentGame* game = Selected();
+  playAgain_->setEnabled(game != nullptr);
+  review_->setEnabled(game != nullptr && game->finished && reviewGame_);
 }
 
 void StatisticsWindow::PlayDealAgain() {
-  const QModelIndexList rows = list_->selectionModel()->selectedRows();
-  if (rows.isEmpty()) return;
-  const history::RecentGame& game = recent_->Game(sorted_->mapToSource(rows.front()).row());
-  playDeal_(game.deal, game.regular);
+  if (const history::RecentGame* game = Selected()) playDeal_(game->deal, game->regular);
+}
+
+void StatisticsWindow::ReviewSelected() {
+  const history::RecentGame* game = Selected();
+  if (game != nullptr && game->finished && reviewGame_) reviewGame_(game->id);
 }
 
 void StatisticsWindow::Export() {
-  const QString path =
-      desktop_.AskSaveFileName(this, tr("Export Statistics"),
-                               QDir::home().filePath(QStringLiteral("marnelok-games.csv")),
-                               tr("CSV files (*.csv);;All files (*)"));
+  const QString path = desktop_.AskSaveFileName(
+      this, tr("Export Statistics"), QDir::home().filePath(QStringLiteral("marnelok-games.csv")),
+      tr("CSV files (*.csv);;All files (*)"));
   if (path.isEmpty()) return;
   history_.Export(path, this, [this](const QString& error) {
     if (!error.isEmpty())

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Statistics window: the figures of all games and of each kind, two charts, the recent
-// games, and the commands Play This Deal Again, Export... and Reset Statistics. It is not
+// games, and the commands Play This Deal Again, Review, Export... and Reset Statistics. It is not
 // modal; it reads the history afresh whenever it is shown or becomes active.
 #pragma once
 
@@ -17,6 +17,7 @@ class QTableView;
 namespace marnelok {
 
 namespace history {
+struct RecentGame;
 struct StatisticsResult;
 }
 class FiguresTable;
@@ -27,7 +28,7 @@ class StatisticsWindow : public QWidget {
 
  public:
   StatisticsWindow(history::GameHistory& history, Desktop& desktop, PlayDeal playDeal,
-                   QWidget* owner);
+                   ReviewGame reviewGame, QWidget* owner);
   ~StatisticsWindow() override;
 
   void Reload();
@@ -39,6 +40,8 @@ class StatisticsWindow : public QWidget {
 
  private:
   void PlayDealAgain();
+  void ReviewSelected();
+  const history::RecentGame* Selected() const;
   void Export();
   void ResetStatistics();
   void UpdateCommands();
@@ -46,6 +49,7 @@ class StatisticsWindow : public QWidget {
   history::GameHistory& history_;
   Desktop& desktop_;
   PlayDeal playDeal_;
+  ReviewGame reviewGame_;
   QLabel* status_;
   FiguresTable* figures_;
   QChartView* histogram_;
@@ -54,6 +58,7 @@ class StatisticsWindow : public QWidget {
   QSortFilterProxyModel* sorted_;
   QTableView* list_;
   QPushButton* playAgain_;
+  QPushButton* review_;
   bool reading_ = false;  // a reading is on its way: activations ask for no other
 };
 

@@ -44,6 +44,7 @@ void GameRecorder::CardCurrent(bool current) {
   before_.reset();
   startedAt_ = QDateTime::currentDateTimeUtc();
   hints_ = 0;
+  demo_ = false;
 }
 
 void GameRecorder::HintAsked() { ++hints_; }
@@ -64,6 +65,7 @@ void GameRecorder::Keep(const GameState& state, const QString& player) {
   record.startedAt = startedAt_;
   record.endedAt = QDateTime::currentDateTimeUtc();
   record.hints = hints_;
+  record.demo = demo_;
   record.player = player;
   history_.Keep(std::move(record));
 }

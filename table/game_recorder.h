@@ -30,6 +30,11 @@ class GameRecorder : public QObject {
   ~GameRecorder() override;
 
   void HintAsked();  // the Hint command asked the advisor about the game on the table
+  // The demo is about to place a card of the game on the table: the game is kept as a demo.
+  void DemoPlaced() { demo_ = true; }
+  // Whether the demo placed any card of the game on the table; such a game enters no Top 5
+  // list and counts in no figure.
+  bool DemoGame() const { return demo_; }
   // The 25th card ended the game; `player` is the name entered at the Top 5 prompt, null when
   // none was asked.
   void Finished(const QString& player);
@@ -45,6 +50,7 @@ class GameRecorder : public QObject {
   std::optional<GameState> before_;  // the game as it stood before the change under way
   QDateTime startedAt_;
   int hints_ = 0;
+  bool demo_ = false;
   bool prepared_ = false;
   bool closed_ = false;
 };

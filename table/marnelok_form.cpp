@@ -9,11 +9,13 @@
 
 #include "canvas.h"
 #include "command_states.h"
+#include "demo_player.h"
 #include "desktop.h"
 #include "donate_reminder.h"
 #include "help.h"
 #include "keyboard_cursor.h"
 #include "paint_box.h"
+#include "review_command.h"
 #include "splash_form.h"
 #include "table_accessible.h"
 #include "table_painter.h"
@@ -32,6 +34,12 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
+  // Any menu command hands the game back from the demo before the command itself runs, so
+  // these come before every other handler of the menu's actions.
+  demo_ = std::make_unique<DemoPlayer>(game_, facts_, *this);
+  for (QAction* action : findChildren<QAction*>())
+    if (action != ui_->MenuGameDemoItem)
+      connect(action, &QAction::triggered, demo_.get(), &DemoPlayer::Stop);
   Timer1.setObjectName(QStringLiteral("Timer1"));
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
   Timer1.setTimerType(Qt::PreciseTimer);
@@ -64,13 +72,22 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&facts_, &GameFacts::changing, speech_.get(), &TableAccessibility::Changed);
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
+  FollowDemo();
   deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
-  statistics_ = std::make_unique<StatisticsCommand>(history, desktop_, *this,
-                                                    [this](std::uint32_t deal, bool regular) {
-                                                      deals_->Deal(deal, regular);
-                                                      activateWindow();
-                                                    });
+  statistics_ = std::make_unique<StatisticsCommand>(
+      history, desktop_, *this,
+      [this](std::uint32_t deal, bool regular) {
+        demo_->Stop();
+        deals_->Deal(deal, regular);
+        activateWindow();
+      },
+      [this](std::int64_t id) { review_->Open(id); });
+  review_ = std::make_unique<ReviewCommand>(history, desktop_, *this,
+                                            ReviewLook{geometry_, look_, images_}, *ui_->MenuGame,
+                                            *ui_->MenuGameReviewItem);
+  connect(ui_->MenuGameReviewItem, &QAction::triggered, this,
+          [this] { review_->Open(history::kNewestFinished); });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
           &DealCommands::SelectDeal);
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
@@ -83,6 +100,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       {ui_->MenuGameUndoItem, &TMarnelokForm::MenuGameUndoItemClick},
       {ui_->MenuGameHintItem, &TMarnelokForm::MenuGameHintItemClick},
       {ui_->MenuGameHighScoresItem, &TMarnelokForm::MenuGameHighScoresItemClick},
+      {ui_->MenuGameDemoItem, &TMarnelokForm::MenuGameDemoItemClick},
       {ui_->MenuGameQuitItem, &TMarnelokForm::MenuGameExitItemClick},
       {ui_->MenuOptionsPlayRegGameItem, &TMarnelokForm::MenuOptionsPlayRegGameItemClick},
       {ui_->MenuOptionsHarderGameItem, &TMarnelokForm::MenuOptionsHarderGameItemClick},
@@ -167,17 +185,21 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton) return;
   const GameState& s = game_.state();
   if (s.showingHighScores) {
-    paintBox().Invalidate();
-    game_.SetShowingHighScores(false);
-    painter_->PaintBoxPaint();
-    painter_->DrawBoard();
-    emit facts_.topFiveShown(false);
+    HideTopFivePanel();
     return;
   }
   if (s.gameActive) {
     const Cell cell = CellAt(geometry_, x, y);
     game_.PlaceCard(cell.column, cell.row);
   }
+}
+
+void TMarnelokForm::HideTopFivePanel() {
+  paintBox().Invalidate();
+  game_.SetShowingHighScores(false);
+  painter_->PaintBoxPaint();
+  painter_->DrawBoard();
+  emit facts_.topFiveShown(false);
 }
 
 void TMarnelokForm::keyPressEvent(QKeyEvent* event) {
@@ -210,9 +232,35 @@ void TMarnelokForm::ChooseGameKind(bool regular) {
 // A hint that stands or is on its way is not asked again.
 void TMarnelokForm::MenuGameHintItemClick() { hint_.Ask(); }
 
+// Demo again while the demo plays hands the game back, like any other command.
+void TMarnelokForm::MenuGameDemoItemClick() {
+  if (demo_->Running()) {
+    demo_->Stop();
+    return;
+  }
+  if (game_.state().showingHighScores) HideTopFivePanel();
+  demo_->Start();
+}
+
+void TMarnelokForm::FollowDemo() {
+  painter_->FollowDemoCell(demo_->Framed());
+  connect(demo_.get(), &DemoPlayer::frameShown, this, [this] {
+    painter_->DrawCellFrame(*demo_->Framed(), TablePainter::CellFrame::kAdvised);
+    cursor_->MoveTo(*demo_->Framed());  // a player who takes over with the keys starts there
+  });
+  connect(demo_.get(), &DemoPlayer::frameErased, this,
+          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  connect(demo_.get(), &DemoPlayer::placing, &recorder_, &GameRecorder::DemoPlaced);
+}
+
 // ---- Settings and high scores ----
 
 bool TMarnelokForm::CheckHighScore() {
+  // A game the demo placed cards in enters no Top 5 list, and the record is left as it was.
+  if (recorder_.DemoGame()) {
+    recorder_.Finished(QString());
+    return true;
+  }
   QString player;
   const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
   recorder_.Finished(player);  // kept even when the record could not be saved
@@ -242,6 +290,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
+  demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
   recorder_.Closing();
   donate_.CheckDonateReminder(this);

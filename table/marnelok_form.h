@@ -31,11 +31,13 @@ class TMarnelokForm;
 namespace marnelok {
 
 class Canvas;
+class DemoPlayer;
 class Desktop;
 class DonateReminder;
 class KeyboardCursor;
 class PaintBox;
 class RecordStore;
+class ReviewCommand;
 class TableAccessibility;
 class TablePainter;
 namespace history {
@@ -63,6 +65,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void MenuGameUndoItemClick();
   void MenuGameHintItemClick();
   void MenuGameHighScoresItemClick();
+  void MenuGameDemoItemClick();
   void MenuGameExitItemClick();
   void MenuOptionsPlayRegGameItemClick();
   void MenuOptionsHarderGameItemClick();
@@ -96,6 +99,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
+  void HideTopFivePanel();  // the board comes back in the Top 5 panel's place
+  void FollowDemo();        // the demo's frame, the cursor, the recorder and the menu's stops
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -127,11 +132,13 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   GameRecorder recorder_;  // every game into the history
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
+  std::unique_ptr<ReviewCommand> review_;
   // The keyboard and the screen reader's view of the table; they read the members above and
   // go before them.
   std::unique_ptr<KeyboardCursor> cursor_;
   std::unique_ptr<TableAccessibility> speech_;
-  TableHint hint_;  // last: its worker ends before anything else goes
+  std::unique_ptr<DemoPlayer> demo_;  // it follows the game and frames on the painter
+  TableHint hint_;                    // last: its worker ends before anything else goes
 };
 
 }  // namespace marnelok

@@ -11,6 +11,12 @@
 
 namespace marnelok {
 
+// The module of the Statistics and review windows, loaded the first time it is asked for and
+// kept; nullptr when it cannot be, once the player has been told over `owner` in `failure`
+// (whose %1 is the reason).
+StatisticsWindowFactory* LoadWindowsModule(Desktop& desktop, QWidget& owner,
+                                           const QString& failure);
+
 class StatisticsCommand {
   Q_DECLARE_TR_FUNCTIONS(StatisticsCommand)
 
@@ -18,7 +24,7 @@ class StatisticsCommand {
   // The module is looked for beside the program and below its prefix when the window first
   // opens. The history and the desktop outlive the command; the window belongs to `owner`.
   StatisticsCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner,
-                    PlayDeal playDeal);
+                    PlayDeal playDeal, ReviewGame reviewGame);
 
   void Open();
   QWidget* Window() const { return window_; }
@@ -28,6 +34,7 @@ class StatisticsCommand {
   Desktop& desktop_;
   QWidget& owner_;
   PlayDeal playDeal_;
+  ReviewGame reviewGame_;
   QPointer<QWidget> window_;
 };
 

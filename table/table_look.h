@@ -36,6 +36,12 @@ inline QColor TableColor(bool altColors) {
 // outline of an empty slot, whatever the scheme.
 inline QColor HintFrameColor() { return {255, 255, 0}; }
 
+// The review's frames: where the player put the card, and the advisor's cell (the best cell of
+// a review, the demo's next placement). Both stand out on the green and the grey table, from
+// the white outline of a slot and from each other, and neither is the hint's yellow.
+inline QColor ChosenFrameColor() { return {255, 0, 255}; }
+inline QColor AdvisedFrameColor() { return {0, 255, 255}; }
+
 // The score panel, its text backgrounds and the WIN boxes: yellow, or white with alternate
 // colors.
 inline QColor SchemePanelColor(bool altColors) {

@@ -44,6 +44,10 @@ constexpr int kTileLinePitch = 20;
 // The hint frame lies inside the slot's white outline, one pixel of table colour apart.
 constexpr int kHintFrameInset = 2;
 constexpr int kHintFrameWidth = 3;
+// The advisor's frame lies two pixels further in than the hint's and the player's, so that the
+// two frames of a placement that was the best one both show; its dashes are as long as its gaps.
+constexpr int kAdvisedFrameInset = kHintFrameInset + kHintFrameWidth + 2;
+constexpr int kAdvisedDash = 6;
 
 }  // namespace
 
@@ -181,6 +185,7 @@ void TablePainter::DrawBoard() {
     }
   }
   DrawHintFrame();
+  if (demo_ != nullptr && *demo_) DrawCellFrame(**demo_, CellFrame::kAdvised);
   if (state_.dealCount > 0) {
     const int left = PanelLeft(geometry_);
     canvas_.SetBrush(CurrentPanelColor());
@@ -190,28 +195,59 @@ void TablePainter::DrawBoard() {
   }
 }
 
+bool TablePainter::Frameable(Cell cell) const {
+  return !state_.showingHighScores && cell.column >= kFirstGridColumn &&
+         cell.column <= kBoardColumns && cell.row >= 1 && cell.row <= kBoardRows &&
+         state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] ==
+             kEmptySlotCode;
+}
+
 void TablePainter::DrawHintFrame() {
-  if (!hint_ || state_.showingHighScores) return;
-  const Cell cell = *hint_;
-  if (cell.column < kFirstGridColumn || cell.column > kBoardColumns || cell.row < 1 ||
-      cell.row > kBoardRows ||
-      state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] !=
-          kEmptySlotCode)
-    return;
+  if (hint_ && Frameable(*hint_))
+    DrawBand(*hint_, kHintFrameInset, kHintFrameWidth, HintFrameColor());
+}
+
+void TablePainter::DrawCellFrame(Cell cell, CellFrame frame) {
+  if (!Frameable(cell)) return;
+  if (frame == CellFrame::kChosen)
+    DrawBand(cell, kHintFrameInset, kHintFrameWidth, ChosenFrameColor());
+  else
+    DrawBand(cell, kAdvisedFrameInset, kHintFrameWidth, AdvisedFrameColor(), kAdvisedDash);
+}
+
+void TablePainter::DrawBand(Cell cell, int inset, int width, const QColor& color, int dash) {
   const Point origin = CellOrigin(geometry_, cell.column, cell.row);
   const QColor brush = canvas_.Brush();
-  canvas_.SetBrush(HintFrameColor());
+  canvas_.SetBrush(color);
   // Four bands rather than nested one-pixel frames, so that no device pixel between two of
   // them is left out at a fractional ratio.
-  const int left = origin.x + kHintFrameInset;
-  const int top = origin.y + kHintFrameInset;
-  const int right = origin.x + geometry_.cardWidth - kHintFrameInset;
-  const int bottom = origin.y + geometry_.cardHeight - kHintFrameInset;
-  const int w = kHintFrameWidth;
-  canvas_.FillRect(left, top, right, top + w);
-  canvas_.FillRect(left, bottom - w, right, bottom);
-  canvas_.FillRect(left, top + w, left + w, bottom - w);
-  canvas_.FillRect(right - w, top + w, right, bottom - w);
+  const int left = origin.x + inset;
+  const int top = origin.y + inset;
+  const int right = origin.x + geometry_.cardWidth - inset;
+  const int bottom = origin.y + geometry_.cardHeight - inset;
+  const int w = width;
+  // Dashes at both ends of each side and evenly between, so that every corner is drawn
+  // whatever the cell's size; the gaps come out about as long as the dashes.
+  const auto side = [dash](int from, int to, const auto& fill) {
+    if (dash <= 0) {
+      fill(from, to);
+      return;
+    }
+    const int length = to - from;
+    const int count = std::max(2, (length + dash + dash) / (2 * dash));
+    for (int k = 0; k < count; ++k) {
+      const int start = from + k * (length - dash) / (count - 1);
+      fill(start, start + dash);
+    }
+  };
+  side(left, right, [&](int x1, int x2) {
+    canvas_.FillRect(x1, top, x2, top + w);
+    canvas_.FillRect(x1, bottom - w, x2, bottom);
+  });
+  side(top, bottom, [&](int y1, int y2) {
+    canvas_.FillRect(left, std::max(y1, top + w), left + w, std::min(y2, bottom - w));
+    canvas_.FillRect(right - w, std::max(y1, top + w), right, std::min(y2, bottom - w));
+  });
   canvas_.SetBrush(brush);
 }
 

@@ -33,6 +33,11 @@ struct PlacedText {
 // the WIN banner are placed by it. The painter only reads what it is given.
 class TablePainter {
  public:
+  // The frames of the review and the demo, each inside an empty cell and apart from the hint's
+  // yellow band and the keyboard's dashed black and white frame: a solid magenta band where the
+  // player put the card, and a dashed cyan band further in on the advisor's cell.
+  enum class CellFrame { kChosen, kAdvised };
+
   // hint: the empty cell that the advisor chose, framed while the hint stands.
   TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,
                const CardImages& images, const TableLook& look, const TopFiveList& topFive,
@@ -52,6 +57,12 @@ class TablePainter {
   // The frame of the hint inside its cell, while the cell is an empty slot. It keeps to the
   // cell, so drawing the cell again erases it, and it leaves the drawing state as it found it.
   void DrawHintFrame();
+  // The frame inside an empty grid cell, kept to the cell and leaving the drawing state as it
+  // found it, like the hint's; a cell that holds a card gets none.
+  void DrawCellFrame(Cell cell, CellFrame frame);
+  // The demo's next cell, framed as advised with every board drawn while it is set; it
+  // outlives the painter.
+  void FollowDemoCell(const std::optional<Cell>& cell) { demo_ = &cell; }
   void DrawScorePanel();
   void DrawTopFivePanel();
   void DrawWinBanner();  // only for a total of 150 or more
@@ -63,6 +74,11 @@ class TablePainter {
  private:
   void DrawCardFace(int code, int x, int y);
   void DrawPipRow(const QImage& pip, int count, int x, int y);
+  // Whether the cell is an empty grid cell that a frame may be drawn in.
+  bool Frameable(Cell cell) const;
+  // A band `width` pixels wide, `inset` pixels inside the cell's edge, in `color`: solid, or in
+  // dashes of `dash` pixels with gaps of the same length.
+  void DrawBand(Cell cell, int inset, int width, const QColor& color, int dash = 0);
   // The picture's twin at twice the size where the table has more device pixels than logical
   // ones; else a null image, so that a table at a ratio of 1 never reads the twins.
   const QImage& Twin(const QImage& picture) const;
@@ -76,6 +92,7 @@ class TablePainter {
   const TableLook& look_;
   const TopFiveList& topFive_;
   const std::optional<Cell>& hint_;
+  const std::optional<Cell>* demo_ = nullptr;
   int rowPitch_ = kRegularCards.cardHeight + 2;
 };
 

@@ -174,6 +174,19 @@ Spiel!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Ihr Name wird dort als „%2“ gespeichert.
 
 Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Das Analysefenster kann nicht geöffnet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
     <message>
         <source>Make a Donation</source>
         <translation>&amp;Spenden</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Letztes Spiel &amp;analysieren...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Spielanalyse</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Gelegt auf</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Bestes Feld</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Erwartete Punktzahl</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Mit dem besten Feld</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Verlorene Punkte</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Teuerste</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>das Feld in Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Ausgelegt</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Nicht bewertet</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Spiel %1, normales Spiel</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Spiel %1, mit ausgelegten Karten</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>In diesem Spiel hat die Demo Karten gelegt.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Punktzahl: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Verlorene Punkte: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Züge höchstens einen halben Punkt hinter dem besten: %1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Teuerster Zug (in der Liste markiert): Zug %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Teuerste Züge (in der Liste markiert): Züge %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Jeder Zug lag höchstens einen halben Punkt hinter dem besten.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>Die Analyse wurde angehalten, als %1 von %2 Zügen bewertet waren; Fortsetzen schließt sie ab.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Das Spiel wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Die Züge werden bewertet: %v von %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>Es ist noch kein beendetes Spiel gespeichert: Beenden Sie ein Spiel und analysieren Sie es dann.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>Die Analyse wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Das Spiel kann nicht analysiert werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Zug %1: %2 wurde vor dem Spiel ausgelegt und wird daher nicht bewertet.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Zug %1: %2 kam auf %3. Dieser Zug ist noch nicht bewertet.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Zug %1: %2 kam auf %3, mit einer zu erwartenden Punktzahl von %4. Am besten wäre %5 gewesen, mit %6. Verlorene Punkte: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Durchgehender magentafarbener Rahmen: wohin die Karte kam. Gestrichelter cyanfarbener Rahmen: das Feld, das Marnelok empfiehlt.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Zu erwartende Endpunktzahl nach jedem Zug</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Wie gespielt</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Mit dem besten Zug</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>The history could not be reset: %1</source>
         <translation>Der Verlauf konnte nicht zurückgesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analysieren</translation>
     </message>
 </context>
 <context>

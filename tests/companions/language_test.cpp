@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTranslator>
 
 namespace marnelok {
@@ -34,6 +37,25 @@ TEST(Language, TheFirstShippedLanguageTheSystemWantsOrEnglish) {
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseLanguage(c.locale, c.wanted, c.shipped).toStdString(), c.chosen.toStdString())
         << c.locale.toStdString() << ": " << c.wanted.join(u':').toStdString();
+  }
+}
+
+// The dialogs' standard buttons in every shipped language, from Qt's catalogue or, where that
+// lacks them, from the program's; English without either.
+TEST(Language, StandardButtonsSpeakEveryShippedLanguage) {
+  for (const QString& code : QStringList{QString()} + ShippedLanguages()) {
+    SCOPED_TRACE(code.toStdString());
+    const auto program = ProgramTranslator(code);
+    const auto qt = QtTranslator(code);
+    EXPECT_EQ(qt == nullptr, code.isEmpty()) << "Qt's translations are missing";
+    for (QTranslator* translator : {program.get(), qt.get()})
+      if (translator != nullptr) QCoreApplication::installTranslator(translator);
+    const QMessageBox box(QMessageBox::Question, QString(), QString(),
+                          QMessageBox::Ok | QMessageBox::Cancel);
+    const QString cancel = box.button(QMessageBox::Cancel)->text();
+    for (QTranslator* translator : {program.get(), qt.get()})
+      if (translator != nullptr) QCoreApplication::removeTranslator(translator);
+    EXPECT_EQ(cancel == u"Cancel", code.isEmpty()) << cancel.toStdString();
   }
 }
 

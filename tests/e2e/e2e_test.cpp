@@ -132,6 +132,24 @@ TEST(EndToEnd, CommandLine) {
   const testing::ToolRun version = testing::RunTool(g_program, {"--version"});
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.output, "Marnelok " MARNELOK_VERSION "\n");
+  // The help in the player's language, English under LANG=C; mistakes are told in English,
+  // which scripts may read.
+  for (const char* lang : {"C", "de_DE.UTF-8"}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+    env.insert("LANG", lang);
+    const bool german = lang[0] == 'd';
+    const testing::ToolRun help = testing::RunTool(g_program, {"--help"}, false, env);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.output.startsWith(german ? "Aufruf: marnelok [--deal N] [Qt-Optionen]\n"
+                                              : "Usage: marnelok [--deal N] [Qt options]\n"
+                                                "Poker solitaire on a five-by-five grid.\n"))
+        << help.output.toStdString();
+    const testing::ToolRun mistake = testing::RunTool(g_program, {"--bogus"}, true, env);
+    EXPECT_EQ(mistake.output,
+              "marnelok: unknown option '--bogus'\nTry 'marnelok --help' for "
+              "more information.\n");
+  }
 
   QTemporaryDir config;
   XSession x(g_program, config.path(), {}, {}, {"--deal", "0"});

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Reads Marnelok's table over AT-SPI, as a screen reader does, and prints what it finds, one
-# item a line with tab-separated fields, for the end-to-end test to check:
+# Reads Marnelok's table and menu bar over AT-SPI, as a screen reader does, and prints what it
+# finds, one item a line with tab-separated fields, for the end-to-end test to check:
 #   table <name> <description>
 #   cell <row> <column> <name>      (for each child of the grid, row and column from 0)
 #   text <name>                     (every other named piece below the table)
+#   menu <name>                     (each menu of the menu bar)
 # Exits with 1 when the program or its table is not on the accessibility bus.
 import sys
 
@@ -30,7 +31,14 @@ def main():
     if app is None:
         print("no application named Marnelok on the bus", file=sys.stderr)
         return 1
-    table = find(app, lambda n: n.getRole() == pyatspi.ROLE_PANEL and n.name == "Marnelok table")
+    # The panel that holds the grid, whatever the language names it.
+    def holds_grid(node):
+        return node.getRole() == pyatspi.ROLE_PANEL and any(
+            node.getChildAtIndex(i) is not None
+            and node.getChildAtIndex(i).getRole() == pyatspi.ROLE_TABLE
+            for i in range(node.childCount))
+
+    table = find(app, holds_grid)
     if table is None:
         print("no table in the application", file=sys.stderr)
         return 1
@@ -50,6 +58,9 @@ def main():
                 walk(child, depth + 1)
 
     walk(table)
+    bar = find(app, lambda n: n.getRole() == pyatspi.ROLE_MENU_BAR)
+    for i in range(bar.childCount if bar is not None else 0):
+        print("menu\t%s" % bar.getChildAtIndex(i).name)
     return 0
 
 

@@ -4,11 +4,10 @@
 // and a total that those cards score.
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <set>
 
+#include "accessibility_bus.h"
 #include "board.h"
 #include "x_session.h"
 
@@ -28,54 +27,10 @@ int CodeOfName(const QString& name) {
   return rank < 0 || suit < 0 ? 0 : static_cast<int>(suit * 13 + rank + 1);
 }
 
-// at-spi2-core's bus launcher, with the bus switched on as a screen reader switches it on.
-class AccessibilityBus {
- public:
-  AccessibilityBus() {
-    launcher_.start(QStringLiteral(MARNELOK_ATSPI_BUS_LAUNCHER),
-                    {QStringLiteral("--launch-immediately")});
-  }
-  ~AccessibilityBus() {
-    launcher_.terminate();
-    if (!launcher_.waitForFinished(3000)) launcher_.kill();
-  }
-  // Waits for the bus, then asks for the programs' accessibility. False when that failed.
-  bool Enable() {
-    for (int i = 0; i < 100 && !Send({"--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                      "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"})
-                                    .contains("boolean true");
-         ++i)
-      XSession::Wait(50);
-    return Send({"--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                 "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true"})
-        .startsWith("method return");
-  }
-
- private:
-  // A call on the session bus; its reply as dbus-send prints it.
-  static QString Send(const QStringList& call) {
-    QProcess send;
-    send.start(QStringLiteral("dbus-send"),
-               QStringList{QStringLiteral("--session"), QStringLiteral("--print-reply")} + call);
-    send.waitForFinished(10000);
-    return QString::fromLocal8Bit(send.readAllStandardOutput()).trimmed();
-  }
-
-  QProcess launcher_;
-};
-
 TEST(EndToEnd, PlayAWholeGameByKeysAndReadItOverAtSpi) {
   // Every part of the bridge is needed: a missing one fails the run.
   ASSERT_FALSE(g_program.isEmpty());
-  ASSERT_FALSE(qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-      << "no session bus: run inside dbus-run-session";
-  ASSERT_TRUE(QFileInfo(QStringLiteral(MARNELOK_ATSPI_BUS_LAUNCHER)).isExecutable())
-      << "at-spi2-core's bus launcher is missing: " MARNELOK_ATSPI_BUS_LAUNCHER;
-  QProcess probe;
-  probe.start(QStringLiteral(MARNELOK_ATSPI_PYTHON),
-              {QStringLiteral("-c"), QStringLiteral("import pyatspi")});
-  ASSERT_TRUE(probe.waitForFinished(20000) && probe.exitCode() == 0)
-      << "python3 with python3-pyatspi is missing: " MARNELOK_ATSPI_PYTHON;
+  ASSERT_EQ(AccessibilityBus::Missing().toStdString(), "");
 
   AccessibilityBus bus;
   ASSERT_TRUE(bus.Enable()) << "the accessibility bus did not start";
@@ -120,11 +75,9 @@ TEST(EndToEnd, PlayAWholeGameByKeysAndReadItOverAtSpi) {
   EXPECT_GT(black, 10);
   EXPECT_GT(white, 10);
 
-  QProcess reader;
-  reader.start(QStringLiteral(MARNELOK_ATSPI_PYTHON), {QStringLiteral(MARNELOK_TREE_READER)});
-  ASSERT_TRUE(reader.waitForFinished(60000));
-  ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
-  const QStringList lines = QString::fromUtf8(reader.readAllStandardOutput()).split('\n');
+  QString error;
+  const QStringList lines = AccessibilityBus::ReadTree(&error);
+  ASSERT_FALSE(lines.isEmpty()) << error.toStdString();
 
   GameState state;
   std::set<int> codes;

@@ -17,6 +17,11 @@ XSession::XSession(const QString& program, const QString& configHome,
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
   env.insert(QStringLiteral("XDG_DATA_HOME"), configHome);
   env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  // The program's own texts, English, whatever language the test runs in; a test that wants
+  // another sets LANG.
+  for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+    env.remove(QString::fromLatin1(name));
+  env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
   env.insert(environment);
   process_.setProcessEnvironment(env);
   if (!workingDir.isEmpty()) process_.setWorkingDirectory(workingDir);

@@ -18,8 +18,8 @@ extern QString g_program;
 class XSession {
  public:
   // Starts `program` with `arguments` and a private folder for its configuration and its
-  // data (the history of games), the variables of `environment` added to or replacing the
-  // test's own, in `workingDir` when one is given.
+  // data (the history of games), in English (LANG=C.UTF-8), the variables of `environment`
+  // added to or replacing the test's own, in `workingDir` when one is given.
   XSession(const QString& program, const QString& configHome,
            const QProcessEnvironment& environment = {}, const QString& workingDir = {},
            const QStringList& arguments = {});

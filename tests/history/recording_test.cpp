@@ -49,7 +49,10 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   const GameState full = s();
 
   auto worker = MakeWorker();
-  worker->Keep(Ended(3, QStringLiteral("Ann, \"the\" player")));
+  EXPECT_FALSE(worker->HasFinishedGame());
+  EXPECT_EQ(worker->ReadGame(kNewestFinished).game.id, 0);
+  const GameRecord kept = Ended(3, QStringLiteral("Ann, \"the\" player"));
+  worker->Keep(kept);
 
   // A regular game left after three placements in row 1: no line is complete.
   game.SetRegularGame(true);
@@ -96,6 +99,34 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   EXPECT_EQ(left, (QStringList{QString("1|%1|0|0").arg(leftCards[0]),
                                QString("2|%1|1|0").arg(leftCards[1]),
                                QString("3|%1|2|0").arg(leftCards[2])}));
+
+  // Read back as it was kept: asked for as the newest finished game (the left one is newer),
+  // then by its id with a review stored for two turns; a thrown card's review is never kept, and
+  // one whose best cell lies off the grid (only a hand-edited file has one) reads as none.
+  auto reader = MakeWorker();
+  EXPECT_TRUE(reader->HasFinishedGame());
+  GameReading read = reader->ReadGame(kNewestFinished);
+  ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+  EXPECT_EQ(read.game.id, 1);
+  EXPECT_EQ(read.game.startedAt, kept.startedAt);
+  EXPECT_EQ(read.game.endedAt, kept.endedAt);
+  EXPECT_EQ(std::tie(read.game.deal, read.game.regular, read.game.total, read.game.finished,
+                     read.game.hints, read.game.demo, read.game.player, read.game.hands),
+            std::tie(kept.deal, kept.regular, kept.total, kept.finished, kept.hints, kept.demo,
+                     kept.player, kept.hands));
+  EXPECT_EQ(read.game.placements, kept.placements);
+  std::vector<PlacementRecord> reviewed = kept.placements;
+  reviewed[0].review = PlacementReview{7, 1, 2};
+  reviewed[5].review = PlacementReview{24, 101.25, 130.5};
+  reviewed[6].review = PlacementReview{25, 1, 2};
+  reviewed[24].review = PlacementReview{reviewed[24].cell, double(total), double(total)};
+  reader->StoreReview(1, reviewed);
+  read = reader->ReadGame(1);
+  reviewed[0].review.reset();
+  reviewed[6].review.reset();
+  EXPECT_EQ(read.game.placements, reviewed);
+  EXPECT_EQ(reader->ReadGame(2).game.placements.size(), 3u);
+  EXPECT_EQ(reader->ReadGame(3).game.id, 0);
 }
 
 TEST(HistoryFile, UnderTheDataHomeWhenItIsAbsolute) {

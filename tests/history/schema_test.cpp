@@ -78,7 +78,7 @@ TEST_F(HistoryTest, TwoCopiesWritingAtOnceKeepEveryGame) {
     HistoryWorker worker(path, [](const QString&) {});
     for (int k = 0; k < kGamesEach; ++k) {
       GameRecord game = KnownGame(regular, k);
-      game.placements = {{1, 5, 0, false}, {2, 6, 1, false}};
+      game.placements = {{1, 5, 0, false, std::nullopt}, {2, 6, 1, false, std::nullopt}};
       worker.Keep(game);
     }
     EXPECT_EQ(worker.waiting(), 0u);

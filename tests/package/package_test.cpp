@@ -31,6 +31,16 @@ QString g_deb;
 const QDir kAssets(QStringLiteral(MARNELOK_ASSETS_SOURCE_DIR));
 const QString kHelp = QStringLiteral("usr/share/marnelok/Marnelok.html");
 
+// The languages the program ships besides English.
+QStringList Languages() {
+  return QString::fromLatin1(MARNELOK_LANGUAGES).split(u',', Qt::SkipEmptyParts);
+}
+
+// The help document in the language `code`; English for none.
+QString Help(const QString& code) {
+  return code.isEmpty() ? kHelp : QStringLiteral("usr/share/marnelok/Marnelok.%1.html").arg(code);
+}
+
 std::string Sorted(const QSet<QString>& paths) {
   QStringList list(paths.begin(), paths.end());
   list.sort();
@@ -96,12 +106,14 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
                          QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
                          kHelp,
+                         QStringLiteral("usr/share/marnelok/help/review.png"),
                          QStringLiteral("usr/share/applications/marnelok.desktop"),
                          QStringLiteral("usr/share/metainfo/io.example.Marnelok.metainfo.xml"),
                          QStringLiteral("usr/share/man/man6/marnelok.6.gz"),
                          QStringLiteral("usr/share/doc/marnelok/copyright"),
                          QStringLiteral("usr/share/doc/marnelok/changelog.gz")};
   for (const QString& icon : icons.keys()) expected.insert(icon);
+  for (const QString& code : Languages()) expected.insert(Help(code));
 
   const ToolRun listing =
       RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), g_deb});
@@ -126,7 +138,13 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   ASSERT_EQ(
       RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), g_deb, root.path()}).exitCode, 0);
   const QDir unpacked(root.path());
-  EXPECT_EQ(Sha256(unpacked.filePath(kHelp)), Sha256(kAssets.filePath("Marnelok.html")));
+  for (const QString& code : QStringList{QString()} + Languages()) {
+    EXPECT_EQ(Sha256(unpacked.filePath(Help(code))),
+              Sha256(kAssets.filePath(QFileInfo(Help(code)).fileName())))
+        << code.toStdString();
+  }
+  EXPECT_EQ(Sha256(unpacked.filePath("usr/share/marnelok/help/review.png")),
+            Sha256(kAssets.filePath("help/review.png")));
   EXPECT_EQ(Sha256(unpacked.filePath("usr/share/applications/marnelok.desktop")),
             Sha256(kAssets.filePath("marnelok.desktop")));
   for (auto icon = icons.cbegin(); icon != icons.cend(); ++icon) {
@@ -155,15 +173,15 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
       << hardening.output.toStdString();
 }
 
-// F1 in the unpacked program, started from an unrelated folder: the desktop is asked to open
-// the help document of that copy. A stand-in for xdg-open writes down what it was given. The
-// Statistics window opens too, from the module that copy holds.
+// F1 in the unpacked program, started from an unrelated folder, in English and in every shipped
+// language: the desktop is asked to open the help document of that copy in that language. A
+// stand-in for xdg-open writes down what it was given. The Statistics window opens too, from the
+// module that copy holds.
 TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
   ASSERT_FALSE(g_deb.isEmpty());
   QTemporaryDir root;
   QTemporaryDir elsewhere;
   QTemporaryDir tools;
-  QTemporaryDir config;
   ASSERT_EQ(
       RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), g_deb, root.path()}).exitCode, 0);
 
@@ -177,37 +195,43 @@ TEST(Package, UnpackedProgramOpensItsOwnHelpDocument) {
   opener.close();
   opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
 
-  QProcessEnvironment env;
-  env.insert(QStringLiteral("PATH"), tools.path() + u':' + qEnvironmentVariable("PATH"));
-  // No desktop to ask first: Qt then hands documents to xdg-open.
-  env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString());
-  env.insert(QStringLiteral("DESKTOP_SESSION"), QString());
-  e2e::XSession x(QDir(root.path()).filePath(QStringLiteral("usr/games/marnelok")), config.path(),
-                  env, elsewhere.path());
-  const QString window = x.WaitForWindow(QStringLiteral("Marnelok for Windows"), 20000);
-  ASSERT_FALSE(window.isEmpty()) << "the unpacked program showed no window";
-  x.Wait(1800);  // the splash goes by itself after 1500 ms
-  x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-  x.Key(QStringLiteral("F1"));
-  for (int i = 0; i < 50 && !QFileInfo::exists(opened); ++i) x.Wait(100);
+  for (const QString& code : QStringList{QString()} + Languages()) {
+    SCOPED_TRACE(code.isEmpty() ? "English" : code.toStdString());
+    QFile::remove(opened);
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("PATH"), tools.path() + u':' + qEnvironmentVariable("PATH"));
+    // No desktop to ask first: Qt then hands documents to xdg-open.
+    env.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QString());
+    env.insert(QStringLiteral("DESKTOP_SESSION"), QString());
+    if (!code.isEmpty()) env.insert(QStringLiteral("LANG"), code + QStringLiteral(".UTF-8"));
+    QTemporaryDir config;
+    e2e::XSession x(QDir(root.path()).filePath(QStringLiteral("usr/games/marnelok")), config.path(),
+                    env, elsewhere.path());
+    const QString window = x.WaitForWindow(QStringLiteral("^Marnelok 8\\.00 "), 20000);
+    ASSERT_FALSE(window.isEmpty()) << "the unpacked program showed no window";
+    x.Wait(1800);  // the splash goes by itself after 1500 ms
+    x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    x.Key(QStringLiteral("F1"));
+    for (int i = 0; i < 50 && !QFileInfo::exists(opened); ++i) x.Wait(100);
 
-  QFile record(opened);
-  ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << "F1 asked the desktop to open nothing";
-  const QString target = QString::fromUtf8(record.readAll());
-  const QString path =
-      target.startsWith(QStringLiteral("file:")) ? QUrl(target).toLocalFile() : target;
-  EXPECT_EQ(QFileInfo(path).canonicalFilePath().toStdString(),
-            QFileInfo(QDir(root.path()).filePath(kHelp)).canonicalFilePath().toStdString())
-      << "opened: " << target.toStdString();
-  EXPECT_TRUE(x.Running());
+    QFile record(opened);
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly)) << "F1 asked the desktop to open nothing";
+    const QString target = QString::fromUtf8(record.readAll());
+    const QString path =
+        target.startsWith(QStringLiteral("file:")) ? QUrl(target).toLocalFile() : target;
+    EXPECT_EQ(QFileInfo(path).canonicalFilePath().toStdString(),
+              QFileInfo(QDir(root.path()).filePath(Help(code))).canonicalFilePath().toStdString())
+        << "opened: " << target.toStdString();
+    EXPECT_TRUE(x.Running());
+    if (!code.isEmpty()) continue;
 
-  x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-  x.Key(QStringLiteral("alt+g"));
-  x.Key(QStringLiteral("i"));
-  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Statistics$"), 10000).isEmpty())
-      << "the unpacked program found no statistics module";
+    x.Xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    x.Key(QStringLiteral("alt+g"));
+    x.Key(QStringLiteral("i"));
+    EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Statistics$"), 10000).isEmpty())
+        << "the unpacked program found no statistics module";
+  }
 }
-
 }  // namespace
 }  // namespace marnelok::package
 

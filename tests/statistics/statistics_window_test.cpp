@@ -17,6 +17,7 @@
 
 #include "fake_desktop.h"
 #include "fake_history.h"
+#include "fake_review_source.h"
 #include "figures_table.h"
 #include "statistics_loader.h"
 
@@ -60,6 +61,7 @@ class StatisticsWindowTest : public ::testing::Test {
     s.means = {{1, 120}, {40, 151.5}};
     s.recent = {Recent(3, 4000000000u, false, 151), Recent(2, 7, true, 90),
                 Recent(1, 12, true, 130)};
+    s.recent[1].finished = false;  // left early: nothing to review
   }
   QTableView& List() { return *window.findChild<QTableView*>("recentGames"); }
   QPushButton& Button(const char* name) { return *window.findChild<QPushButton*>(name); }
@@ -67,9 +69,11 @@ class StatisticsWindowTest : public ::testing::Test {
   testing::FakeHistory history;
   testing::FakeDesktop desktop;
   std::vector<std::pair<std::uint32_t, bool>> played;
+  std::vector<std::int64_t> reviewed;
   StatisticsWindow window{
       history, desktop,
-      [this](std::uint32_t deal, bool regular) { played.emplace_back(deal, regular); }, nullptr};
+      [this](std::uint32_t deal, bool regular) { played.emplace_back(deal, regular); },
+      [this](std::int64_t id) { reviewed.push_back(id); }, nullptr};
 };
 
 TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
@@ -97,10 +101,18 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
                     QPoint(header.sectionViewportPosition(3) + 5, header.height() / 2));
   EXPECT_EQ(list.model()->index(0, 3).data().toString(), "90");
   EXPECT_FALSE(Button("playDealAgain").isEnabled());
+  EXPECT_FALSE(Button("review").isEnabled());
   list.selectRow(2);
   ASSERT_TRUE(Button("playDealAgain").isEnabled());
   Button("playDealAgain").click();
   EXPECT_EQ(played, (std::vector<std::pair<std::uint32_t, bool>>{{4000000000u, false}}));
+  // Review asks for the selected game by its id; a game left early has none.
+  ASSERT_TRUE(Button("review").isEnabled());
+  Button("review").click();
+  EXPECT_EQ(reviewed, std::vector<std::int64_t>{3});
+  list.selectRow(0);
+  EXPECT_TRUE(Button("playDealAgain").isEnabled());
+  EXPECT_FALSE(Button("review").isEnabled());
 
   // Export: Cancel does nothing; a failure is told.
   Button("export").click();
@@ -130,9 +142,13 @@ TEST(StatisticsModule, LoadsAndMakesTheWindow) {
   testing::FakeHistory history;
   testing::FakeDesktop desktop;
   QWidget owner;
-  QWidget* window = factory->CreateStatisticsWindow(history, desktop, {}, &owner);
+  QWidget* window = factory->CreateStatisticsWindow(history, desktop, {}, {}, &owner);
   EXPECT_EQ(window->windowTitle(), "Statistics");
   EXPECT_TRUE(window->isWindow());
+  testing::FakeReviewSource source;
+  ReviewView* review = factory->CreateReviewWindow(source, &owner);
+  EXPECT_EQ(review->Widget()->windowTitle(), "Game Review");
+  EXPECT_TRUE(review->Widget()->isWindow());
 
   EXPECT_EQ(LoadStatisticsModule({"/nonexistent/module.so"}, &error), nullptr);
   EXPECT_TRUE(error.contains("/nonexistent/module.so")) << error.toStdString();

@@ -14,9 +14,11 @@ struct ToolRun {
 };
 
 // Standard output alone, or with the error output mixed in when withErrors is true.
-inline ToolRun RunTool(const QString& program, const QStringList& arguments,
-                       bool withErrors = false) {
+inline ToolRun RunTool(
+    const QString& program, const QStringList& arguments, bool withErrors = false,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   if (withErrors) process.setProcessChannelMode(QProcess::MergedChannels);
   process.start(program, arguments);
   if (!process.waitForFinished(60000)) return {-1, QStringLiteral("did not finish")};

@@ -214,5 +214,44 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
   EXPECT_EQ(last - first + 1, count);
 }
 
+// The review's two frames in one cell (a placement that was the best one): a solid band where
+// the card went and a dashed one further in on the best cell, both whole at their corners and
+// apart from each other, from the table and from the hint's yellow, in both sizes and schemes.
+TEST_F(OverlaysTest, TheReviewsTwoFramesShowTogetherInEverySizeAndScheme) {
+  const QColor chosen = ChosenFrameColor();
+  const QColor advised = AdvisedFrameColor();
+  for (const QColor& c : {chosen, advised})
+    for (const QColor& other : {kGreen, kGrey, kWhite, HintFrameColor()}) EXPECT_NE(c, other);
+  EXPECT_NE(chosen, advised);
+  for (bool large : {false, true}) {
+    for (bool alt : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "large " << large << " alt " << alt);
+      geometry = kRegularCards;
+      look.altColors = false;
+      look.cardBack = &images.regularBack;
+      if (large) UseLargeCards();
+      if (alt) UseAltColors();
+      Deal();
+      state.totalScore = 0;
+      painter.SystemRepaint();
+      painter.DrawCellFrame(Cell{3, 2}, TablePainter::CellFrame::kChosen);
+      painter.DrawCellFrame(Cell{3, 2}, TablePainter::CellFrame::kAdvised);
+      const Point o = CellOrigin(geometry, 3, 2);
+      const int w = geometry.cardWidth;
+      const int h = geometry.cardHeight;
+      const QRect cell(o.x, o.y, w, h);
+      EXPECT_EQ(Box(Image(), cell, Exactly(chosen)), QRect(o.x + 2, o.y + 2, w - 4, h - 4));
+      EXPECT_EQ(Count(Image(), cell, Exactly(chosen)), 3 * (2 * (w + h) - 8 * 3 - 4));
+      EXPECT_EQ(Box(Image(), cell, Exactly(advised)), QRect(o.x + 7, o.y + 7, w - 14, h - 14));
+      // Dashed: along its top edge the advised band is broken, and shows at both ends.
+      const int top = Count(Image(), QRect(o.x, o.y + 7, w, 1), Exactly(advised));
+      EXPECT_LT(top, (w - 14) * 3 / 4);
+      EXPECT_GT(top, (w - 14) / 3);
+      EXPECT_TRUE(Is(Image(), o.x + 7, o.y + 7, advised));
+      EXPECT_TRUE(Is(Image(), o.x + w - 8, o.y + h - 8, advised));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace marnelok::test

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "demo_player.h"
 #include "donate_form.h"
 #include "donate_reminder.h"
 #include "fake_desktop.h"
@@ -22,6 +23,7 @@
 #include "file_record_store.h"
 #include "marnelok_form.h"
 #include "paint_box.h"
+#include "review_command.h"
 #include "settings_store.h"
 
 namespace marnelok::testing {
@@ -35,6 +37,8 @@ class WindowProbe {
   static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
   static QTimer& Timer1(TMarnelokForm& f) { return f.Timer1; }
   static TableHint& Hint(TMarnelokForm& f) { return f.hint_; }
+  static DemoPlayer& Demo(TMarnelokForm& f) { return *f.demo_; }
+  static ReviewCommand& Review(TMarnelokForm& f) { return *f.review_; }
 };
 
 class CountingStore : public RecordStore {

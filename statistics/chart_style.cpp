@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The charts' shared look.
+#include "chart_style.h"
+
+#include <QCoreApplication>
+#include <QPen>
+#include <QtCharts/QLineSeries>
+
+namespace marnelok {
+
+QChart* NewChart(const QString& title) {
+  auto* chart = new QChart;
+  chart->setTitle(title);
+  chart->setLocalizeNumbers(true);  // axis labels in the system's locale
+  chart->setAnimationOptions(QChart::NoAnimation);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  return chart;
+}
+
+void AddWinLine(QChart* chart, QPointF from, QPointF to) {
+  auto* line = new QLineSeries;
+  line->setName(QCoreApplication::translate("marnelok::StatisticsCharts", "Win: 150"));
+  line->append(from);
+  line->append(to);
+  QPen pen(QColor(200, 0, 0));
+  pen.setStyle(Qt::DashLine);
+  pen.setWidth(2);
+  line->setPen(pen);
+  chart->addSeries(line);
+  for (QAbstractAxis* axis : chart->axes()) line->attachAxis(axis);
+}
+
+}  // namespace marnelok
