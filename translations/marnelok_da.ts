@@ -174,6 +174,19 @@ spil!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Annuller</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Dit navn gemmes der som »%2«.
 
 Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Analysevinduet kan ikke åbnes: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
     <message>
         <source>Make a Donation</source>
         <translation>&amp;Donér</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Analysér &amp;sidste spil...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Spilanalyse</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Træk</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Kort</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Lagt på</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Bedste felt</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Forventet resultat</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Med bedste felt</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Tabte point</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Dyreste</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Række %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>række %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Udlagt</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Ikke bedømt</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Spil %1, almindeligt spil</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Spil %1, spil med udlagte kort</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>Demoen lagde kort i dette spil.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Resultat: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Tabte point: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Træk højst et halvt point fra det bedste: %1 af %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Dyreste træk (markeret på listen): træk %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Dyreste træk (markeret på listen): træk %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Alle træk var højst et halvt point fra det bedste.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>Analysen blev stoppet med %1 af %2 træk bedømt; Fortsæt gør den færdig.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Læser spillet...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Bedømmer trækkene: %v af %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>Historikken indeholder endnu intet afsluttet spil: Spil et spil færdigt, og analysér det derefter.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>Analysen blev stoppet.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Spillet kan ikke analyseres: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Annuller</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsæt</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Luk</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Træk %1: %2 blev lagt ud før spillet og bedømmes derfor ikke.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Træk %1: %2 blev lagt på %3. Trækket er ikke bedømt.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Træk %1: %2 blev lagt på %3 med et forventet slutresultat på %4. Det bedste felt var %5 med %6. Tabte point: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Fuldt optrukket magenta ramme: hvor kortet blev lagt. Stiplet cyan ramme: det felt, Marnelok anbefaler.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Forventet slutresultat efter hvert træk</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Som spillet</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Med bedste træk</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Point</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>The history could not be reset: %1</source>
         <translation>Historikken kunne ikke nulstilles: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>&amp;Analysér</translation>
     </message>
 </context>
 <context>

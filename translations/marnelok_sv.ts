@@ -174,6 +174,19 @@ spel!</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Qt&apos;s standard button, as the desktop of the language words it.</extracomment>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>RecordKeeper</name>
     <message>
         <source>Failed to set data for &apos;fRegInfo&apos;</source>
@@ -203,6 +216,13 @@ Choose OK to keep it so, or Cancel to change it.</source>
 Ditt namn sparas där som ”%2”.
 
 Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewCommand</name>
+    <message>
+        <source>The review window cannot be opened: %1</source>
+        <translation>Analysfönstret kan inte öppnas: %1</translation>
     </message>
 </context>
 <context>
@@ -293,6 +313,14 @@ Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
     <message>
         <source>Make a Donation</source>
         <translation>&amp;Donera</translation>
+    </message>
+    <message>
+        <source>Re&amp;view Last Game...</source>
+        <translation>Ana&amp;lysera senaste spelet...</translation>
+    </message>
+    <message>
+        <source>De&amp;mo</source>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>
@@ -582,6 +610,171 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     </message>
 </context>
 <context>
+    <name>marnelok::ReviewTexts</name>
+    <message>
+        <source>Game Review</source>
+        <translation>Spelanalys</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <extracomment>The headings of the list of placements.</extracomment>
+        <translation>Drag</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Kort</translation>
+    </message>
+    <message>
+        <source>Placed at</source>
+        <translation>Lagt på</translation>
+    </message>
+    <message>
+        <source>Best cell</source>
+        <translation>Bästa ruta</translation>
+    </message>
+    <message>
+        <source>Expected total</source>
+        <translation>Förväntad poäng</translation>
+    </message>
+    <message>
+        <source>With the best cell</source>
+        <translation>Med bästa rutan</translation>
+    </message>
+    <message>
+        <source>Points lost</source>
+        <translation>Förlorade poäng</translation>
+    </message>
+    <message>
+        <source>Costliest</source>
+        <translation>Dyrast</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <extracomment>A cell of the grid in the list, rows and columns counted from 1 at the top left.</extracomment>
+        <translation>Rad %1, kolumn %2</translation>
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <extracomment>A cell of the grid within a sentence of the caption below the table.</extracomment>
+        <translation>rad %1, kolumn %2</translation>
+    </message>
+    <message>
+        <source>Thrown down</source>
+        <translation>Utlagt</translation>
+    </message>
+    <message>
+        <source>Not judged</source>
+        <translation>Ej bedömt</translation>
+    </message>
+    <message>
+        <source>Deal %1, regular game</source>
+        <translation>Giv %1, vanligt spel</translation>
+    </message>
+    <message>
+        <source>Deal %1, throw-down game</source>
+        <translation>Giv %1, spel med utlagda kort</translation>
+    </message>
+    <message>
+        <source>The demo placed cards in this game.</source>
+        <translation>Demon lade kort i det här spelet.</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Poäng: %1</translation>
+    </message>
+    <message>
+        <source>Points lost: %1</source>
+        <translation>Förlorade poäng: %1</translation>
+    </message>
+    <message>
+        <source>Placements within half a point of the best: %1 of %2 (%3 %)</source>
+        <translation>Drag högst en halv poäng från det bästa: %1 av %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Costliest placement (marked in the list): turn %1</source>
+        <translation>Dyraste draget (markerat i listan): drag %1</translation>
+    </message>
+    <message>
+        <source>Costliest placements (marked in the list): turns %1</source>
+        <translation>Dyraste dragen (markerade i listan): drag %1</translation>
+    </message>
+    <message>
+        <source>Every placement was within half a point of the best.</source>
+        <translation>Varje drag var högst en halv poäng från det bästa.</translation>
+    </message>
+    <message>
+        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
+        <translation>Analysen stoppades när %1 av %2 drag var bedömda; Fortsätt gör klart den.</translation>
+    </message>
+    <message>
+        <source>Reading the game...</source>
+        <translation>Läser spelet...</translation>
+    </message>
+    <message>
+        <source>Judging the placements: %v of %m</source>
+        <extracomment>The progress bar&apos;s text: %v is the placements judged so far, %m all of them.</extracomment>
+        <translation>Bedömer dragen: %v av %m</translation>
+    </message>
+    <message>
+        <source>The history holds no finished game yet: finish a game, then review it.</source>
+        <translation>Historiken innehåller ännu inget avslutat spel: spela klart ett spel och analysera det sedan.</translation>
+    </message>
+    <message>
+        <source>The review was stopped.</source>
+        <translation>Analysen stoppades.</translation>
+    </message>
+    <message>
+        <source>The game cannot be reviewed: %1</source>
+        <translation>Spelet kan inte analyseras: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>The review window&apos;s buttons; Cancel and Resume are one button at different times.</extracomment>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>&amp;Resume</source>
+        <translation>&amp;Fortsätt</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>S&amp;täng</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
+        <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
+        <translation>Drag %1: %2 lades ut före spelet och bedöms därför inte.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3. It has not been judged.</source>
+        <translation>Drag %1: %2 lades på %3. Draget har inte bedömts.</translation>
+    </message>
+    <message>
+        <source>Turn %1: the %2 went to %3, for an expected total of %4. The best cell was %5, for %6. Points lost: %7.</source>
+        <translation>Drag %1: %2 lades på %3, med en förväntad slutpoäng på %4. Bästa rutan var %5, med %6. Förlorade poäng: %7.</translation>
+    </message>
+    <message>
+        <source>Solid magenta frame: where the card went. Dashed cyan frame: the advisor&apos;s best cell.</source>
+        <translation>Heldragen magenta ram: där kortet lades. Streckad cyan ram: rutan som Marnelok föreslår.</translation>
+    </message>
+    <message>
+        <source>Expected final total after each placement</source>
+        <translation>Förväntad slutpoäng efter varje drag</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Som spelat</translation>
+    </message>
+    <message>
+        <source>With the best placement</source>
+        <translation>Med bästa draget</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Poäng</translation>
+    </message>
+</context>
+<context>
     <name>marnelok::StatisticsCharts</name>
     <message>
         <source>Win: 150</source>
@@ -677,6 +870,10 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>The history could not be reset: %1</source>
         <translation>Historiken kunde inte nollställas: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;view</source>
+        <translation>Ana&amp;lysera</translation>
     </message>
 </context>
 <context>
