@@ -1,10 +1,13 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Instructions a program runs until its window is on screen, counted by callgrind on a virtual
+# Instructions a program runs until it maps its main window, counted by callgrind on a virtual
 # display of its own: a figure that does not drift with the machine's load, unlike the time.
-# usage: bench/startup_callgrind.sh program "window title" [function ...]
+# usage: bench/startup_callgrind.sh program "window title" [function ...]   (needs valgrind,
+# Xvfb and xdotool)
 # Prints the total and, for each function named, the instructions spent in it and below it.
+# The window's title only tells when to stop: the count ends at the last map before it shows.
 set -euo pipefail
+command -v valgrind >/dev/null || { echo "startup_callgrind: valgrind is missing" >&2; exit 1; }
 
 program=$1
 title=$2
@@ -17,17 +20,21 @@ trap 'kill "$xvfb" 2>/dev/null; rm -rf "$scratch"' EXIT
 export DISPLAY=$display XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
 sleep 1
 
-valgrind --tool=callgrind --callgrind-out-file="$scratch/out" "$program" >/dev/null \
-  2>"$scratch/valgrind.log" &
+# A count is taken before every window the program maps; the last is its main window.
+valgrind --tool=callgrind --dump-before=xcb_map_window --callgrind-out-file="$scratch/out" \
+  "$program" >/dev/null 2>"$scratch/valgrind.log" &
 pid=$!
 timeout 120 xdotool search --sync --onlyvisible --name "$title" >/dev/null
-callgrind_control -d "$pid" >/dev/null  # the count up to now, while the program still runs
+sleep 0.3
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 
-dump=$(ls "$scratch"/out.* | head -n1)
-echo "total $(sed -n 's/^summary: //p; s/^totals: //p' "$dump" | head -n1)"
+parts=$(ls "$scratch"/out.* | sort -t. -k2 -n)
+for part in $parts; do sed -n 's/^summary: //p' "$part"; done |
+  awk '{ sum += $1; line = line (NR > 1 ? " + " : "") $1 } END { print "to the last map", sum, "(" line ")" }'
 for function in "$@"; do
-  callgrind_annotate --inclusive=yes "$dump" 2>/dev/null |
-    awk -v f="$function" 'index($0, f) { gsub(",", "", $1); print f, $1; exit }'
+  for part in $parts; do
+    callgrind_annotate --inclusive=yes "$part" 2>/dev/null |
+      awk -v f="$function" 'index($0, f) { gsub(",", "", $1); print $1; exit }' || true
+  done | awk -v f="$function" '{ sum += $1 } END { print f, sum + 0 }'
 done
