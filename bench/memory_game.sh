@@ -37,7 +37,9 @@ for run in $(seq "$runs"); do
   echo "run $run"
   rm -rf "${scratch:?}"/*
   export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
+  export XDG_RUNTIME_DIR=$scratch/runtime
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
 
   "$bare" &
   pid=$!
