@@ -72,6 +72,7 @@ bench: build
 	@$(BUILD)/bench/marnelok_bench_review --games 10 --threads 2
 	@xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bench/marnelok_bench_startup \
 	  $(CURDIR)/$(BUILD)/bench/marnelok_bare_window $(CURDIR)/$(BUILD)/marnelok
+	@bash bench/memory_game.sh $(BUILD) 3
 
 # The project's .clang-format over the whole tree; the suite fails while a file differs.
 format: deps

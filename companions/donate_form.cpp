@@ -66,7 +66,6 @@ void TDonateForm::ApplyLook() {
 
   SetBackground(*ui_->rgDonate, kPanelCream);
   SetBackground(*ui_->Panel1, kPanelCream);
-  FitItemTexts();
 
   ui_->Label1->setText(FirstParagraph(SiteName()));
   ui_->lblHomePage->setText(HomePage());
@@ -130,6 +129,10 @@ void TDonateForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDonateForm::showEvent(QShowEvent* event) {
+  // Fitted before the first paint rather than when made: each width tried loads a font, and
+  // the instance made at start-up is never shown.
+  if (!itemsFitted_) FitItemTexts();
+  itemsFitted_ = true;
   CentreOver(*this, parentWidget());
   // Qt draws focus only once a key has moved it; the dialog opens on a choice that the
   // keyboard can change, so its focus shows from the start.

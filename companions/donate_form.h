@@ -54,6 +54,7 @@ class TDonateForm : public QDialog {
   QButtonGroup* items_ = nullptr;
   Desktop& desktop_;
   CloseHandler onClose_;
+  bool itemsFitted_ = false;
 };
 
 }  // namespace marnelok

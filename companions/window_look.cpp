@@ -56,13 +56,25 @@ void WidenToText(QLabel& label) {
 
 void FitToText(QLabel& label) {
   const int room = label.width();
+  const auto fits = [&](const QFont& font) {
+    return QFontMetrics(font).horizontalAdvance(label.text()) + 2 <= room;
+  };
   // The layout was made for a narrower face than the system's sans-serif; letters narrowed
   // this far still read as well as a condensed face.
   QFont font = label.font();
-  for (int stretch = 98; stretch >= kNarrowestStretch &&
-                         QFontMetrics(font).horizontalAdvance(label.text()) + 2 > room;
-       stretch -= 2) {
-    font.setStretch(stretch);
+  if (!fits(font)) {
+    // Every width tried loads a font of its own, the dearest step of the splash at start-up.
+    // Where even the narrowest letters do not fit, as for the home page at the start, they
+    // are taken at once and the label grows.
+    QFont narrowest = font;
+    narrowest.setStretch(kNarrowestStretch);
+    if (fits(narrowest)) {
+      for (int stretch = 98; stretch > kNarrowestStretch; stretch -= 2) {
+        font.setStretch(stretch);
+        if (fits(font)) break;
+      }
+    }
+    if (!fits(font)) font = narrowest;
   }
   label.setFont(font);
   WidenToText(label);

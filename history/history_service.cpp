@@ -29,7 +29,13 @@ HistoryService::~HistoryService() {
 
 void HistoryService::Post(std::function<void(HistoryWorker&)> job) {
   if (!thread_.isRunning()) thread_.start(QThread::LowPriority);  // at the first need
-  QMetaObject::invokeMethod(&context_, [this, job = std::move(job)] { job(*worker_); });
+  queued_.fetch_add(1);
+  QMetaObject::invokeMethod(&context_, [this, job = std::move(job)] {
+    job(*worker_);
+    // Between games the file is closed and its memory given back; it is opened again, without
+    // the check of the whole file, by the next job.
+    if (queued_.fetch_sub(1) == 1) worker_->Rest();
+  });
 }
 
 void HistoryService::Reply(const QPointer<QObject>& guard, std::function<void()> answer) {

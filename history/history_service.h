@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QThread>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -49,6 +50,7 @@ class HistoryService : public QObject, public GameHistory {
   QObject context_;  // lives on the worker's thread: jobs are queued to it
   std::unique_ptr<HistoryWorker> worker_;
   std::function<void(const QString&)> tell_;
+  std::atomic<int> queued_{0};  // jobs handed over and not yet done
 };
 
 }  // namespace marnelok::history

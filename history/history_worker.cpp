@@ -4,6 +4,10 @@
 
 #include <QDir>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "csv_export.h"
 #include "game_reader.h"
 #include "game_writer.h"
@@ -22,6 +26,15 @@ QString HistoryWorker::Unreadable() const {
 }
 
 void HistoryWorker::Close() { database_.reset(); }
+
+void HistoryWorker::Rest() {
+  if (!database_ || !database_->IsOpen()) return;
+  database_->Close();
+#ifdef __GLIBC__
+  // glibc keeps a thread's freed memory for that thread; the game's window would not reuse it.
+  malloc_trim(0);
+#endif
+}
 
 bool HistoryWorker::EnsureOpen() {
   if (!database_) database_ = std::make_unique<HistoryDatabase>(path_);

@@ -33,6 +33,9 @@ class HistoryWorker {
   bool HasFinishedGame();
   void StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements);
   void Close();  // on the worker's thread, before that thread ends
+  // Closes the file while no job waits, keeping what its first open learnt, and returns the
+  // memory its connection used.
+  void Rest();
 
   std::size_t waiting() const { return pending_.size(); }
 

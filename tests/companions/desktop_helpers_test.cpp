@@ -8,6 +8,7 @@
 #include <QDate>
 #include <QDir>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "scale_factor.h"
 #include "sharp_picture.h"
 #include "shell_target.h"
+#include "window_look.h"
 
 namespace marnelok {
 namespace {
@@ -149,6 +151,37 @@ TEST(DesktopDialogs, ConfirmationButtonsAndTheTextPromptsLimit) {
     EXPECT_GE(named->width(), QFontMetrics(titleFont).horizontalAdvance(title) + 120)
         << title.toStdString();
   }
+}
+
+// A label keeps its letters where they fit, takes the widest narrowed letters that fit, and
+// grows only when even the narrowest do not.
+TEST(WindowLook, FitToTextNarrowsAsLittleAsItCanThenWidens) {
+  QWidget parent;
+  parent.resize(900, 100);
+  const QString text = QStringLiteral("www.example.org/games/cards/marnelok/index.html");
+  const auto room = [&](int stretch) {
+    QFont font = PixelFont(11);
+    if (stretch != 0) font.setStretch(stretch);
+    return QFontMetrics(font).horizontalAdvance(text) + 2;
+  };
+  ASSERT_LT(room(kNarrowestStretch), room(90));
+  ASSERT_LT(room(90), room(92));
+  const auto fit = [&](int width) {
+    auto* label = new QLabel(text, &parent);
+    label->setFont(PixelFont(11));
+    label->setGeometry(300, 10, width, 20);
+    FitToText(*label);
+    return label;
+  };
+  const QLabel* roomy = fit(room(0));
+  EXPECT_EQ(roomy->font().stretch(), PixelFont(11).stretch());
+  EXPECT_EQ(roomy->width(), room(0));
+  const QLabel* narrowed = fit(room(90));
+  EXPECT_EQ(narrowed->font().stretch(), 90);
+  EXPECT_EQ(narrowed->width(), room(90));
+  const QLabel* widened = fit(room(kNarrowestStretch) - 40);
+  EXPECT_EQ(widened->font().stretch(), kNarrowestStretch);
+  EXPECT_EQ(widened->width(), room(kNarrowestStretch));
 }
 
 }  // namespace

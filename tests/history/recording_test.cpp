@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Games played by the rules and kept in the history: every card in the order it reached the
-// grid, thrown or placed, without the ones taken back; the hands; finished and left games.
+// grid, thrown or placed, without the ones taken back; the hands; finished and left games; the
+// file closed between games.
 
 #include <QDir>
+#include <QFile>
 
 #include "board.h"
 #include "game.h"
@@ -53,6 +55,10 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   EXPECT_EQ(worker->ReadGame(kNewestFinished).game.id, 0);
   const GameRecord kept = Ended(3, QStringLiteral("Ann, \"the\" player"));
   worker->Keep(kept);
+  // Between games the file rests closed, its write-ahead log gone with the last connection;
+  // the next game opens it again.
+  worker->Rest();
+  EXPECT_FALSE(QFile::exists(path + "-wal"));
 
   // A regular game left after three placements in row 1: no line is complete.
   game.SetRegularGame(true);
