@@ -12,11 +12,10 @@
 namespace marnelok::history {
 namespace {
 
-const char* const kColumns[] = {"id",    "started_at", "finished_at", "deal", "kind",
-                                "total", "won",        "finished",    "hints", "demo",
-                                "player", "row1",      "row2",        "row3", "row4",
-                                "row5",  "col1",       "col2",        "col3", "col4",
-                                "col5"};
+const char* const kColumns[] = {"id",   "started_at", "finished_at", "deal", "kind",   "total",
+                                "won",  "finished",   "hints",       "demo", "player", "row1",
+                                "row2", "row3",       "row4",        "row5", "col1",   "col2",
+                                "col3", "col4",       "col5"};
 constexpr int kFirstHandColumn = 11;
 
 QString Field(const QString& text) {

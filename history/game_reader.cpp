@@ -49,9 +49,10 @@ GameReading ReadGame(const QSqlDatabase& db, std::int64_t id) {
       "row2, row3, row4, row5, col1, col2, col3, col4, col5 FROM games ");
   SqlBatch batch(db);
   batch.BeginRead();
-  QSqlQuery q = id == kNewestFinished
-                    ? batch.Run(columns + QStringLiteral("WHERE finished = 1 ORDER BY id DESC LIMIT 1"))
-                    : batch.Run(columns + QStringLiteral("WHERE id = ?"), {qint64{id}});
+  QSqlQuery q =
+      id == kNewestFinished
+          ? batch.Run(columns + QStringLiteral("WHERE finished = 1 ORDER BY id DESC LIMIT 1"))
+          : batch.Run(columns + QStringLiteral("WHERE id = ?"), {qint64{id}});
   GameReading reading;
   if (!batch.failed() && q.next()) reading.game = GameOf(q);
   if (reading.game.id != 0) {
@@ -81,10 +82,10 @@ std::optional<SqlFault> WriteReview(const QSqlDatabase& db, std::int64_t id,
   batch.BeginWrite();
   for (const PlacementRecord& p : placements) {
     if (!p.review) continue;
-    batch.Run(QStringLiteral("UPDATE placements SET best_cell = ?, expected_chosen = ?, "
-                             "expected_best = ? WHERE game_id = ? AND turn = ?"),
-              {p.review->bestCell, p.review->expectedChosen, p.review->expectedBest, qint64{id},
-               p.turn});
+    batch.Run(
+        QStringLiteral("UPDATE placements SET best_cell = ?, expected_chosen = ?, "
+                       "expected_best = ? WHERE game_id = ? AND turn = ?"),
+        {p.review->bestCell, p.review->expectedChosen, p.review->expectedBest, qint64{id}, p.turn});
   }
   if (batch.Finish()) return std::nullopt;
   return batch.fault();

@@ -14,7 +14,7 @@
 
 namespace marnelok::history {
 
-inline constexpr int kLines = 10;  // rows 1 to 5, then the grid's columns 1 to 5
+inline constexpr int kLines = 10;   // rows 1 to 5, then the grid's columns 1 to 5
 inline constexpr int kNoHand = -1;  // the hand of a line that is not complete
 
 // A review's verdict on one placement of the player's, judged from what the player saw then.

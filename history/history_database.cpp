@@ -67,12 +67,10 @@ OpenOutcome HistoryDatabase::Replace() {
 
 std::optional<SqlFault> HistoryDatabase::OpenFile() {
   const QString folder = QFileInfo(path_).absolutePath();
-  if (!QDir().mkpath(folder))
-    return SqlFault{0, tr("the folder %1 cannot be made").arg(folder)};
+  if (!QDir().mkpath(folder)) return SqlFault{0, tr("the folder %1 cannot be made").arg(folder)};
   if (!QSqlDatabase::contains(connection_)) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    if (!db.isValid())
-      return SqlFault{0, tr("Qt's SQLite driver (QSQLITE) is not installed")};
+    if (!db.isValid()) return SqlFault{0, tr("Qt's SQLite driver (QSQLITE) is not installed")};
     db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }

@@ -84,8 +84,8 @@ void HistoryService::Erase(QObject* receiver, std::function<void(const QString& 
 
 void HistoryService::ReadGame(std::int64_t id, QObject* receiver,
                               std::function<void(const GameReading&)> done) {
-  Post([this, id, guard = QPointer<QObject>(receiver), done = std::move(done)](
-           HistoryWorker& worker) {
+  Post([this, id, guard = QPointer<QObject>(receiver),
+        done = std::move(done)](HistoryWorker& worker) {
     auto reading = std::make_shared<const GameReading>(worker.ReadGame(id));
     Reply(guard, [done, reading] { done(*reading); });
   });

@@ -88,10 +88,8 @@ END)",
 
 // A run of wins is ended by any game that was not won, finished or not.
 const char* const kRebuild[] = {
-    "DELETE FROM summary_kinds",
-    "DELETE FROM summary_totals",
-    "DELETE FROM summary_hands",
-    "DELETE FROM summary_runs",
+    "DELETE FROM summary_kinds",   "DELETE FROM summary_totals",
+    "DELETE FROM summary_hands",   "DELETE FROM summary_runs",
     R"(INSERT INTO summary_kinds
   SELECT kind, count(*), sum(finished), sum(won), sum(hints > 0) FROM games WHERE demo = 0
   GROUP BY kind)",

@@ -13,8 +13,8 @@
 namespace marnelok::history {
 
 inline constexpr int kHandClasses = kHandClassCount;  // None (0) to Royal Flush (9)
-inline constexpr int kHistogramBin = 10;  // points per bar of the totals' histogram
-inline constexpr int kMeanOfLast = 20;    // games per point of the chart of the mean
+inline constexpr int kHistogramBin = 10;              // points per bar of the totals' histogram
+inline constexpr int kMeanOfLast = 20;                // games per point of the chart of the mean
 
 // Figures over the games of one kind, or of both. Totals count finished games only; a game
 // left early counts as played, and ends a run of wins. Demo games count nowhere.
@@ -65,7 +65,8 @@ struct Statistics {
 };
 
 inline constexpr int kMeanPoints = 400;
-inline constexpr int kRecentGames = 500;  // lines in the Statistics window's list  // enough for a chart, few enough to read at once
+inline constexpr int kRecentGames = 500;  // lines in the Statistics window's list  // enough for a
+                                          // chart, few enough to read at once
 
 // A hand class's name as the score panel shows it, without the padding.
 inline QString HandName(int hand) {

@@ -52,8 +52,8 @@ bool SummariesComplete(SqlBatch& batch) {
 }
 
 void ReadFigures(SqlBatch& batch, Statistics& s) {
-  QSqlQuery q = batch.Run(
-      QStringLiteral("SELECT kind, games, finished, won, hinted FROM summary_kinds"));
+  QSqlQuery q =
+      batch.Run(QStringLiteral("SELECT kind, games, finished, won, hinted FROM summary_kinds"));
   while (q.next()) {
     KindFigures& f = FiguresOf(s, q.value(0).toString());
     f.played = q.value(1).toLongLong();
@@ -104,8 +104,7 @@ void ReadFigures(SqlBatch& batch, Statistics& s) {
 // At most kMeanPoints points spread evenly over the ids of the finished games, each the mean of
 // the kMeanOfLast finished games up to it: a few thousand index steps, however long the history.
 void ReadMeans(SqlBatch& batch, Statistics& s) {
-  const QString ends =
-      QStringLiteral("SELECT %1(id) FROM games WHERE demo = 0 AND finished = 1");
+  const QString ends = QStringLiteral("SELECT %1(id) FROM games WHERE demo = 0 AND finished = 1");
   const QVariant first = batch.Value(ends.arg(QStringLiteral("min")));
   const QVariant last = batch.Value(ends.arg(QStringLiteral("max")));
   if (first.isNull() || last.isNull()) return;

@@ -31,21 +31,31 @@ int PlacementsModel::columnCount(const QModelIndex& parent) const {
 QVariant PlacementsModel::Text(const history::PlacementRecord& p, int column, int rank) const {
   namespace texts = review_texts;
   switch (column) {
-    case kTurn: return p.turn;
-    case kCard: return texts::Card(p.card);
-    case kPlaced: return p.thrown ? texts::ThrownDown() : texts::Cell(p.cell);
-    default: break;
+    case kTurn:
+      return p.turn;
+    case kCard:
+      return texts::Card(p.card);
+    case kPlaced:
+      return p.thrown ? texts::ThrownDown() : texts::Cell(p.cell);
+    default:
+      break;
   }
   if (p.thrown) return {};
   if (!p.review) return column == kBest ? texts::NotJudged() : QVariant();
   const double lost = PointsLost(*p.review);
   switch (column) {
-    case kBest: return texts::Cell(p.review->bestCell);
-    case kExpected: return texts::Number(p.review->expectedChosen);
-    case kBestExpected: return texts::Number(p.review->expectedBest);
-    case kLost: return lost == 0 ? QStringLiteral("0") : texts::Number(lost);
-    case kCostliest: return rank > 0 ? QVariant(rank) : QVariant();
-    default: return {};
+    case kBest:
+      return texts::Cell(p.review->bestCell);
+    case kExpected:
+      return texts::Number(p.review->expectedChosen);
+    case kBestExpected:
+      return texts::Number(p.review->expectedBest);
+    case kLost:
+      return lost == 0 ? QStringLiteral("0") : texts::Number(lost);
+    case kCostliest:
+      return rank > 0 ? QVariant(rank) : QVariant();
+    default:
+      return {};
   }
 }
 
@@ -55,12 +65,14 @@ QVariant PlacementsModel::data(const QModelIndex& index, int role) const {
   const history::PlacementRecord& p = game_.placements[row];
   const int rank = ranks_[row];
   switch (role) {
-    case Qt::DisplayRole: return Text(p, index.column(), rank);
+    case Qt::DisplayRole:
+      return Text(p, index.column(), rank);
     case Qt::ForegroundRole:
       if (index.column() == kCard && p.card >= 1 && (p.card - 1) / 13 % 2 == 0)
         return QBrush(QColor(200, 0, 0));  // hearts and diamonds
       return p.thrown ? QVariant(QBrush(Qt::darkGray)) : QVariant();
-    case Qt::BackgroundRole: return rank > 0 ? QVariant(QBrush(QColor(255, 214, 214))) : QVariant();
+    case Qt::BackgroundRole:
+      return rank > 0 ? QVariant(QBrush(QColor(255, 214, 214))) : QVariant();
     case Qt::FontRole: {
       if (rank == 0 && !p.thrown) return {};
       QFont font;
@@ -73,7 +85,8 @@ QVariant PlacementsModel::data(const QModelIndex& index, int role) const {
           index.column() == kLost || index.column() == kTurn)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
       return {};
-    default: return {};
+    default:
+      return {};
   }
 }
 

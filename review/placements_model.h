@@ -14,7 +14,17 @@ class PlacementsModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { kTurn, kCard, kPlaced, kBest, kExpected, kBestExpected, kLost, kCostliest, kColumns };
+  enum Column {
+    kTurn,
+    kCard,
+    kPlaced,
+    kBest,
+    kExpected,
+    kBestExpected,
+    kLost,
+    kCostliest,
+    kColumns
+  };
 
   explicit PlacementsModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

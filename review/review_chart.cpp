@@ -54,9 +54,9 @@ QChart* MakeReviewChart(const history::GameRecord& game,
   y->setTitleText(texts::PointsAxis());
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
-  for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(best),
-                                  static_cast<QAbstractSeries*>(played),
-                                  static_cast<QAbstractSeries*>(marks)}) {
+  for (QAbstractSeries* series :
+       {static_cast<QAbstractSeries*>(best), static_cast<QAbstractSeries*>(played),
+        static_cast<QAbstractSeries*>(marks)}) {
     series->attachAxis(x);
     series->attachAxis(y);
   }

@@ -18,9 +18,9 @@ inline constexpr std::size_t kCostliestShown = 3;
 double PointsLost(const history::PlacementReview& review);
 
 struct ReviewSummary {
-  int judged = 0;              // placements with a verdict
-  double pointsLost = 0;       // the sum of PointsLost over them
-  int closeToBest = 0;         // those that lost 0
+  int judged = 0;         // placements with a verdict
+  double pointsLost = 0;  // the sum of PointsLost over them
+  int closeToBest = 0;    // those that lost 0
   // Up to three placements that lost points, as indices into the game's placements, the
   // costliest first; among equal losses the earlier placement first.
   std::vector<std::size_t> costliest;

@@ -9,9 +9,9 @@
 namespace marnelok::review_texts {
 
 QString WindowTitle();
-QString Header(int column);  // PlacementsModel's columns
-QString Card(int code);      // rank and suit: "10♥", "A♠"
-QString Cell(int cell);      // "Row 2, column 3", rows and columns from 1 at the top left
+QString Header(int column);    // PlacementsModel's columns
+QString Card(int code);        // rank and suit: "10♥", "A♠"
+QString Cell(int cell);        // "Row 2, column 3", rows and columns from 1 at the top left
 QString CellInText(int cell);  // "row 2, column 3", within a sentence
 QString ThrownDown();
 QString NotJudged();

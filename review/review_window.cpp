@@ -156,7 +156,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
     return;
   }
   if (game.id == 0) {
-    summary_->setText(outcome.stopped                         ? texts::StoppedBeforeReading()
+    summary_->setText(outcome.stopped                   ? texts::StoppedBeforeReading()
                       : id_ == history::kNewestFinished ? texts::NoFinishedGame()
                                                         : QString());
     return;

@@ -28,17 +28,28 @@ QString Total(const KindFigures& f, const QLocale& locale, double value, int dec
 
 const std::vector<Figure>& Figures() {
   static const std::vector<Figure> figures{
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games played"), [](auto& f, auto& l) { return l.toString(f.played); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games finished"), [](auto& f, auto& l) { return l.toString(f.finished); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games won"), [](auto& f, auto& l) { return l.toString(f.won); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Share won"), [](auto& f, auto& l) { return Share(f.ShareWon(), l); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Mean total"), [](auto& f, auto& l) { return Total(f, l, f.mean, 1); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Median total"), [](auto& f, auto& l) { return Total(f, l, f.median, 1); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Best total"), [](auto& f, auto& l) { return Total(f, l, f.best, 0); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Worst total"), [](auto& f, auto& l) { return Total(f, l, f.worst, 0); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Current run of wins"), [](auto& f, auto& l) { return l.toString(f.currentRun); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Longest run of wins"), [](auto& f, auto& l) { return l.toString(f.longestRun); }},
-      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games played with hints"), [](auto& f, auto& l) { return l.toString(f.withHints); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games played"),
+       [](auto& f, auto& l) { return l.toString(f.played); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games finished"),
+       [](auto& f, auto& l) { return l.toString(f.finished); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games won"),
+       [](auto& f, auto& l) { return l.toString(f.won); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Share won"),
+       [](auto& f, auto& l) { return Share(f.ShareWon(), l); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Mean total"),
+       [](auto& f, auto& l) { return Total(f, l, f.mean, 1); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Median total"),
+       [](auto& f, auto& l) { return Total(f, l, f.median, 1); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Best total"),
+       [](auto& f, auto& l) { return Total(f, l, f.best, 0); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Worst total"),
+       [](auto& f, auto& l) { return Total(f, l, f.worst, 0); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Current run of wins"),
+       [](auto& f, auto& l) { return l.toString(f.currentRun); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Longest run of wins"),
+       [](auto& f, auto& l) { return l.toString(f.longestRun); }},
+      {QT_TRANSLATE_NOOP("marnelok::FiguresTable", "Games played with hints"),
+       [](auto& f, auto& l) { return l.toString(f.withHints); }},
   };
   return figures;
 }
@@ -64,8 +75,9 @@ FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  setToolTip(tr("Totals count finished games. Hands count the ten lines of every finished game, "
-                "with their share of all those lines. A game left early ends a run of wins."));
+  setToolTip(
+      tr("Totals count finished games. Hands count the ten lines of every finished game, "
+         "with their share of all those lines. A game left early ends a run of wins."));
 }
 
 void FiguresTable::Show(const history::Statistics& s) {

@@ -9,7 +9,8 @@ namespace marnelok {
 namespace {
 
 QString KindText(const history::RecentGame& g) {
-  const QString kind = g.regular ? RecentGamesModel::tr("Regular") : RecentGamesModel::tr("Throw-down");
+  const QString kind =
+      g.regular ? RecentGamesModel::tr("Regular") : RecentGamesModel::tr("Throw-down");
   // A game the program played by itself is listed, marked, and counts in no figure.
   return g.demo ? RecentGamesModel::tr("%1 (demo)").arg(kind) : kind;
 }
@@ -41,24 +42,38 @@ QVariant RecentGamesModel::data(const QModelIndex& index, int role) const {
   const QLocale locale;
   if (role == Qt::DisplayRole) {
     switch (index.column()) {
-      case kDate: return locale.toString(g.endedAt.toLocalTime(), QLocale::ShortFormat);
-      case kDeal: return QString::number(g.deal);  // typed back as it is shown: no separators
-      case kKind: return KindText(g);
-      case kTotal: return locale.toString(g.total);
-      case kWon: return WonText(g);
-      case kHints: return locale.toString(g.hints);
-      default: return {};
+      case kDate:
+        return locale.toString(g.endedAt.toLocalTime(), QLocale::ShortFormat);
+      case kDeal:
+        return QString::number(g.deal);  // typed back as it is shown: no separators
+      case kKind:
+        return KindText(g);
+      case kTotal:
+        return locale.toString(g.total);
+      case kWon:
+        return WonText(g);
+      case kHints:
+        return locale.toString(g.hints);
+      default:
+        return {};
     }
   }
   if (role == kSortRole) {
     switch (index.column()) {
-      case kDate: return qint64{g.id};  // the order the games ended in, even within one second
-      case kDeal: return qint64{g.deal};
-      case kKind: return KindText(g);
-      case kTotal: return g.total;
-      case kWon: return g.finished ? int(g.won) : -1;
-      case kHints: return g.hints;
-      default: return {};
+      case kDate:
+        return qint64{g.id};  // the order the games ended in, even within one second
+      case kDeal:
+        return qint64{g.deal};
+      case kKind:
+        return KindText(g);
+      case kTotal:
+        return g.total;
+      case kWon:
+        return g.finished ? int(g.won) : -1;
+      case kHints:
+        return g.hints;
+      default:
+        return {};
     }
   }
   if (role == Qt::TextAlignmentRole && index.column() != kKind && index.column() != kWon)
@@ -74,13 +89,20 @@ QVariant RecentGamesModel::data(const QModelIndex& index, int role) const {
 QVariant RecentGamesModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   switch (section) {
-    case kDate: return tr("Date");
-    case kDeal: return tr("Deal");
-    case kKind: return tr("Kind");
-    case kTotal: return tr("Total");
-    case kWon: return tr("Won");
-    case kHints: return tr("Hints");
-    default: return {};
+    case kDate:
+      return tr("Date");
+    case kDeal:
+      return tr("Deal");
+    case kKind:
+      return tr("Kind");
+    case kTotal:
+      return tr("Total");
+    case kWon:
+      return tr("Won");
+    case kHints:
+      return tr("Hints");
+    default:
+      return {};
   }
 }
 

@@ -2,9 +2,6 @@
 // Building the two charts.
 #include "statistics_charts.h"
 
-#include "chart_style.h"
-#include "game_state.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QtCharts/QBarSet>
@@ -13,6 +10,9 @@
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+
+#include "chart_style.h"
+#include "game_state.h"
 
 namespace marnelok {
 namespace {

@@ -19,7 +19,7 @@ namespace marnelok {
 namespace history {
 struct RecentGame;
 struct StatisticsResult;
-}
+}  // namespace history
 class FiguresTable;
 class RecentGamesModel;
 

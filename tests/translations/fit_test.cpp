@@ -91,7 +91,8 @@ TEST(Translations, EveryTextFitsItsPlace) {
     EXPECT_LE(bar.heightForWidth(TableNeeds(kRegularCards).width), bar.sizeHint().height());
 
     testing::FakeDesktop desktop;
-    const TDonateForm donate(nullptr, desktop);
+    TDonateForm donate(nullptr, desktop);
+    donate.show();  // its choices are fitted when it is first shown
     for (const QRadioButton* item : donate.findChildren<QRadioButton*>())
       EXPECT_LE(item->sizeHint().width(), item->width()) << item->text().toStdString();
     for (const char* name : {"Label1", "Label2"}) {
