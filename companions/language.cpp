@@ -55,17 +55,19 @@ QString ChooseLanguage(const QString& messagesLocale, const QStringList& uiLangu
 }
 
 std::unique_ptr<QTranslator> ProgramTranslator(const QString& language) {
+  if (language.isEmpty()) return nullptr;
   auto translator = std::make_unique<QTranslator>();
-  if (language.isEmpty() || !translator->load(ProgramCatalogue(language))) return nullptr;
+  if (!translator->load(ProgramCatalogue(language))) return nullptr;
   return translator;
 }
 
 std::unique_ptr<QTranslator> QtTranslator(const QString& language) {
   // A language Qt has no qtbase catalogue for may still have an older whole one (Swedish).
+  if (language.isEmpty()) return nullptr;
   auto translator = std::make_unique<QTranslator>();
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-  if (language.isEmpty() || !(translator->load(QStringLiteral("qtbase_") + language, folder) ||
-                              translator->load(QStringLiteral("qt_") + language, folder)))
+  if (!(translator->load(QStringLiteral("qtbase_") + language, folder) ||
+        translator->load(QStringLiteral("qt_") + language, folder)))
     return nullptr;
   return translator;
 }

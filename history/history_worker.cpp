@@ -97,7 +97,7 @@ std::optional<QString> HistoryWorker::Erase() {
 
 GameReading HistoryWorker::ReadGame(std::int64_t id) {
   Flush();  // the game that just ended is the newest finished one
-  if (!EnsureOpen()) return {{}, Unreadable() + QStringLiteral(": ") + lastFault_->text};
+  if (!EnsureOpen()) return {{}, Unreadable()};
   return history::ReadGame(database_->Connection(), id);
 }
 

@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QFont>
 
+#include "cards.h"
 #include "review_summary.h"
 #include "review_texts.h"
 
@@ -68,7 +69,7 @@ QVariant PlacementsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       return Text(p, index.column(), rank);
     case Qt::ForegroundRole:
-      if (index.column() == kCard && p.card >= 1 && (p.card - 1) / 13 % 2 == 0)
+      if (index.column() == kCard && IsCard(p.card) && IsRedSuit(CardSuit(p.card)))
         return QBrush(QColor(200, 0, 0));  // hearts and diamonds
       return p.thrown ? QVariant(QBrush(Qt::darkGray)) : QVariant();
     case Qt::BackgroundRole:

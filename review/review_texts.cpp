@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <array>
 
+#include "position.h"
+
 namespace marnelok {
 namespace {
 
@@ -48,12 +50,12 @@ QString Card(int code) {
 
 QString Cell(int cell) {
   //: A cell of the grid in the list, rows and columns counted from 1 at the top left.
-  return ReviewTexts::tr("Row %1, column %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
+  return ReviewTexts::tr("Row %1, column %2").arg(cell / kGridSize + 1).arg(cell % kGridSize + 1);
 }
 
 QString CellInText(int cell) {
   //: A cell of the grid within a sentence of the caption below the table.
-  return ReviewTexts::tr("row %1, column %2").arg(cell / 5 + 1).arg(cell % 5 + 1);
+  return ReviewTexts::tr("row %1, column %2").arg(cell / kGridSize + 1).arg(cell % kGridSize + 1);
 }
 
 QString ThrownDown() { return ReviewTexts::tr("Thrown down"); }

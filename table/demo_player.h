@@ -45,7 +45,6 @@ class DemoPlayer : public QObject {
   // Hands the game back: the question out is dropped and the frame erased.
   void Stop();
   void SetPace(std::chrono::milliseconds pace, std::chrono::milliseconds frameLead);
-  HintSearch& Search() { return search_; }
 
  signals:
   void frameShown();            // draw the frame on Framed() now

@@ -27,6 +27,7 @@ constexpr std::array<const char*, kHandClassCount> kHands = {
 };
 
 constexpr int kPaddedHandLength = 20;
+constexpr char kHandContext[] = "HandNames";
 
 }  // namespace
 

@@ -32,10 +32,6 @@ class PanelTexts {
   // the player's language, every other name as it is kept.
   static QString TopFiveName(const QString& name, int score);
   static QString Win();
-
-  // The context of the hand names in the program's catalogue, for windows that share no code
-  // with the table (the Statistics window looks them up by their English names).
-  static constexpr char kHandContext[] = "HandNames";
 };
 
 }  // namespace marnelok

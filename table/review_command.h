@@ -45,8 +45,6 @@ class ReviewCommand : public QObject, public ReviewSource {
 
   // Opens the window on game `id` (history::kNewestFinished for the last one).
   void Open(std::int64_t id);
-  ReviewView* View() const { return view_; }
-  ReviewJob& Job() { return job_; }
 
   void Review(std::int64_t id, QObject* receiver, std::function<void(int, int)> progress,
               std::function<void(const ReviewOutcome&)> done) override;

@@ -3,6 +3,7 @@
 #include "table_painter.h"
 
 #include <algorithm>
+#include <array>
 
 #include "board.h"
 #include "cards.h"
@@ -273,13 +274,17 @@ void TablePainter::DrawScorePanel() {
   // Names and the total are drawn over their predecessors without clearing the panel.
   // Their backgrounds span the widest possible text, so a shorter text (after an undo)
   // leaves no trace of a longer one.
+  std::array<QString, kHandClassCount> names;
   int nameWidth = 0;
   for (int handClass = 0; handClass < kHandClassCount; ++handClass) {
-    nameWidth = std::max(nameWidth, canvas_.TextWidth(PanelTexts::PaddedHand(handClass)));
+    names[static_cast<size_t>(handClass)] = PanelTexts::PaddedHand(handClass);
+    nameWidth = std::max(nameWidth, canvas_.TextWidth(names[static_cast<size_t>(handClass)]));
   }
   const auto drawName = [&](int handClass, int y) {
+    // A class outside the table can only come from a corrupted state: shown as "None".
+    if (handClass < 0 || handClass >= kHandClassCount) handClass = kNone;
     canvas_.TextInRect(right, y, right + nameWidth, y + lineHeight, right, y,
-                       PanelTexts::PaddedHand(handClass));
+                       names[static_cast<size_t>(handClass)]);
   };
 
   canvas_.TextAt(left, 40, PanelTexts::Score());

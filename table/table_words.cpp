@@ -52,14 +52,12 @@ QString TableWords::CurrentCard(int code) {
   return tr("Current card: %1").arg(Card(code));
 }
 
-QString TableWords::Hand(int handClass) { return PanelTexts::Hand(handClass); }
-
 QString TableWords::ColumnLine(int column, int handClass) {
-  return tr("Column %1: %2").arg(column).arg(Hand(handClass));
+  return tr("Column %1: %2").arg(column).arg(PanelTexts::Hand(handClass));
 }
 
 QString TableWords::RowLine(int row, int handClass) {
-  return tr("Row %1: %2").arg(row).arg(Hand(handClass));
+  return tr("Row %1: %2").arg(row).arg(PanelTexts::Hand(handClass));
 }
 
 QString TableWords::Total(int total) { return tr("Total Score: %1").arg(total); }

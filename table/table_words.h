@@ -16,8 +16,6 @@ class TableWords {
   static QString Card(int code);
   // "Current card: Seven of Clubs" while a card waits; else how the next game is dealt.
   static QString CurrentCard(int code);
-  // A hand class's name without the padding the panel draws: "One Pair (2)".
-  static QString Hand(int handClass);
   static QString ColumnLine(int column, int handClass);                   // "Column 3: Flush (20)"
   static QString RowLine(int row, int handClass);                         // "Row 5: None"
   static QString Total(int total);                                        // "Total Score: 42"
