@@ -103,7 +103,9 @@ TEST_F(Faults, GamesWaitForAWriteThatSucceeds) {
     worker.Keep(KnownGame(false, 61));
     EXPECT_EQ(worker.waiting(), 2u);
     EXPECT_EQ(messages.size(), 1);
-    EXPECT_FALSE(worker.Read(1).error.isEmpty());
+    const QString unreadable = worker.Read(1).error;
+    EXPECT_FALSE(unreadable.isEmpty());
+    EXPECT_EQ(worker.ReadGame(kNewestFinished).error.toStdString(), unreadable.toStdString());
     QFile::setPermissions(home.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     worker.Keep(KnownGame(false, 62));
