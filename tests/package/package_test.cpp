@@ -104,7 +104,7 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   const QMap<QString, QPair<QString, int>> icons = ExpectedIcons();
   ASSERT_FALSE(icons.isEmpty());
   QSet<QString> expected{QStringLiteral("usr/games/marnelok"),
-                         QStringLiteral("usr/lib/games/marnelok/libmarnelok_statistics.so"),
+                         QStringLiteral("usr/lib/games/marnelok/libmarnelok_chart_windows.so"),
                          kHelp,
                          QStringLiteral("usr/share/marnelok/help/review.png"),
                          QStringLiteral("usr/share/applications/marnelok.desktop"),

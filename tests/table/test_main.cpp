@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the painting tests inside a QApplication on the offscreen platform, with a private
-// configuration folder so nothing of the user's is read or written.
+// Window tests need one QApplication for the whole run.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 
 int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  // CTest sets the platform; the default also covers test discovery and runs by hand.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QTemporaryDir config;
-  if (!config.isValid()) return 1;
-  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  // Two screens: the usual one, and beside it a small one of 640 x 480.
+  QTemporaryDir dir;
+  QFile config(dir.filePath("screens.json"));
+  if (!dir.isValid() || !config.open(QIODevice::WriteOnly)) return 1;
+  config.write(R"({"screens": [
+    {"name": "main", "x": 0, "y": 0, "width": 800, "height": 800, "logicalDpi": 96, "dpr": 1},
+    {"name": "small", "x": 800, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "dpr": 1}]})");
+  config.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
   QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
