@@ -31,7 +31,8 @@ class StatisticsWindow : public QWidget {
                    ReviewGame reviewGame, QWidget* owner);
   ~StatisticsWindow() override;
 
-  void Reload();
+  // Reads the history again and shows it (the program asks for it by name once a game is kept).
+  Q_INVOKABLE void Reload();
   // Shows what a reading of the history gave back.
   void Show(const history::StatisticsResult& result);
 

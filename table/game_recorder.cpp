@@ -68,6 +68,7 @@ void GameRecorder::Keep(const GameState& state, const QString& player) {
   record.demo = demo_;
   record.player = player;
   history_.Keep(std::move(record));
+  if (kept_) kept_();
 }
 
 }  // namespace marnelok

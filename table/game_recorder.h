@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "game_state.h"
@@ -39,6 +40,8 @@ class GameRecorder : public QObject {
   // none was asked.
   void Finished(const QString& player);
   void Closing();  // the window closes: a game in progress is left
+  // Called each time a game has been handed to the history.
+  void OnKept(std::function<void()> kept) { kept_ = std::move(kept); }
 
  private:
   void Changing();
@@ -53,6 +56,7 @@ class GameRecorder : public QObject {
   bool demo_ = false;
   bool prepared_ = false;
   bool closed_ = false;
+  std::function<void()> kept_;
 };
 
 }  // namespace marnelok

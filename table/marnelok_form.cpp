@@ -31,6 +31,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
       settings_(store, desktop, this),
       recorder_(game_, facts_, history, desktop, this),
+      places_(donate.SettingsPath(), desktop.CanMoveWindows()),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -76,7 +77,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
-      history, desktop_, *this,
+      history, desktop_, *this, places_,
       [this](std::uint32_t deal, bool regular) {
         demo_->Stop();
         deals_->Deal(deal, regular);
@@ -85,7 +86,10 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       [this](std::int64_t id) { review_->Open(id); });
   review_ = std::make_unique<ReviewCommand>(history, desktop_, *this,
                                             ReviewLook{geometry_, look_, images_}, *ui_->MenuGame,
-                                            *ui_->MenuGameReviewItem);
+                                            *ui_->MenuGameReviewItem, places_);
+  recorder_.OnKept([this] {
+    if (statistics_) statistics_->GameKept();
+  });
   connect(ui_->MenuGameReviewItem, &QAction::triggered, this,
           [this] { review_->Open(history::kNewestFinished); });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),

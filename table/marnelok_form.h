@@ -23,6 +23,7 @@
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
+#include "window_place.h"
 
 namespace Ui {
 class TMarnelokForm;
@@ -130,6 +131,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
   GameRecorder recorder_;  // every game into the history
+  WindowPlaces places_;    // where the Statistics and review windows open
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;
