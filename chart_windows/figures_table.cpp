@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScrollBar>
+#include <algorithm>
 #include <functional>
 
 namespace marnelok {
@@ -17,8 +19,10 @@ struct Figure {
   std::function<QString(const KindFigures&, const QLocale&)> text;
 };
 
+// A share in per cent, spaced as the language writes it.
 QString Share(double share, const QLocale& locale) {
-  return locale.toString(share * 100, 'f', 1) + locale.percent();
+  //: A share in per cent; a language that writes "12,5 %" puts a no-break space before the sign.
+  return FiguresTable::tr("%1%").arg(locale.toString(share * 100, 'f', 1));
 }
 
 // A total is only a figure once a game has been finished.
@@ -78,6 +82,16 @@ FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(parent) {
   setToolTip(
       tr("Totals count finished games. Hands count the ten lines of every finished game, "
          "with their share of all those lines. A game left early ends a run of wins."));
+  FitColumns();
+}
+
+void FiguresTable::FitColumns() {
+  int column = 0;
+  for (int c = 0; c < columnCount(); ++c)
+    column = std::max({column, horizontalHeader()->sectionSizeHint(c), sizeHintForColumn(c)});
+  setMinimumWidth(std::max(minimumWidth(), 2 * frameWidth() + verticalHeader()->sizeHint().width() +
+                                               verticalScrollBar()->sizeHint().width() +
+                                               columnCount() * column));
 }
 
 void FiguresTable::Show(const history::Statistics& s) {
@@ -99,6 +113,7 @@ void FiguresTable::Show(const history::Statistics& s) {
       setItem(rowCount() - 1 - h, c, item);
     }
   }
+  FitColumns();
 }
 
 QString FiguresTable::Cell(int row, int column) const {

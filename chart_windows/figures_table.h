@@ -19,6 +19,10 @@ class FiguresTable : public QTableWidget {
   // The text shown at `row` (0 is "Games played", the hands follow the figures, the best
   // first) and `column` (0 all games, 1 regular, 2 throw-down).
   QString Cell(int row, int column) const;
+
+ private:
+  // Asks for the width at which every heading and figure is whole, the columns being equal.
+  void FitColumns();
 };
 
 }  // namespace marnelok

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
@@ -186,14 +187,16 @@ void ReviewWindow::ShowPlacement() {
   const history::GameRecord& game = model_->Game();
   if (!current.isValid() || current.row() >= static_cast<int>(game.placements.size())) {
     picture_->clear();
+    table_ = {};
     caption_->clear();
     return;
   }
   const auto index = static_cast<std::size_t>(current.row());
   const history::PlacementRecord& p = game.placements[index];
   const qreal ratio = devicePixelRatioF();
-  QImage image = source_.Picture(game, index, ratio);
-  picture_->setPixmap(QPixmap::fromImage(image));
+  table_ = source_.Picture(game, index, ratio);
+  table_.setDevicePixelRatio(ratio);
+  FitPicture();
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
   else if (!p.review)
@@ -202,6 +205,41 @@ void ReviewWindow::ShowPlacement() {
     caption_->setText(texts::JudgedCaption(p.turn, p.card, p.cell, p.review->expectedChosen,
                                            p.review->bestCell, p.review->expectedBest,
                                            PointsLost(*p.review)));
+}
+
+int ReviewWindow::ListNeeds() const {
+  const QHeaderView& header = *list_->horizontalHeader();
+  int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    int column = header.sectionSizeHint(c);
+    // Every row, not only those in sight.
+    for (int r = 0; r < model_->rowCount(); ++r)
+      column = std::max(column, list_->sizeHintForIndex(model_->index(r, c)).width() + 1);
+    width += column;
+  }
+  return width;
+}
+
+void ReviewWindow::FitPicture() {
+  if (table_.isNull()) return;
+  const qreal ratio = table_.devicePixelRatio();
+  const int full = qRound(table_.width() / ratio);
+  const QMargins margins = layout()->contentsMargins();
+  const int room =
+      width() - margins.left() - margins.right() - 2 * layout()->spacing() - ListNeeds();
+  const int shown = std::clamp(room, full * 3 / 5, full);
+  if (shown == full) {
+    picture_->setPixmap(QPixmap::fromImage(table_));
+    return;
+  }
+  QImage smaller = table_.scaledToWidth(qRound(shown * ratio), Qt::SmoothTransformation);
+  smaller.setDevicePixelRatio(ratio);
+  picture_->setPixmap(QPixmap::fromImage(smaller));
+}
+
+void ReviewWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitPicture();
 }
 
 void ReviewWindow::CancelOrResume() {
