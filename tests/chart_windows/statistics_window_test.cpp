@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
+#include <cmath>
 
 #include "fake_desktop.h"
 #include "fake_history.h"
@@ -91,6 +93,20 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   history.answer.statistics.histogram.resize(15);  // no total of 150 or more
   window.Reload();
   EXPECT_EQ(CountInPlot(histogram, QColor(0, 150, 60)), 0);
+
+  // The game axis of the means counts whole games, a few labels however many games there are.
+  for (const int games : {2, 3, 40, 12345}) {
+    history.answer.statistics.means = {{1, 120}, {games, 151.5}};
+    window.Reload();
+    const auto* axis = qobject_cast<QValueAxis*>(
+        window.findChild<QChartView*>("means")->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(axis->tickInterval(), std::round(axis->tickInterval())) << games;
+    EXPECT_EQ(axis->tickAnchor(), std::round(axis->tickAnchor())) << games;
+    EXPECT_GE(axis->tickInterval(), 1);
+    EXPECT_LE((games - 1) / axis->tickInterval(), 8) << games;
+  }
 
   // Newest first; sorted by total, lowest first, on a click on its header.
   QTableView& list = List();
