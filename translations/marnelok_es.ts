@@ -29,6 +29,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>¿Disfrutas de
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Un pequeño donativo hace
+que sigamos barajando.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -169,7 +186,7 @@ partida!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
         <translation>OLÉ</translation>
     </message>
 </context>
@@ -288,7 +305,7 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
     </message>
     <message>
         <source>Throw down a few cards first</source>
-        <translation>Colocar primero &amp;algunas cartas</translation>
+        <translation>Con cartas &amp;previas</translation>
     </message>
     <message>
         <source>Use Large Cards</source>
@@ -459,7 +476,7 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation>OLÉ</translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>150 points or more: a win</source>
@@ -557,6 +574,11 @@ funcionan.
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -661,7 +683,7 @@ funcionan.
     </message>
     <message>
         <source>Thrown down</source>
-        <translation>De antemano</translation>
+        <translation>Carta previa</translation>
     </message>
     <message>
         <source>Not judged</source>
@@ -704,10 +726,6 @@ funcionan.
         <translation>Todas las jugadas quedaron a menos de medio punto de la mejor.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>El análisis se detuvo con %1 de %2 jugadas evaluadas; Reanudar lo termina.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Leyendo la partida...</translation>
     </message>
@@ -744,7 +762,7 @@ funcionan.
     <message>
         <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
         <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
-        <translation>Turno %1: la carta %2 se colocó de antemano, antes de jugar, así que no se evalúa.</translation>
+        <translation>Turno %1: la carta %2 era una carta previa, colocada antes de jugar, así que no se evalúa.</translation>
     </message>
     <message>
         <source>Turn %1: the %2 went to %3. It has not been judged.</source>
@@ -773,6 +791,13 @@ funcionan.
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>El análisis se detuvo con %n jugada evaluada de %1; Reanudar lo termina.</numerusform>
+            <numerusform>El análisis se detuvo con %n jugadas evaluadas de %1; Reanudar lo termina.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -889,7 +914,7 @@ funcionan.
     </message>
     <message>
         <source>I still have to check it a bit more, show this again in two weeks</source>
-        <translation>Aún quiero probarlo, recordar dentro de dos semanas</translation>
+        <translation>Aún quiero probarlo, recordármelo dentro de dos semanas</translation>
     </message>
     <message>
         <source>I already made a donation, don&apos;t show this dialog again</source>
