@@ -9,8 +9,8 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
@@ -57,8 +57,8 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   caption_->setObjectName(QStringLiteral("caption"));
   caption_->setTextFormat(Qt::PlainText);
   caption_->setWordWrap(true);
-  auto* legend = new QLabel(texts::Legend(), this);
-  legend->setWordWrap(true);
+  legend_ = new QLabel(texts::Legend(), this);
+  legend_->setWordWrap(true);
   progress_->setObjectName(QStringLiteral("progress"));
   progress_->setFormat(texts::Judging());
   cancel_->setObjectName(QStringLiteral("cancel"));
@@ -71,7 +71,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   auto* right = new QVBoxLayout;
   right->addWidget(picture_);
   right->addWidget(caption_);
-  right->addWidget(legend);
+  right->addWidget(legend_);
   right->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(left, 1);
@@ -88,6 +88,9 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &ReviewWindow::ShowPlacement);
+  // The columns fit their contents once the list lays them out: the picture makes room then.
+  connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &ReviewWindow::FitPicture,
+          Qt::QueuedConnection);
   chart_->setChart(MakeReviewChart({}, {}));
 }
 
@@ -196,7 +199,10 @@ void ReviewWindow::ShowPlacement() {
   const qreal ratio = devicePixelRatioF();
   table_ = source_.Picture(game, index, ratio);
   table_.setDevicePixelRatio(ratio);
+  if (pictureWidth_ == 0) pictureWidth_ = qRound(table_.width() / ratio);
+  picture_->clear();
   FitPicture();
+  QTimer::singleShot(0, this, &ReviewWindow::FitPicture);
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
   else if (!p.review)
@@ -207,39 +213,34 @@ void ReviewWindow::ShowPlacement() {
                                            PointsLost(*p.review)));
 }
 
-int ReviewWindow::ListNeeds() const {
-  const QHeaderView& header = *list_->horizontalHeader();
-  int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
-  for (int c = 0; c < model_->columnCount(); ++c) {
-    int column = header.sectionSizeHint(c);
-    // Every row, not only those in sight.
-    for (int r = 0; r < model_->rowCount(); ++r)
-      column = std::max(column, list_->sizeHintForIndex(model_->index(r, c)).width() + 1);
-    width += column;
-  }
-  return width;
-}
-
 void ReviewWindow::FitPicture() {
   if (table_.isNull()) return;
   const qreal ratio = table_.devicePixelRatio();
   const int full = qRound(table_.width() / ratio);
-  const QMargins margins = layout()->contentsMargins();
-  const int room =
-      width() - margins.left() - margins.right() - 2 * layout()->spacing() - ListNeeds();
-  const int shown = std::clamp(room, full * 3 / 5, full);
-  if (shown == full) {
-    picture_->setPixmap(QPixmap::fromImage(table_));
-    return;
-  }
-  QImage smaller = table_.scaledToWidth(qRound(shown * ratio), Qt::SmoothTransformation);
-  smaller.setDevicePixelRatio(ratio);
-  picture_->setPixmap(QPixmap::fromImage(smaller));
+  // The columns' widths as the list last laid them out, the last one at its heading's width.
+  const QHeaderView& header = *list_->horizontalHeader();
+  const int last = header.count() - 1;
+  const int overflow = last < 0 ? 0
+                                : header.sectionPosition(last) + header.sectionSizeHint(last) -
+                                      list_->viewport()->width();
+  const int shown = std::clamp(pictureWidth_ - overflow, full * 3 / 5, full);
+  if (shown == pictureWidth_ && !picture_->pixmap().isNull()) return;
+  pictureWidth_ = shown;
+  // The words under the picture wrap at its width, so that the side takes no more room.
+  caption_->setMaximumWidth(shown);
+  legend_->setMaximumWidth(shown);
+  QImage image = shown == full
+                     ? table_
+                     : table_.scaledToWidth(qRound(shown * ratio), Qt::SmoothTransformation);
+  image.setDevicePixelRatio(ratio);
+  picture_->setPixmap(QPixmap::fromImage(image));
+  layout()->activate();  // at once, so that the list's next look sees the room it has
 }
 
+// Once the list has laid out its columns for the new width.
 void ReviewWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  FitPicture();
+  QTimer::singleShot(0, this, &ReviewWindow::FitPicture);
 }
 
 void ReviewWindow::CancelOrResume() {

@@ -45,7 +45,6 @@ class ReviewWindow : public QWidget, public ReviewView {
   void CancelOrResume();
   // The table's picture, narrowed where the list's columns need its room (to 60% at most).
   void FitPicture();
-  int ListNeeds() const;  // the list's width with every column whole and no scroll bar
 
   ReviewSource& source_;
   std::int64_t id_ = 0;  // the game under review, once known
@@ -55,8 +54,10 @@ class ReviewWindow : public QWidget, public ReviewView {
   QTableView* list_;
   QChartView* chart_;
   QLabel* picture_;
-  QImage table_;  // the picture as drawn
+  QImage table_;          // the picture as drawn
+  int pictureWidth_ = 0;  // as shown
   QLabel* caption_;
+  QLabel* legend_;
   QProgressBar* progress_;
   QPushButton* cancel_;
 };

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
+#include <QTest>
 #include <QTranslator>
 
 #include "fake_desktop.h"
@@ -103,7 +104,7 @@ TEST(Translations, ChartWindowsShowEveryHeadingAndFigureWhole) {
     ReviewWindow review(source, nullptr);
     review.Review(1);
     source.done_({JudgedGame(), QString(), false, false});
-    QCoreApplication::sendPostedEvents();  // the layout takes in the picture
+    QTest::qWait(50);  // the list lays out its columns, and the picture makes room
     const auto& list = *review.findChild<QTableView*>("placements");
     ExpectWholeColumns(list, "review");
     // The last column stretches: the others and its heading need no more than the view's width.
