@@ -9,8 +9,8 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
 
@@ -48,6 +48,9 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->verticalHeader()->hide();
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The stretched last column may narrow to its heading, not only to the default 100 pixels
+  // that it holds when it is made to stretch.
+  list_->horizontalHeader()->setDefaultSectionSize(list_->horizontalHeader()->minimumSectionSize());
   list_->horizontalHeader()->setStretchLastSection(true);
   chart_->setObjectName(QStringLiteral("chart"));
   chart_->setRenderHint(QPainter::Antialiasing);
@@ -199,10 +202,8 @@ void ReviewWindow::ShowPlacement() {
   const qreal ratio = devicePixelRatioF();
   table_ = source_.Picture(game, index, ratio);
   table_.setDevicePixelRatio(ratio);
-  if (pictureWidth_ == 0) pictureWidth_ = qRound(table_.width() / ratio);
   picture_->clear();
   FitPicture();
-  QTimer::singleShot(0, this, &ReviewWindow::FitPicture);
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
   else if (!p.review)
@@ -213,17 +214,27 @@ void ReviewWindow::ShowPlacement() {
                                            PointsLost(*p.review)));
 }
 
+int ReviewWindow::ListNeeds() const {
+  const QHeaderView& header = *list_->horizontalHeader();
+  int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    int column = header.sectionSizeHint(c);
+    // Every row, not only those in sight.
+    for (int r = 0; r < model_->rowCount(); ++r)
+      column = std::max(column, list_->sizeHintForIndex(model_->index(r, c)).width() + 1);
+    width += column;
+  }
+  return width;
+}
+
 void ReviewWindow::FitPicture() {
   if (table_.isNull()) return;
   const qreal ratio = table_.devicePixelRatio();
   const int full = qRound(table_.width() / ratio);
-  // The columns' widths as the list last laid them out, the last one at its heading's width.
-  const QHeaderView& header = *list_->horizontalHeader();
-  const int last = header.count() - 1;
-  const int overflow = last < 0 ? 0
-                                : header.sectionPosition(last) + header.sectionSizeHint(last) -
-                                      list_->viewport()->width();
-  const int shown = std::clamp(pictureWidth_ - overflow, full * 3 / 5, full);
+  const QMargins margins = layout()->contentsMargins();
+  const int room =
+      width() - margins.left() - margins.right() - 2 * layout()->spacing() - ListNeeds();
+  const int shown = std::clamp(room, full * 3 / 5, full);
   if (shown == pictureWidth_ && !picture_->pixmap().isNull()) return;
   pictureWidth_ = shown;
   // The words under the picture wrap at its width, so that the side takes no more room.
@@ -234,13 +245,11 @@ void ReviewWindow::FitPicture() {
                      : table_.scaledToWidth(qRound(shown * ratio), Qt::SmoothTransformation);
   image.setDevicePixelRatio(ratio);
   picture_->setPixmap(QPixmap::fromImage(image));
-  layout()->activate();  // at once, so that the list's next look sees the room it has
 }
 
-// Once the list has laid out its columns for the new width.
 void ReviewWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  QTimer::singleShot(0, this, &ReviewWindow::FitPicture);
+  FitPicture();
 }
 
 void ReviewWindow::CancelOrResume() {

@@ -45,6 +45,7 @@ class ReviewWindow : public QWidget, public ReviewView {
   void CancelOrResume();
   // The table's picture, narrowed where the list's columns need its room (to 60% at most).
   void FitPicture();
+  int ListNeeds() const;  // the list's width with every column whole and no scroll bar
 
   ReviewSource& source_;
   std::int64_t id_ = 0;  // the game under review, once known
