@@ -36,7 +36,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   ui_->setupUi(this);
   // Any menu command hands the game back from the demo before the command itself runs, so
   // these come before every other handler of the menu's actions.
-  demo_ = std::make_unique<DemoPlayer>(game_, facts_, *this);
+  demo_ = std::make_unique<DemoPlayer>(game_, facts_, *this, static_cast<TableActs&>(*this));
   for (QAction* action : findChildren<QAction*>())
     if (action != ui_->MenuGameDemoItem)
       connect(action, &QAction::triggered, demo_.get(), &DemoPlayer::Stop);
@@ -50,14 +50,14 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
   cursor_ = std::make_unique<KeyboardCursor>(
       paintBox(), game_.state(), geometry_,
-      KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem});
+      KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem,
+                               this});
   speech_ = std::make_unique<TableAccessibility>(
-      paintBox(), TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_});
+      paintBox(),
+      TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_, painter_->RowPitch()});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
-  connect(cursor_.get(), &KeyboardCursor::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
-  connect(cursor_.get(), &KeyboardCursor::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
   connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
@@ -174,24 +174,26 @@ void TMarnelokForm::ShowOptions() {
 // ---- Input ----
 
 void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
-  if (button != Qt::LeftButton) return;
-  const GameState& s = game_.state();
-  if (s.showingHighScores || s.gameActive) return;
-  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
-    game_.NewGame();
+  if (button == Qt::LeftButton && DeckArea(geometry_).Contains(x, y)) DealFromDeck();
 }
 
+// While the Top 5 panel shows, a release anywhere closes it: the cell under it does not matter.
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
-  if (button != Qt::LeftButton) return;
+  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(geometry_, x, y));
+}
+
+void TMarnelokForm::PlaceCurrentCard(Cell cell) {
   const GameState& s = game_.state();
   if (s.showingHighScores) {
     HideTopFivePanel();
     return;
   }
-  if (s.gameActive) {
-    const Cell cell = CellAt(geometry_, x, y);
-    game_.PlaceCard(cell.column, cell.row);
-  }
+  if (s.gameActive) game_.PlaceCard(cell.column, cell.row);
+}
+
+void TMarnelokForm::DealFromDeck() {
+  const GameState& s = game_.state();
+  if (!s.showingHighScores && !s.gameActive) game_.NewGame();
 }
 
 void TMarnelokForm::HideTopFivePanel() {

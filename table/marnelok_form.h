@@ -20,6 +20,7 @@
 #include "record_keeper.h"
 #include "splash_form.h"
 #include "statistics_command.h"
+#include "table_acts.h"
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
@@ -47,7 +48,7 @@ namespace testing {
 class WindowProbe;
 }
 
-class TMarnelokForm : public QMainWindow, private TableRequests {
+class TMarnelokForm : public QMainWindow, private TableRequests, private TableActs {
   Q_OBJECT
 
  public:
@@ -101,6 +102,10 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void ApplyColorScheme(bool alternate);
   void HideTopFivePanel();  // the board comes back in the Top 5 panel's place
   void FollowDemo();        // the demo's frame, the cursor, the recorder and the menu's stops
+
+  // The table's acts, for the mouse, the keys and the demo.
+  void PlaceCurrentCard(Cell cell) override;
+  void DealFromDeck() override;
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
