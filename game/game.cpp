@@ -50,7 +50,7 @@ void Game::DealCards() {
   s.cardsThrown = 0;
   s.gameActive = true;
 
-  if (!s.regularGame) {
+  if (s.kind == GameKind::kThrowDown) {
     const int attempts = random_->RandomBelow(4) + 2;
     for (int a = 0; a < attempts; ++a) {
       const int column = random_->RandomBelow(5) + 2;

@@ -49,9 +49,9 @@ void DealCommands::Replay() {
   if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
 }
 
-void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
-  if (regular && *regular != game_.state().regularGame) {
-    game_.SetRegularGame(*regular);
+void DealCommands::Deal(std::uint32_t deal, std::optional<GameKind> kind) {
+  if (kind && *kind != game_.state().kind) {
+    game_.SetKind(*kind);
     kindChanged_();
   }
   game_.NewGame(deal);

@@ -77,9 +77,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
       history, desktop_, *this,
-      [this](std::uint32_t deal, bool regular) {
+      [this](std::uint32_t deal, GameKind kind) {
         demo_->Stop();
-        deals_->Deal(deal, regular);
+        deals_->Deal(deal, kind);
         activateWindow();
       },
       [this](std::int64_t id) { review_->Open(id); });
@@ -144,7 +144,7 @@ PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 void TMarnelokForm::InitTable() {
   game_.InitState();
   const SettingsRecord& record = settings_.Record();
-  game_.SetRegularGame(record.PlayRegular() != 0);
+  game_.SetKind(record.PlayRegular() != 0 ? GameKind::kRegular : GameKind::kThrowDown);
   const bool altColors = record.AltColors() != 0;
   if (record.LargeCards() != 0)
     UseLargeCards();
@@ -164,9 +164,7 @@ void TMarnelokForm::InitTable() {
 bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
 
 void TMarnelokForm::ShowOptions() {
-  const bool regular = game_.state().regularGame;
-  ui_->MenuOptionsPlayRegGameItem->setChecked(regular);
-  ui_->MenuOptionsHarderGameItem->setChecked(!regular);
+  for (GameKind kind : kGameKinds) KindItem(kind).setChecked(kind == game_.state().kind);
   ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
   ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
 }
@@ -219,14 +217,24 @@ void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
 
 void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
 
-void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
+void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(GameKind::kRegular); }
 
-void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(false); }
+void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(GameKind::kThrowDown); }
+
+QAction& TMarnelokForm::KindItem(GameKind kind) const {
+  switch (kind) {
+    case GameKind::kRegular:
+      return *ui_->MenuOptionsPlayRegGameItem;
+    case GameKind::kThrowDown:
+      break;
+  }
+  return *ui_->MenuOptionsHarderGameItem;
+}
 
 // Choosing the kind that is already selected simply starts a new game. The choice reaches
 // the record only through Quit.
-void TMarnelokForm::ChooseGameKind(bool regular) {
-  game_.SetRegularGame(regular);
+void TMarnelokForm::ChooseGameKind(GameKind kind) {
+  game_.SetKind(kind);
   ShowOptions();
   game_.NewGame();
 }
@@ -287,7 +295,7 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  settings_.SetOptions(game_.state().regularGame, look_.altColors, LargeCardsInUse());
+  settings_.SetOptions(game_.state().kind, look_.altColors, LargeCardsInUse());
   if (settings_.Save()) close();
 }
 

@@ -93,7 +93,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   void InitTable();
   void ShowOptions();  // the check marks of the Options menu, from the choices in use
   bool LargeCardsInUse() const;
-  void ChooseGameKind(bool regular);
+  void ChooseGameKind(GameKind kind);
+  QAction& KindItem(GameKind kind) const;  // the Options menu's item that chooses the kind
   void UseLargeCards();
   void UseRegularCards();
   void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);

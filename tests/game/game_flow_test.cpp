@@ -20,7 +20,7 @@ class GameFlow : public ::testing::Test {
   void SetUp() override { req.game = &game.state(); }
   void Deal(bool regular, std::uint32_t seed = 7) {
     game.InitState();
-    game.SetRegularGame(regular);
+    game.SetKind(regular ? GameKind::kRegular : GameKind::kThrowDown);
     random = RandomSource(seed);
     game.NewGame();
     req.calls.clear();
@@ -52,7 +52,7 @@ class GameFlow : public ::testing::Test {
 
 TEST_F(GameFlow, RegularDealAndItsRequests) {
   game.InitState();
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   random = RandomSource(0);
   game.NewGame();
   EXPECT_TRUE(s().gameActive);
@@ -305,18 +305,18 @@ TEST_F(GameFlow, WholeGamesOfBothKinds) {
 
 TEST_F(GameFlow, TheGameKindHoldsForEveryDealUntilChanged) {
   Deal(false);
-  EXPECT_FALSE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kThrowDown);
   EXPECT_LT(EmptyCells(), 25);
   PlaceAt(2, 1);
   game.NewGame();  // the same kind again
   EXPECT_LT(EmptyCells(), 25);
   EXPECT_EQ(s().lastMoveCol, 0);
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   game.NewGame();
-  EXPECT_TRUE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kRegular);
   EXPECT_EQ(EmptyCells(), 25);
   game.InitState();  // the kind survives the start-up state
-  EXPECT_TRUE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kRegular);
 }
 
 TEST_F(GameFlow, NewGameDuringAGameStartsAfresh) {
