@@ -112,7 +112,9 @@ bool Game::EndGame() {
   requests_->CardCurrent(false);
   ScoreLines();
   requests_->DrawWinBanner();
-  if (!requests_->CheckHighScore()) return false;
+  const bool saved = requests_->CheckHighScore();
+  requests_->GameFinished();  // a game is finished even when its Top 5 entry could not be saved
+  if (!saved) return false;
   requests_->DrawWinBanner();  // over the board that the high-score check redrew
   return true;
 }

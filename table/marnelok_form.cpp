@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <chrono>
+#include <utility>
 
 #include "canvas.h"
 #include "command_states.h"
@@ -266,15 +267,10 @@ void TMarnelokForm::FollowDemo() {
 // ---- Settings and high scores ----
 
 bool TMarnelokForm::CheckHighScore() {
+  topFivePlayer_ = QString();
   // A game the demo placed cards in enters no Top 5 list, and the record is left as it was.
-  if (recorder_.DemoGame()) {
-    recorder_.Finished(QString());
-    return true;
-  }
-  QString player;
-  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
-  recorder_.Finished(player);  // kept even when the record could not be saved
-  if (!saved) return false;
+  if (recorder_.DemoGame()) return true;
+  if (!settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_)) return false;
   painter_->DrawBoard();
   return true;
 }
@@ -348,5 +344,6 @@ void TMarnelokForm::Beep() { desktop_.Beep(); }
 void TMarnelokForm::GameChanging() { emit facts_.changing(); }
 void TMarnelokForm::SetUndoEnabled(bool enabled) { emit facts_.undoPossible(enabled); }
 void TMarnelokForm::CardCurrent(bool current) { emit facts_.cardCurrent(current); }
+void TMarnelokForm::GameFinished() { emit facts_.finished(std::exchange(topFivePlayer_, {})); }
 
 }  // namespace marnelok

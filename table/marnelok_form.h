@@ -118,6 +118,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   void GameChanging() override;
   void SetUndoEnabled(bool enabled) override;
   void CardCurrent(bool current) override;
+  void GameFinished() override;
 
   Desktop& desktop_;
   DonateReminder& donate_;
@@ -135,7 +136,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
-  GameRecorder recorder_;  // every game into the history
+  GameRecorder recorder_;  // every game into the history, once it is finished or left
+  QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;

@@ -252,6 +252,8 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_LT(req.Index("panel idle"), req.Index("banner"));
   ASSERT_GE(check, 0);
   EXPECT_EQ(req.calls[static_cast<std::size_t>(check) + 1], "banner");
+  // The game is reported finished once, right after the high-score check.
+  EXPECT_EQ(req.finishedAfter, std::vector<std::size_t>{static_cast<std::size_t>(check) + 1});
   EXPECT_EQ(req.calls.back(), "panel idle");
 
   // The 25 cards on the grid are deck[1] to deck[25].
@@ -272,6 +274,7 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   req.saveFails = true;
   PlayInReadingOrder();
   EXPECT_EQ(req.calls.back(), "highscore");
+  EXPECT_EQ(req.finishedAfter.back(), req.calls.size());  // and after a failed save, too
   EXPECT_EQ(req.Count("banner"), 1);
   EXPECT_FALSE(s().gameActive);
   EXPECT_EQ(s().totalScore, 10);
