@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace marnelok::e2e {
@@ -30,7 +31,7 @@ bool WaitFor(Done done, int ms) {
 
 }  // namespace
 
-WestonSession::WestonSession(const QString& inputModule) {
+WestonSession::WestonSession(const QString& inputModule, bool xwayland) {
   const QString runtime = dir_.filePath(QStringLiteral("runtime"));
   const QString fifo = dir_.filePath(QStringLiteral("input"));
   if (!dir_.isValid() || mkdir(qPrintable(runtime), 0700) != 0 ||
@@ -45,11 +46,16 @@ WestonSession::WestonSession(const QString& inputModule) {
   weston_.setProcessEnvironment(env);
   weston_.setProcessChannelMode(QProcess::MergedChannels);
   weston_.setStandardOutputFile(dir_.filePath(QStringLiteral("weston.log")));
-  weston_.start(QStringLiteral("weston"),
-                {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
-                 QStringLiteral("--no-config"), QStringLiteral("--socket=") + kSocket,
-                 QStringLiteral("--width=1280"), QStringLiteral("--height=1024"),
-                 QStringLiteral("--idle-time=0"), QStringLiteral("--modules=") + inputModule});
+  QStringList args{QStringLiteral("--backend=headless-backend.so"),
+                   QStringLiteral("--use-pixman"),
+                   QStringLiteral("--no-config"),
+                   QStringLiteral("--socket=") + kSocket,
+                   QStringLiteral("--width=1280"),
+                   QStringLiteral("--height=1024"),
+                   QStringLiteral("--idle-time=0"),
+                   QStringLiteral("--modules=") + inputModule};
+  if (xwayland) args << QStringLiteral("--xwayland");
+  weston_.start(QStringLiteral("weston"), args);
   if (!weston_.waitForStarted(10000)) {
     problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps)");
     return;
@@ -61,6 +67,23 @@ WestonSession::WestonSession(const QString& inputModule) {
     log.open(QIODevice::ReadOnly);
     problem_ = QStringLiteral("weston did not come up:\n") + QString::fromUtf8(log.readAll());
     return;
+  }
+  if (xwayland) {
+    // Weston names the display it listens on, and starts the X server at its first client.
+    QFile log(dir_.filePath(QStringLiteral("weston.log")));
+    const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+    WaitFor(
+        [&] {
+          log.open(QIODevice::ReadOnly);
+          xDisplay_ = listening.match(QString::fromUtf8(log.readAll())).captured(1);
+          log.close();
+          return !xDisplay_.isEmpty();
+        },
+        10000);
+    if (xDisplay_.isEmpty()) {
+      problem_ = QStringLiteral("weston offers no X server (install xwayland)");
+      return;
+    }
   }
   // The module holds the FIFO open for reading, so this open does not wait.
   fifo_ = open(qPrintable(fifo), O_WRONLY | O_CLOEXEC);
@@ -79,14 +102,20 @@ WestonSession::~WestonSession() {
   if (fifo_ >= 0) close(fifo_);
 }
 
-bool WestonSession::StartProgram(const QString& program) {
+bool WestonSession::StartProgram(const QString& program, bool x11) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.filePath(QStringLiteral("runtime")));
+  // As in a Wayland session, whose X11 clients see the compositor's socket too.
   env.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-  env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("1"));
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), ConfigHome());
-  env.remove(QStringLiteral("DISPLAY"));
+  if (x11) {
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DISPLAY"), xDisplay_);
+  } else {
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("1"));
+    env.remove(QStringLiteral("DISPLAY"));
+  }
   // In the sanitizer build: Qt's Wayland plugin leaves its last protocol objects to the end of
   // the process and is unloaded before the leak check, so no suppression can name them. The
   // program's own leaks are checked by the window tests; every other error still counts.
