@@ -57,7 +57,7 @@ WestonSession::WestonSession(const QString& inputModule, bool xwayland) {
   if (xwayland) args << QStringLiteral("--xwayland");
   weston_.start(QStringLiteral("weston"), args);
   if (!weston_.waitForStarted(10000)) {
-    problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps)");
+    problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps tests)");
     return;
   }
   const QString socket = runtime + QLatin1Char('/') + kSocket;

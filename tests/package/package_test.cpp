@@ -165,7 +165,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   // Built as Debian builds its packages: PIE, stack protector, fortified functions, full RELRO
   // and immediate binding. Control-flow protection is not among Debian 12's build flags.
   const QString hardeningCheck = QStandardPaths::findExecutable(QStringLiteral("hardening-check"));
-  ASSERT_FALSE(hardeningCheck.isEmpty()) << "hardening-check is missing: run scripts/install-deps";
+  ASSERT_FALSE(hardeningCheck.isEmpty())
+      << "hardening-check is missing: run scripts/install-deps tests";
   const ToolRun hardening =
       RunTool(hardeningCheck,
               {QStringLiteral("--nocfprotection"), QStringLiteral("--verbose"),
