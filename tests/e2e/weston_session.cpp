@@ -46,16 +46,12 @@ WestonSession::WestonSession(const QString& inputModule, bool xwayland) {
   weston_.setProcessEnvironment(env);
   weston_.setProcessChannelMode(QProcess::MergedChannels);
   weston_.setStandardOutputFile(dir_.filePath(QStringLiteral("weston.log")));
-  QStringList args{QStringLiteral("--backend=headless-backend.so"),
-                   QStringLiteral("--use-pixman"),
-                   QStringLiteral("--no-config"),
-                   QStringLiteral("--socket=") + kSocket,
-                   QStringLiteral("--width=1280"),
-                   QStringLiteral("--height=1024"),
-                   QStringLiteral("--idle-time=0"),
-                   QStringLiteral("--modules=") + inputModule};
-  if (xwayland) args << QStringLiteral("--xwayland");
-  weston_.start(QStringLiteral("weston"), args);
+  weston_.start(QStringLiteral("weston"),
+                {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
+                 QStringLiteral("--no-config"), QStringLiteral("--socket=") + kSocket,
+                 QStringLiteral("--width=1280"), QStringLiteral("--height=1024"),
+                 QStringLiteral("--idle-time=0"),
+                 QStringLiteral("--modules=") + (xwayland ? "xwayland.so," : "") + inputModule});
   if (!weston_.waitForStarted(10000)) {
     problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps tests)");
     return;
@@ -68,22 +64,19 @@ WestonSession::WestonSession(const QString& inputModule, bool xwayland) {
     problem_ = QStringLiteral("weston did not come up:\n") + QString::fromUtf8(log.readAll());
     return;
   }
-  if (xwayland) {
-    // Weston names the display it listens on, and starts the X server at its first client.
-    QFile log(dir_.filePath(QStringLiteral("weston.log")));
-    const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
-    WaitFor(
-        [&] {
-          log.open(QIODevice::ReadOnly);
-          xDisplay_ = listening.match(QString::fromUtf8(log.readAll())).captured(1);
-          log.close();
-          return !xDisplay_.isEmpty();
-        },
-        10000);
-    if (xDisplay_.isEmpty()) {
-      problem_ = QStringLiteral("weston offers no X server (install xwayland)");
-      return;
-    }
+  // Weston names the display its X server listens on; the server starts at its first client.
+  const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+  QFile log(dir_.filePath(QStringLiteral("weston.log")));
+  if (xwayland && !WaitFor(
+                      [&] {
+                        log.open(QIODevice::ReadOnly);
+                        xDisplay_ = listening.match(QString::fromUtf8(log.readAll())).captured(1);
+                        log.close();
+                        return !xDisplay_.isEmpty();
+                      },
+                      10000)) {
+    problem_ = QStringLiteral("weston offers no X server (install xwayland)");
+    return;
   }
   // The module holds the FIFO open for reading, so this open does not wait.
   fifo_ = open(qPrintable(fifo), O_WRONLY | O_CLOEXEC);
