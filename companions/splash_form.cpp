@@ -64,6 +64,14 @@ void TsplashForm::ApplyMode() {
 
 void TsplashForm::ShowOverOwner() {
   QWidget* owner = parentWidget();
+  if (owner != nullptr && desktop_.OnXWayland()) {
+    // A part of the owner's own window: it shows with its owner, and no compositor places it.
+    setWindowFlags(Qt::Widget);
+    inside_ = true;
+    show();
+    raise();
+    return;
+  }
   if (desktop_.CanMoveWindows() || owner == nullptr) {
     show();
     return;
@@ -112,7 +120,9 @@ void TsplashForm::closeEvent(QCloseEvent* event) {
 }
 
 void TsplashForm::showEvent(QShowEvent* event) {
-  if (popup_) {
+  if (inside_) {
+    move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+  } else if (popup_) {
     // A popup's place counts from its parent's, as Qt has them; the screen plays no part.
     const QRect owner = parentWidget()->windowHandle()->geometry();
     move(owner.center() - QPoint(width() / 2, height() / 2));

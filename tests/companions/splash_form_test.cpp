@@ -131,6 +131,13 @@ TEST(SplashForm, AppearsCentredOverItsOwnerOrTheScreen) {
   EXPECT_TRUE(early.isVisible());
   const QRect screen = early.screen()->availableGeometry();
   EXPECT_LE((early.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+
+  // Under XWayland it is a part of its owner's window, over its middle.
+  desktop.onXWayland = true;
+  TsplashForm inside(&owner, Mode::kStartup, desktop);
+  inside.ShowOverOwner();
+  EXPECT_FALSE(inside.isWindow());
+  EXPECT_EQ(inside.geometry().center(), owner.rect().center());
 }
 
 // Where only the desktop places windows, a child shows over a parent that is on screen: the
