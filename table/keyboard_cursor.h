@@ -21,7 +21,8 @@ class PaintBox;
 // The cursor is drawn only once an arrow key has been pressed, and a mouse press on the table
 // hides it again, so that a player who never touches the keyboard sees the table unchanged.
 // Enter and Space go the mouse's way: a left release at the middle of the cursor's cell, or a
-// left press on the deck between games, so that every rule of a click holds for a key.
+// left press on the deck between games, so that every rule of a click holds for a key. C asks
+// for the current card and the total to be told.
 class KeyboardCursor : public QObject {
   Q_OBJECT
 
@@ -47,7 +48,8 @@ class KeyboardCursor : public QObject {
  signals:
   void pressed(Qt::MouseButton button, int x, int y);
   void released(Qt::MouseButton button, int x, int y);
-  void moved(Cell cell);
+  void moved(Cell cell);  // also when the first arrow shows the cursor where it stands
+  void statusAsked();     // C: the current card and the total, for a screen reader
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -71,6 +71,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A screen reader hears what changed once the change is done.
   connect(&facts_, &GameFacts::changing, speech_.get(), &TableAccessibility::Changed);
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
+  connect(&hint_, &TableHint::frameShown, speech_.get(),
+          [this] { speech_->SayHint(*hint_.Shown()); });
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
   FollowDemo();
   deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
@@ -264,6 +266,7 @@ bool TMarnelokForm::CheckHighScore() {
   QString player;
   const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
   recorder_.Finished(player);  // kept even when the record could not be saved
+  speech_->SayTopFive(!player.isNull());
   if (!saved) return false;
   painter_->DrawBoard();
   return true;
