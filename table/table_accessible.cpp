@@ -78,8 +78,12 @@ void TableAccessibility::Refresh() {
   if (!QAccessible::isActive()) return;
   if (auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_)))
     table->Refresh();
+  // Already after the event: said now.
   const QString news = news_.Since(source_.state);
-  if (!news.isEmpty()) Say(news);
+  if (!news.isEmpty()) {
+    words_ << news;
+    Speak();
+  }
 }
 
 void TableAccessibility::FocusCursorCell() {
