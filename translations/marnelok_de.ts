@@ -465,6 +465,62 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
         <source>150 points or more: a win</source>
         <translation>150 Punkte oder mehr: ein Sieg</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nächste: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Spalte %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spiel beendet. Gesamt %1. SIEG.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spiel beendet. Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Das kommt in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Das kommt nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Zurückgenommen: %1 aus Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Neues Spiel. Erste Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tipp: Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuelle Karte: %1.</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>

@@ -465,6 +465,62 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 puntos o más: partida ganada</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 a la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Siguiente: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Columna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Fin de la partida. Total %1. OLÉ.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Fin de la partida. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>No entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Deshecho: %1 de la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Partida nueva. Primera carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Pista: fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta actual: %1.</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
