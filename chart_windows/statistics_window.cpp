@@ -18,6 +18,7 @@
 #include "game_history.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
+#include "window_keys.h"
 
 namespace marnelok {
 namespace {
@@ -98,8 +99,13 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   commands->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 3);
-  layout->addWidget(
-      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  auto* recentLabel =
+      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this);
+  recentLabel->setBuddy(list_);
+  list_->setAccessibleName(recentLabel->text());
+  figures_->setAccessibleName(tr("Figures"));
+  figures_->setTabKeyNavigation(false);
+  layout->addWidget(recentLabel);
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
   layout->addLayout(commands);
@@ -114,6 +120,9 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   connect(list_, &QTableView::doubleClicked, this, &StatisticsWindow::PlayDealAgain);
   ReplaceChart(*histogram_, MakeHistogramChart({}));
   ReplaceChart(*means_, MakeMeansChart({}));
+  NameChart(*histogram_, HistogramName(), HistogramSummary({}));
+  NameChart(*means_, MeansName(), MeansSummary({}));
+  UseKeyboard(*this, *list_);
   UpdateCommands();
 }
 
@@ -141,7 +150,18 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   figures_->Show(s);
   ReplaceChart(*histogram_, MakeHistogramChart(s.histogram));
   ReplaceChart(*means_, MakeMeansChart(s.means));
+  histogram_->setAccessibleDescription(HistogramSummary(s.histogram));
+  means_->setAccessibleDescription(MeansSummary(s.means));
+  // The game chosen stays chosen when the history is read again (after a review, say).
+  const history::RecentGame* chosen = Selected();
+  const std::int64_t id = chosen != nullptr ? chosen->id : 0;
   recent_->SetGames(s.recent);
+  for (int row = 0; id != 0 && row < recent_->rowCount(); ++row)
+    if (recent_->Game(row).id == id) {
+      const QModelIndex index = sorted_->mapFromSource(recent_->index(row, 0));
+      list_->selectionModel()->setCurrentIndex(
+          index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
   UpdateCommands();
 }
 

@@ -91,6 +91,11 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   history.answer.statistics.histogram.resize(15);  // no total of 150 or more
   window.Reload();
   EXPECT_EQ(CountInPlot(histogram, QColor(0, 150, 60)), 0);
+  // Each chart is named and summed up in a line.
+  EXPECT_EQ(histogram.accessibleName(), "Totals of finished games");
+  EXPECT_EQ(histogram.accessibleDescription(), "20 games, most between 120 and 130");
+  EXPECT_EQ(window.findChild<QChartView*>("means")->accessibleDescription(),
+            "2 points, the latest 151,5");  // German decimals
 
   // Newest first; sorted by total, lowest first, on a click on its header.
   QTableView& list = List();
@@ -110,6 +115,10 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   ASSERT_TRUE(Button("review").isEnabled());
   Button("review").click();
   EXPECT_EQ(reviewed, std::vector<std::int64_t>{3});
+  // The history read again, as when the review closes: the same game stays chosen.
+  window.Reload();
+  Button("review").click();
+  EXPECT_EQ(reviewed, (std::vector<std::int64_t>{3, 3}));
   list.selectRow(0);
   EXPECT_TRUE(Button("playDealAgain").isEnabled());
   EXPECT_FALSE(Button("review").isEnabled());
@@ -133,6 +142,23 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   EXPECT_EQ(figures.Cell(0, 0), "0");
   EXPECT_EQ(list.model()->rowCount(), 0);
   EXPECT_FALSE(Button("playDealAgain").isEnabled());
+}
+
+// By keyboard alone: the focus starts on the list, Tab leaves it, Escape closes the window.
+TEST_F(StatisticsWindowTest, TabLeavesTheListsAndEscapeCloses) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTableView& list = List();
+  EXPECT_EQ(QApplication::focusWidget(), &list);
+  QTest::keyClick(&list, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), &list);
+  auto* figures = window.findChild<FiguresTable*>("figures");
+  figures->setFocus();
+  QTest::keyClick(figures, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), figures);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST(StatisticsModule, LoadsAndMakesTheWindow) {
