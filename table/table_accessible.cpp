@@ -154,7 +154,10 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
   current_ = new TablePart(
       *this, this, QAccessible::StaticText,
       [](S s) { return TableWords::CurrentCard(s.state.currentCard()); },
-      [](S s) { return CellArea(s.geometry, 1, 4); });
+      [](S s) { return CellArea(s.geometry, 1, 4); },
+      [](S s) {
+        return s.state.dealCount > 0 ? TableWords::DealNumber(s.state.dealNumber) : QString();
+      });
 
   score_ = new TablePart(
       *this, this, QAccessible::Grouping, [](S) { return TableWords::ScorePanel(); },

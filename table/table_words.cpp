@@ -108,6 +108,8 @@ QString TableWords::TakenBack(int code, int row, int column) {
   return tr("Taken back: %1 from row %2, column %3.").arg(Card(code)).arg(row).arg(column);
 }
 
+QString TableWords::DealNumber(std::uint32_t deal) { return tr("Deal %1").arg(deal); }
+
 QString TableWords::Dealt(int code) { return tr("New game. First card: %1.").arg(Card(code)); }
 
 QString TableWords::Position(int row, int column) {

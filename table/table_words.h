@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <cstdint>
 
 namespace marnelok {
 
@@ -41,6 +42,7 @@ class TableWords {
   static QString GameOver(int total);                       // "Game over. Total 152. WIN."
   static QString TopFive(bool entered);                     // whether the total enters the list
   static QString TakenBack(int code, int row, int column);  // what Undo took back, and whence
+  static QString DealNumber(std::uint32_t deal);            // "Deal 1234", the current card's
   static QString Dealt(int code);                           // "New game. First card: Six of Clubs."
   static QString Position(int row, int column);             // "Row 2, column 3."
   static QString Hint(int row, int column);                 // "Hint: row 3, column 5."

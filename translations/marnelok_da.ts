@@ -521,6 +521,10 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
         <source>Current card: %1.</source>
         <translation>Aktuelt kort: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spil %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
         <source>Points</source>
         <translation>Point</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Vurdering af trækkene</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet ved træk %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Points</source>
         <translation>Point</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Endnu intet afsluttet spil</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spil, de fleste mellem %2 og %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, det seneste %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysér</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Tal</translation>
     </message>
 </context>
 <context>

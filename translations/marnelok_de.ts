@@ -521,6 +521,10 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
         <source>Current card: %1.</source>
         <translation>Aktuelle Karte: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spiel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bewertung der Züge</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Der Tisch in Zug %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Noch kein beendetes Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 Spiele, die meisten zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 Punkte, zuletzt %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysieren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennzahlen</translation>
     </message>
 </context>
 <context>

@@ -521,6 +521,10 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
         <source>Current card: %1.</source>
         <translation>Carta actual: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Reparto %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -830,6 +834,14 @@ funcionan.
         <source>Points</source>
         <translation>Puntos</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Evaluación de las jugadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La mesa en el turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -872,6 +884,18 @@ funcionan.
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aún no hay partidas terminadas</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, la mayoría entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 puntos, el último %2</translation>
     </message>
 </context>
 <context>
@@ -931,6 +955,10 @@ funcionan.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifras</translation>
     </message>
 </context>
 <context>

@@ -521,6 +521,10 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
         <source>Current card: %1.</source>
         <translation>Carte à placer&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Donne %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
         <source>Points</source>
         <translation>Points</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Évaluation des coups</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La table au coup %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Points</source>
         <translation>Points</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aucune partie terminée</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 parties, la plupart entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 points, le dernier %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Chiffres</translation>
     </message>
 </context>
 <context>

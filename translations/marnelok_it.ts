@@ -521,6 +521,10 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
         <source>Current card: %1.</source>
         <translation>Carta attuale: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partita n. %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
         <source>Points</source>
         <translation>Punti</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Valutazione delle mosse</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Il tavolo al turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Ancora nessuna partita conclusa</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partite, la maggior parte tra %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punti, l’ultimo %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lizza</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifre</translation>
     </message>
 </context>
 <context>

@@ -521,6 +521,10 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
         <source>Current card: %1.</source>
         <translation>Huidige kaart: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
         <source>Points</source>
         <translation>Punten</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Beoordeling van de zetten</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>De tafel bij beurt %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Points</source>
         <translation>Punten</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nog geen voltooid spel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spellen, de meeste tussen %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punten, de laatste %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyseren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cijfers</translation>
     </message>
 </context>
 <context>

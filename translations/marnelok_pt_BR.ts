@@ -521,6 +521,10 @@ Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
         <source>Current card: %1.</source>
         <translation>Carta atual: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partida %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
         <source>Points</source>
         <translation>Pontos</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Avaliação das jogadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>A mesa na rodada %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Points</source>
         <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nenhuma partida concluída ainda</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, a maioria entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 pontos, o último %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Números</translation>
     </message>
 </context>
 <context>

@@ -521,6 +521,10 @@ Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
         <source>Current card: %1.</source>
         <translation>Aktuellt kort: %1.</translation>
     </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Giv %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -829,6 +833,14 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
         <source>Points</source>
         <translation>Poäng</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bedömning av dragen</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet vid drag %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -871,6 +883,18 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Points</source>
         <translation>Poäng</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Inget avslutat spel ännu</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spel, de flesta mellan %2 och %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, den senaste %2</translation>
     </message>
 </context>
 <context>
@@ -930,6 +954,10 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lysera</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Siffror</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,7 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Current card: Queen of Clubs"));
   EXPECT_TRUE(Told(QAccessible::DescriptionChanged, table, "Cards placed: 0 of 25"));
   EXPECT_EQ(Said(), QStringList{"New game. First card: Queen of Clubs."});
+  EXPECT_EQ(current->text(QAccessible::Description), "Deal " + QString::number(State().dealNumber));
 
   // A placement: the cell, the next card and the count.
   Heard().clear();
