@@ -145,6 +145,29 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   EXPECT_FALSE(Button("playDealAgain").isEnabled());
 }
 
+// At an 18 pt system font every heading and value of the figures is shown in full.
+TEST_F(StatisticsWindowTest, TheFiguresFitALargeSystemFont) {
+  const QFont original = QApplication::font();
+  QFont large = original;
+  large.setPointSize(18);
+  QApplication::setFont(large);
+  StatisticsWindow big(history, desktop, {}, {}, nullptr);
+  big.show();
+  auto& figures = *big.findChild<FiguresTable*>("figures");
+  const QFontMetrics metrics(figures.font());
+  QStringList cut;
+  for (int c = 0; c < figures.columnCount(); ++c) {
+    if (figures.horizontalHeader()->sectionSize(c) < figures.horizontalHeader()->sectionSizeHint(c))
+      cut << figures.horizontalHeaderItem(c)->text();
+    for (int r = 0; r < figures.rowCount(); ++r)
+      if (figures.visualItemRect(figures.item(r, c)).width() <
+          metrics.horizontalAdvance(figures.Cell(r, c)) + 6)
+        cut << figures.Cell(r, c);
+  }
+  QApplication::setFont(original);
+  EXPECT_EQ(cut, QStringList());
+}
+
 // By keyboard alone: the focus starts on the list, Tab leaves it, Escape closes the window.
 TEST_F(StatisticsWindowTest, TabLeavesTheListsAndEscapeCloses) {
   window.show();
