@@ -10,8 +10,9 @@ class QWidget;
 
 namespace marnelok {
 
-// Escape closes `window`; Tab and Shift+Tab go from `list` to the next control rather than
-// cycling through its cells; the list has the focus when the window first shows.
+// Escape closes `window` and Enter presses its focused button; Tab and Shift+Tab go from `list`
+// to the next control rather than cycling through its cells; the list has the focus when the
+// window first shows; a screen reader reads the window as one.
 void UseKeyboard(QWidget& window, QAbstractItemView& list);
 
 // A chart is read by its name and a one-line summary; it takes no focus of its own.

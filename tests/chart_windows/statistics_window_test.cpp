@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -181,6 +182,12 @@ TEST_F(StatisticsWindowTest, TabLeavesTheListsAndEscapeCloses) {
   figures->setFocus();
   QTest::keyClick(figures, Qt::Key_Tab);
   EXPECT_NE(QApplication::focusWidget(), figures);
+  list.selectRow(0);
+  QPushButton& play = Button("playDealAgain");
+  play.setFocus();
+  QTest::keyClick(&play, Qt::Key_Return);
+  EXPECT_EQ(played.size(), 1u);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
 }
