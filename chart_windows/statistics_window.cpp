@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
+#include <algorithm>
 
 #include "desktop.h"
 #include "figures_table.h"
@@ -28,7 +29,10 @@ QChartView* NewChartView(const QString& name, QWidget* parent) {
   auto* view = new QChartView(parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(360, 220);
+  // Room for the axes and the legend in the system's font: the size made for an 11-point
+  // font, grown in step with a larger one.
+  const double grow = std::max(1.0, view->fontInfo().pointSizeF() / 11.0);
+  view->setMinimumSize(static_cast<int>(360 * grow), static_cast<int>(220 * grow));
   return view;
 }
 
@@ -146,6 +150,10 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   status_->setText(result.error);
   status_->setVisible(!result.error.isEmpty());
   figures_->Show(s);
+  // Larger figures (a large system font) widen the window rather than hide behind a scroll bar.
+  layout()->invalidate();
+  layout()->activate();
+  resize(size().expandedTo(minimumSizeHint()));
   ReplaceChart(*histogram_, MakeHistogramChart(s.histogram));
   ReplaceChart(*means_, MakeMeansChart(s.means));
   histogram_->setAccessibleDescription(HistogramSummary(s.histogram));
