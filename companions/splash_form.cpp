@@ -43,6 +43,8 @@ void TsplashForm::ApplyLook() {
   ui_->lblEval->setFont(PixelFont(13, true));
   SetTextColor(*ui_->lblEval, QColor(0, 0, 255));
   ui_->lblProduct->setFont(PixelFont(16, true));
+  // The title lies on the picture, whose pale colours are its own whatever the system's.
+  SetTextColor(*ui_->lblProduct, Qt::black);
 
   ui_->Label3->setText(HomePage());
   MakeLink(*ui_->Label3, 11);

@@ -98,6 +98,11 @@ TEST(SplashForm, AboutModeClosesByMouseOrKeyboardAndItsLinkWorksByEither) {
   // Enter on "X" closes, and so do Space, a click on it and a click on the picture.
   QTest::keyClick(link, Qt::Key_Tab);
   ASSERT_EQ(about.focusWidget(), close);
+  // Tabbed to, "X" shows that it has the keyboard.
+  const QImage focused = close->grab().toImage();
+  close->clearFocus();
+  EXPECT_NE(close->grab().toImage(), focused);
+  close->setFocus();
   QTest::keyClick(close, Qt::Key_Return);
   EXPECT_FALSE(about.isVisible());
   about.show();
