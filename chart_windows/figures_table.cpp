@@ -76,22 +76,13 @@ FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(parent) {
   }
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);  // the arrows walk the figures, which a screen reader reads
   horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   setToolTip(
       tr("Totals count finished games. Hands count the ten lines of every finished game, "
          "with their share of all those lines. A game left early ends a run of wins."));
   FitColumns();
-}
-
-void FiguresTable::FitColumns() {
-  int column = 0;
-  for (int c = 0; c < columnCount(); ++c)
-    column = std::max({column, horizontalHeader()->sectionSizeHint(c), sizeHintForColumn(c)});
-  setMinimumWidth(std::max(minimumWidth(), 2 * frameWidth() + verticalHeader()->sizeHint().width() +
-                                               verticalScrollBar()->sizeHint().width() +
-                                               columnCount() * column));
 }
 
 void FiguresTable::Show(const history::Statistics& s) {
@@ -114,6 +105,18 @@ void FiguresTable::Show(const history::Statistics& s) {
     }
   }
   FitColumns();
+}
+
+// Every heading and value in full, in the system's font however large: the columns are at
+// least as wide as the widest of them, and the table wide enough for the three.
+void FiguresTable::FitColumns() {
+  int widest = 0;
+  for (int c = 0; c < columnCount(); ++c)
+    widest = std::max({widest, sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c)});
+  horizontalHeader()->setMinimumSectionSize(widest);
+  const int needed = verticalHeader()->sizeHint().width() + columnCount() * widest +
+                     2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  setMinimumWidth(std::max(minimumWidth(), needed));
 }
 
 QString FiguresTable::Cell(int row, int column) const {

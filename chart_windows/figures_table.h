@@ -21,7 +21,6 @@ class FiguresTable : public QTableWidget {
   QString Cell(int row, int column) const;
 
  private:
-  // Asks for the width at which every heading and figure is whole, the columns being equal.
   void FitColumns();
 };
 

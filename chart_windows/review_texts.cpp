@@ -62,9 +62,9 @@ QString ThrownDown() { return ReviewTexts::tr("Thrown down"); }
 QString NotJudged() { return ReviewTexts::tr("Not judged"); }
 QString Number(double value) { return QLocale().toString(value, 'f', 1); }
 
-QString DealLine(std::uint32_t deal, bool regular) {
-  return regular ? ReviewTexts::tr("Deal %1, regular game").arg(deal)
-                 : ReviewTexts::tr("Deal %1, throw-down game").arg(deal);
+QString DealLine(std::uint32_t deal, GameKind kind) {
+  return kind == GameKind::kRegular ? ReviewTexts::tr("Deal %1, regular game").arg(deal)
+                                    : ReviewTexts::tr("Deal %1, throw-down game").arg(deal);
 }
 QString PlayedByTheDemo() { return ReviewTexts::tr("The demo placed cards in this game."); }
 QString TotalLine(int total) { return ReviewTexts::tr("Total: %1").arg(QLocale().toString(total)); }
@@ -95,6 +95,8 @@ QString PartialLine(int judged, int total) {
 QString Reading() { return ReviewTexts::tr("Reading the game..."); }
 //: The progress bar's text: %v is the placements judged so far, %m all of them.
 QString Judging() { return ReviewTexts::tr("Judging the placements: %v of %m"); }
+QString JudgingName() { return ReviewTexts::tr("Judging the placements"); }
+QString PictureName(int turn) { return ReviewTexts::tr("The table at turn %1").arg(turn); }
 QString NoFinishedGame() {
   return ReviewTexts::tr("The history holds no finished game yet: finish a game, then review it.");
 }

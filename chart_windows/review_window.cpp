@@ -15,9 +15,11 @@
 #include <QtCharts/QChartView>
 
 #include "placements_model.h"
+#include "read_only_list.h"
 #include "review_chart.h"
 #include "review_summary.h"
 #include "review_texts.h"
+#include "window_keys.h"
 
 namespace marnelok {
 namespace texts = review_texts;
@@ -43,10 +45,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   summary_->setWordWrap(true);
   list_->setObjectName(QStringLiteral("placements"));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
+  MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // The stretched last column may narrow to its heading, not only to the default 100 pixels
   // that it holds when it is made to stretch.
@@ -95,6 +94,10 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &ReviewWindow::FitPicture,
           Qt::QueuedConnection);
   chart_->setChart(MakeReviewChart({}, {}));
+  list_->setAccessibleName(texts::WindowTitle());
+  progress_->setAccessibleName(texts::JudgingName());
+  NameChart(*chart_, texts::ChartTitle(), {});
+  UseKeyboard(*this, *list_);
 }
 
 // A review under way stops; its outcome is not shown any more.
@@ -148,6 +151,8 @@ void ReviewWindow::Show(const ReviewOutcome& outcome) {
   QChart* old = chart_->chart();
   chart_->setChart(MakeReviewChart(outcome.game, summary.costliest));
   delete old;
+  chart_->setAccessibleDescription(
+      outcome.game.id == 0 ? QString() : texts::PointsLostLine(summary.pointsLost));
   // The costliest placement first, where the game slipped most; else the first one.
   const int row = summary.costliest.empty() ? 0 : static_cast<int>(summary.costliest.front());
   if (model_->rowCount() > 0)
@@ -169,7 +174,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
     return;
   }
   const ReviewSummary s = Summarise(game);
-  QStringList lines{texts::DealLine(game.deal, game.regular)};
+  QStringList lines{texts::DealLine(game.deal, game.kind)};
   if (game.demo) lines << texts::PlayedByTheDemo();
   lines << texts::TotalLine(game.total);
   if (outcome.stopped) {
@@ -194,6 +199,7 @@ void ReviewWindow::ShowPlacement() {
   if (!current.isValid() || current.row() >= static_cast<int>(game.placements.size())) {
     picture_->clear();
     table_ = {};
+    picture_->setAccessibleName({});
     caption_->clear();
     return;
   }
@@ -204,6 +210,7 @@ void ReviewWindow::ShowPlacement() {
   table_.setDevicePixelRatio(ratio);
   picture_->clear();
   FitPicture();
+  picture_->setAccessibleName(texts::PictureName(p.turn));
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
   else if (!p.review)

@@ -26,7 +26,7 @@ class StatisticsCharts {
 }  // namespace
 
 QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
-  QChart* chart = NewChart(StatisticsCharts::tr("Totals of finished games"));
+  QChart* chart = NewChart(HistogramName());
   constexpr int kWinBin = kWinningScore / history::kHistogramBin;
   // Always past the winning line, so that it shows even before the first win.
   const int bins = std::max(static_cast<int>(histogram.size()), kWinBin + 2);
@@ -56,23 +56,15 @@ QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
   const QLocale locale;
   for (int t = 50; t < bins * history::kHistogramBin; t += 50)
     x->append(locale.toString(t), t / double(history::kHistogramBin) - 0.5);
-  x->setTitleText(StatisticsCharts::tr("Total"));
-  auto* y = new QValueAxis;
-  y->setRange(0, std::max<double>(most, 4));
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(StatisticsCharts::tr("Games"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
+  QValueAxis* y = WholeNumberAxis(0, std::max<double>(most, 4), true);
+  SetAxes(chart, x, StatisticsCharts::tr("Total"), y, StatisticsCharts::tr("Games"));
   const double edge = kWinBin - 0.5;
   AddWinLine(chart, {edge, 0}, {edge, y->max()});
   return chart;
 }
 
 QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
-  QChart* chart = NewChart(StatisticsCharts::tr("Mean of the last 20 games"));
+  QChart* chart = NewChart(MeansName());
   auto* series = new QLineSeries;
   series->setName(StatisticsCharts::tr("Mean total"));
   double top = kWinningScore;
@@ -83,8 +75,7 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   chart->addSeries(series);
   const double first = means.empty() ? 0 : double(means.front().game);
   const double last = means.empty() ? 1 : std::max(double(means.back().game), first + 1);
-  auto* x = new QValueAxis;
-  x->setRange(first, last);
+  QValueAxis* x = WholeNumberAxis(first, last, false);
   // Games are counted whole: ticks 1, 2 or 5 times a power of ten apart, at most 8 of them.
   double step = 1;
   for (double scale = 1; (last - first) / step > 7; scale *= 10)
@@ -94,19 +85,38 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   x->setTickAnchor(std::ceil(first / step) * step);
   x->setTickInterval(step);
   x->setMinorTickCount(0);
-  x->setLabelFormat(QStringLiteral("%.0f"));
-  x->setTitleText(StatisticsCharts::tr("Game"));
-  auto* y = new QValueAxis;
-  y->setRange(0, top);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(StatisticsCharts::tr("Points"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
+  SetAxes(chart, x, StatisticsCharts::tr("Game"), WholeNumberAxis(0, top, true),
+          StatisticsCharts::tr("Points"));
   AddWinLine(chart, {first, double(kWinningScore)}, {last, double(kWinningScore)});
   return chart;
+}
+
+}  // namespace marnelok
+
+namespace marnelok {
+
+QString HistogramName() { return StatisticsCharts::tr("Totals of finished games"); }
+
+QString HistogramSummary(const std::vector<std::int64_t>& histogram) {
+  const auto most = std::max_element(histogram.begin(), histogram.end());
+  if (most == histogram.end() || *most == 0) return StatisticsCharts::tr("No finished game yet");
+  std::int64_t games = 0;
+  for (std::int64_t count : histogram) games += count;
+  const auto low = static_cast<std::int64_t>(most - histogram.begin()) * history::kHistogramBin;
+  const QLocale locale;
+  return StatisticsCharts::tr("%1 games, most between %2 and %3")
+      .arg(locale.toString(games), locale.toString(low),
+           locale.toString(low + history::kHistogramBin));
+}
+
+QString MeansName() { return StatisticsCharts::tr("Mean of the last 20 games"); }
+
+QString MeansSummary(const std::vector<history::MeanPoint>& means) {
+  if (means.empty()) return StatisticsCharts::tr("No finished game yet");
+  const QLocale locale;
+  return StatisticsCharts::tr("%1 points, the latest %2")
+      .arg(locale.toString(static_cast<qlonglong>(means.size())),
+           locale.toString(means.back().mean, 'f', 1));
 }
 
 }  // namespace marnelok

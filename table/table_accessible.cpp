@@ -15,8 +15,6 @@ namespace marnelok {
 namespace {
 
 constexpr int kTopFiveEntries = 5;
-constexpr int kLineHeight = 20;  // the score panel's text lines, 20 pixels apart
-constexpr int kBannerHeight = 24;
 
 QAccessibleInterface* TableFactory(const QString& key, QObject* object) {
   if (key == QLatin1String(PaintBox::staticMetaObject.className()))
@@ -39,16 +37,17 @@ bool WinShown(const GameState& s) {
   return IsWin(s.totalScore) && (!s.gameActive || s.showingHighScores);
 }
 
+QRect ToRect(Area a) { return {a.x, a.y, a.width, a.height}; }
+
 QRect CellArea(const TableGeometry& g, int column, int row) {
   const Point o = CellOrigin(g, column, row);
   return {o.x, o.y, g.cardWidth, g.cardHeight};
 }
 
-int PanelWidth(const TableGeometry& g) { return g.cardWidth == kLargeCards.cardWidth ? 198 : 176; }
-
-// A line of the score panel, at the y where its text is drawn.
-QRect PanelLine(const TableGeometry& g, int y) {
-  return {PanelLeft(g) + 3, y, PanelWidth(g) - 6, kLineHeight};
+// A line of the score panel, where its text is drawn, a little inside the panel's border.
+QRect PanelLine(const TableGeometry& g, int line) {
+  const Area panel = ScorePanelArea(g);
+  return {panel.x + 3, PanelLineTop(line), panel.width - 6, kPanelLinePitch};
 }
 
 }  // namespace
@@ -63,7 +62,8 @@ TableAccessibility::TableAccessibility(PaintBox& box, TableSource source)
   }();
   Q_UNUSED(installed);
   box_.installEventFilter(this);
-  connect(&source_.cursor, &KeyboardCursor::moved, this, &TableAccessibility::FocusCursorCell);
+  connect(&source_.cursor, &KeyboardCursor::moved, this, &TableAccessibility::CursorMoved);
+  connect(&source_.cursor, &KeyboardCursor::statusAsked, this, &TableAccessibility::SayStatus);
 }
 
 void TableAccessibility::Changed() {
@@ -77,18 +77,71 @@ void TableAccessibility::Refresh() {
   if (!QAccessible::isActive()) return;
   if (auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_)))
     table->Refresh();
+  // Already after the event: said now.
+  const QString news = news_.Since(source_.state);
+  if (!news.isEmpty()) {
+    words_ << news;
+    Speak();
+  }
 }
 
 void TableAccessibility::FocusCursorCell() {
-  if (!QAccessible::isActive() || !box_.hasFocus()) return;
+  if (!QAccessible::isActive() || !box_.hasFocus() || !source_.cursor.Shown()) return;
   if (auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_)))
     if (QAccessibleInterface* cell = table->CursorCell()) Send(cell, QAccessible::Focus);
 }
 
-// Qt tells of the table's own focus first; the cell under the cursor follows, as a view's
-// current item does.
+void TableAccessibility::CursorMoved(Cell cell) {
+  FocusCursorCell();
+  Say(TableWords::Position(cell.row, cell.column - kFirstGridColumn + 1), true);
+}
+
+void TableAccessibility::SayHint(Cell cell) {
+  Say(TableWords::Hint(cell.row, cell.column - kFirstGridColumn + 1), true);
+}
+
+void TableAccessibility::SayTopFive(bool entered) {
+  if (!QAccessible::isActive()) return;
+  topFive_ = TableWords::TopFive(entered);
+  Say({});
+}
+
+void TableAccessibility::SayStatus() {
+  const GameState& s = source_.state;
+  Say(TableWords::Status(s.currentCard(), s.gameActive, s.totalScore), true);
+}
+
+void TableAccessibility::Say(const QString& words, bool instead) {
+  if (!QAccessible::isActive()) return;
+  if (instead) words_.clear();
+  if (!words.isEmpty()) words_ << words;
+  if (speakDue_) return;
+  speakDue_ = true;
+  QMetaObject::invokeMethod(this, &TableAccessibility::Speak, Qt::QueuedConnection);
+}
+
+// Said only while the table has the keyboard, after the screen reader has heard of its focus:
+// what happens behind a dialog waits for the table to come back.
+void TableAccessibility::Speak() {
+  speakDue_ = false;
+  if (!QAccessible::isActive() || !box_.hasFocus() || (words_.isEmpty() && topFive_.isEmpty()))
+    return;
+  if (!topFive_.isEmpty()) words_ << topFive_;
+  const QString words = words_.join(u' ');
+  words_.clear();
+  topFive_.clear();
+  auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_));
+  if (table == nullptr) return;
+  table->Say(words);
+}
+
+// Qt tells of the table's own focus after this filter; the cell under the cursor follows it,
+// as a view's current item does, and then anything that waits to be said.
 bool TableAccessibility::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &box_ && event->type() == QEvent::FocusIn) FocusCursorCell();
+  if (watched == &box_ && event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+    QMetaObject::invokeMethod(this, &TableAccessibility::FocusCursorCell, Qt::QueuedConnection);
+    Say({});
+  }
   return false;
 }
 
@@ -100,11 +153,14 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
   current_ = new TablePart(
       *this, this, QAccessible::StaticText,
       [](S s) { return TableWords::CurrentCard(s.state.currentCard()); },
-      [](S s) { return CellArea(s.geometry, 1, 4); });
+      [](S s) { return CellArea(s.geometry, 1, 4); },
+      [](S s) {
+        return s.state.dealCount > 0 ? TableWords::DealNumber(s.state.dealNumber) : QString();
+      });
 
   score_ = new TablePart(
       *this, this, QAccessible::Grouping, [](S) { return TableWords::ScorePanel(); },
-      [](S s) { return QRect(PanelLeft(s.geometry), 10, PanelWidth(s.geometry), 400); });
+      [](S s) { return ToRect(ScorePanelArea(s.geometry)); });
   for (int n = 1; n <= kBoardRows; ++n)
     score_->AddChild(new TablePart(
         *this, score_, QAccessible::StaticText,
@@ -112,22 +168,22 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
           return TableWords::ColumnLine(
               n, s.state.lineResults[static_cast<size_t>(n + kFirstGridColumn - 1)].column);
         },
-        [n](S s) { return PanelLine(s.geometry, 60 + kLineHeight * n); }));
+        [n](S s) { return PanelLine(s.geometry, 2 + n); }));
   for (int n = 1; n <= kBoardRows; ++n)
     score_->AddChild(new TablePart(
         *this, score_, QAccessible::StaticText,
         [n](S s) {
           return TableWords::RowLine(n, s.state.lineResults[static_cast<size_t>(n)].row);
         },
-        [n](S s) { return PanelLine(s.geometry, 200 + kLineHeight * n); }));
+        [n](S s) { return PanelLine(s.geometry, 9 + n); }));
   score_->AddChild(new TablePart(
       *this, score_, QAccessible::StaticText,
       [](S s) { return TableWords::Total(s.state.totalScore); },
-      [](S s) { return PanelLine(s.geometry, 340).adjusted(0, 0, 0, kLineHeight); }));
+      [](S s) { return PanelLine(s.geometry, 16).adjusted(0, 0, 0, kPanelLinePitch); }));
 
   topFive_ = new TablePart(
       *this, this, QAccessible::List, [](S) { return TableWords::TopFiveTitle(); },
-      [](S) { return QRect(60, 10, 400, 324); }, [](S) { return TableWords::TopFiveResume(); });
+      [](S) { return ToRect(kTopFivePanelArea); }, [](S) { return TableWords::TopFiveResume(); });
   for (int k = 1; k <= kTopFiveEntries; ++k)
     topFive_->AddChild(new TablePart(
         *this, topFive_, QAccessible::ListItem,
@@ -135,17 +191,22 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
           const TopFiveEntry& entry = s.topFive[static_cast<size_t>(k - 1)];
           return TableWords::TopFiveEntry(k, entry.name, entry.score);
         },
-        [k](S) { return QRect(120, 30 + 30 * k, 320, 30); }));
+        [k](S) { return ToRect(TopFiveEntryArea(k)); }));
 
   banner_ = new TablePart(
       *this, this, QAccessible::StaticText, [](S) { return TableWords::Win(); },
-      [box](S s) {
-        return QRect(0, 5 * (s.geometry.cardHeight + 2) / 2, box->width(), kBannerHeight);
-      },
+      [box](S s) { return QRect(0, BannerTop(s.rowPitch), box->width(), kBannerHeight); },
       [](S) { return TableWords::WinDescription(); });
 
+  // Not among the children: they are found through the events that show them. Two in turn,
+  // so that news that follows before a busy screen reader spoke the last does not replace it.
+  for (size_t i = 0; i < news_.size(); ++i)
+    news_[i] = new TablePart(
+        *this, this, QAccessible::Notification, [this, i](S) { return saying_[i]; },
+        [](S s) { return CellArea(s.geometry, 1, 4); });
   for (QAccessibleInterface* part :
-       {static_cast<QAccessibleInterface*>(grid_), static_cast<QAccessibleInterface*>(current_),
+       {static_cast<QAccessibleInterface*>(news_[0]), static_cast<QAccessibleInterface*>(news_[1]),
+        static_cast<QAccessibleInterface*>(grid_), static_cast<QAccessibleInterface*>(current_),
         static_cast<QAccessibleInterface*>(score_), static_cast<QAccessibleInterface*>(topFive_),
         static_cast<QAccessibleInterface*>(banner_)})
     Register(part);
@@ -248,6 +309,15 @@ QAccessibleInterface* TableAccessible::CursorCell() const {
 const QAccessibleInterface* TableAccessible::TopPart(const QAccessibleInterface* part) const {
   while (part != nullptr && part->parent() != this) part = part->parent();
   return part;
+}
+
+const QAccessibleInterface* TableAccessible::News() const { return news_[said_]; }
+
+// A screen reader speaks a notification as it shows; it keeps its words until it shows again.
+void TableAccessible::Say(const QString& words) {
+  said_ = 1 - said_;
+  saying_[said_] = words;
+  Send(news_[said_], QAccessible::ObjectShow);
 }
 
 void TableAccessible::Refresh() {

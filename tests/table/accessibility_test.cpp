@@ -8,11 +8,13 @@
 
 #include <QAccessible>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "board.h"
 #include "keyboard_cursor.h"
 #include "table_accessible.h"
+#include "table_painter.h"
 #include "table_words.h"
 #include "window_fixture.h"
 
@@ -59,7 +61,8 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   KeyboardCursor cursor(box, state, geometry, {});
   TopFiveList list;
   for (int k = 1; k <= 5; ++k) list[k - 1] = {QStringLiteral("P%1").arg(k), 200 - k};
-  TableAccessibility speech(box, {state, geometry, list, cursor});
+  const int rowPitch = geometry.cardHeight + 2;
+  TableAccessibility speech(box, {state, geometry, list, cursor, rowPitch});
 
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
   ASSERT_NE(table, nullptr);
@@ -106,6 +109,77 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   EXPECT_EQ(table->childCount(), 3);
 }
 
+// The pixels that drawing a part changes, as the table's own rectangle.
+QRect Drawn(PaintBox& box, const std::function<void()>& draw) {
+  const QImage before = box.canvas().image().copy();
+  draw();
+  const QImage& after = box.canvas().image();
+  QRect changed;
+  for (int y = 0; y < after.height(); ++y)
+    for (int x = 0; x < after.width(); ++x)
+      if (after.pixel(x, y) != before.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+  return changed;
+}
+
+// What a screen reader is told of a part's place is where the painter draws it, at both card
+// sizes and whatever row pitch the painter last left.
+TEST(TableAccessible, PlacesThePartsWhereThePainterDrawsThem) {
+  PaintBox box;
+  box.resize(760, 640);
+  box.canvas().Resize(box.size());  // as a shown table's is
+  GameState state;
+  state.dealCount = 1;
+  state.totalScore = kWinningScore;
+  TopFiveList list;
+  const CardImages images = LoadCardImages();
+  const std::optional<Cell> hint;
+  for (const TableGeometry& geometry : {kRegularCards, kLargeCards}) {
+    TableLook look;
+    look.cardBack = &images.regularBack;
+    TablePainter painter(box.canvas(), state, geometry, images, look, list, hint);
+    KeyboardCursor cursor(box, state, geometry, {});
+    TableAccessibility speech(box, {state, geometry, list, cursor, painter.RowPitch()});
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(table, nullptr);
+    const auto local = [&](QAccessibleInterface* part) {
+      const QRect r = part->rect();
+      return QRect(box.mapFromGlobal(r.topLeft()), r.size());
+    };
+
+    // The score panel is what a board drawn during a game adds to one drawn before any.
+    painter.SystemRepaint();
+    state.dealCount = 0;
+    painter.DrawBoard();
+    state.dealCount = 1;
+    state.gameActive = true;
+    const QRect panel = Drawn(box, [&] { painter.DrawBoard(); });
+    state.gameActive = false;
+    ASSERT_EQ(table->childCount(), 4);
+    EXPECT_EQ(local(table->child(2)), panel);
+    // During a game the board is drawn without the banner.
+    const auto board = [&] {
+      state.gameActive = true;
+      painter.DrawBoard();
+      state.gameActive = false;
+    };
+    for (const auto& drawFirst :
+         std::vector<std::function<void()>>{board, [&] { painter.DrawDeckStack(); }}) {
+      drawFirst();
+      const QRect banner = Drawn(box, [&] { painter.DrawWinBanner(); });
+      EXPECT_EQ(local(table->child(3)).top(), banner.top()) << painter.RowPitch();
+      EXPECT_EQ(local(table->child(3)).bottom(), banner.bottom()) << painter.RowPitch();
+    }
+
+    state.showingHighScores = true;
+    painter.SystemRepaint();
+    const QRect topFive = Drawn(box, [&] { painter.DrawTopFivePanel(); });
+    ASSERT_EQ(table->childCount(), 5);
+    EXPECT_EQ(local(table->child(3)), topFive);
+    state.showingHighScores = false;
+    speech.Refresh();
+  }
+}
+
 // Records what the table tells a screen reader, as the platform's bridge would receive it.
 class ScreenReaderTest : public WindowTest {
  protected:
@@ -122,7 +196,7 @@ class ScreenReaderTest : public WindowTest {
     const QAccessible::Event type = event->type();
     if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged &&
         type != QAccessible::Focus && type != QAccessible::ObjectCreated &&
-        type != QAccessible::ObjectDestroyed)
+        type != QAccessible::ObjectDestroyed && type != QAccessible::ObjectShow)
       return;
     const QAccessibleInterface* part = event->accessibleInterface();
     if (part == nullptr || !part->isValid()) return;
@@ -139,6 +213,14 @@ class ScreenReaderTest : public WindowTest {
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     WindowTest::TearDown();
+  }
+  // The notifications shown since Heard() was last cleared, which a screen reader speaks.
+  static QStringList Said() {
+    QStringList said;
+    for (const Telling& t : Heard())
+      if (t.type == QAccessible::ObjectShow && t.part->role() == QAccessible::Notification)
+        said << t.text;
+    return said;
   }
   // Whether a screen reader was told `text` of `part` since Heard() was last cleared.
   bool Told(QAccessible::Event type, const QAccessibleInterface* part, const QString& text) {
@@ -166,10 +248,15 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   EXPECT_TRUE(Told(QAccessible::ObjectCreated, score, "Score"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Current card: Queen of Clubs"));
   EXPECT_TRUE(Told(QAccessible::DescriptionChanged, table, "Cards placed: 0 of 25"));
+  EXPECT_EQ(Said(), QStringList{"New game. First card: Queen of Clubs."});
+  EXPECT_EQ(current->text(QAccessible::Description), "Deal " + QString::number(State().dealNumber));
 
   // A placement: the cell, the next card and the count.
   Heard().clear();
   Key(Qt::Key_Return);
+  EXPECT_EQ(
+      Said(),
+      QStringList{"Queen of Clubs to row 1, column 1. Next: " + NameOf(current).mid(14) + "."});
   EXPECT_EQ(NameOf(topLeft), "Queen of Clubs");
   EXPECT_TRUE(Told(QAccessible::NameChanged, topLeft, "Queen of Clubs"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, NameOf(current)));
@@ -179,8 +266,13 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   QAccessibleInterface* next = grid->tableInterface()->cellAt(0, 1);
   Heard().clear();
   Key(Qt::Key_Left);
+  EXPECT_TRUE(Told(QAccessible::Focus, topLeft, "Queen of Clubs"));  // the first arrow too
   Key(Qt::Key_Right);
   EXPECT_TRUE(Told(QAccessible::Focus, next, "Empty"));
+  EXPECT_EQ(Said(), (QStringList{"Row 1, column 1.", "Row 1, column 2."}));
+  Heard().clear();
+  Key(Qt::Key_C);
+  EXPECT_EQ(Said(), QStringList{"C" + NameOf(current).mid(1) + ". Total 0."});
   EXPECT_EQ(table->focusChild(), next);
   EXPECT_TRUE(next->state().focused);
   EXPECT_FALSE(topLeft->state().focused);
@@ -190,6 +282,7 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(Told(QAccessible::NameChanged, topLeft, "Empty"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Current card: Queen of Clubs"));
+  EXPECT_EQ(Said(), QStringList{"Taken back: Queen of Clubs from row 1, column 1."});
 
   // The Top 5 panel comes and goes.
   Heard().clear();
@@ -202,12 +295,25 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   EXPECT_TRUE(Told(QAccessible::ObjectDestroyed, topFive, "The Marnelok Top 5 List"));
   EXPECT_EQ(table->childCount(), 3);
 
-  // The end of the game: the total, the count and the way to the next deal.
+  // The end of the game: the total, the count and the way to the next deal. A completed row
+  // is told with its hand and the total.
   for (int r = 1; r <= 5; ++r)
-    for (int c = 2; c <= 6; ++c) PlaceAt(c, r);
-  Flush();
+    for (int c = 2; c <= 6; ++c) {
+      Heard().clear();
+      PlaceAt(c, r);
+      Flush();
+      if (r == 1 && c == 6) {
+        ASSERT_EQ(Said().size(), 1);
+        EXPECT_TRUE(Said()[0].endsWith(" " + NameOf(score->child(5)) + ". Total " +
+                                       QString::number(State().totalScore) + "."))
+            << Said()[0].toStdString();
+      }
+    }
   ASSERT_FALSE(State().gameActive);
   const QString total = QString::number(State().totalScore);
+  const QString end = Said().join(u' ');
+  EXPECT_TRUE(end.contains("Game over. Total " + total + ".")) << end.toStdString();
+  EXPECT_TRUE(end.endsWith(" enters the Top 5 list.")) << end.toStdString();
   EXPECT_TRUE(Told(QAccessible::NameChanged, score->child(10), "Total Score: " + total));
   EXPECT_TRUE(Told(QAccessible::DescriptionChanged, table, "Game over. Total Score: " + total));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Click the deck or press Enter to deal"));

@@ -57,7 +57,7 @@ history::GameRecord JudgedGame() {
   history::GameRecord g;
   g.id = 1;
   g.deal = 4294967295u;
-  g.regular = false;
+  g.kind = GameKind::kThrowDown;
   g.finished = true;
   g.total = 188;
   g.placements.push_back({1, 13, 24, true, {}});
@@ -92,7 +92,7 @@ TEST(Translations, ChartWindowsShowEveryHeadingAndFigureWhole) {
     game.demo = game.finished = true;
     game.total = 188;
     s.recent.assign(3, game);
-    s.recent[1].regular = false;
+    s.recent[1].kind = GameKind::kThrowDown;
     s.recent[2].finished = false;
     testing::FakeDesktop desktop;
     StatisticsWindow statistics(history, desktop, {}, {}, nullptr);
