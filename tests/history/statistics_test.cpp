@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a small history with known answers, the same figures after a game is
-// deleted by hand, the CSV export and the reset.
+// deleted by hand, the games against par and the daily part, the CSV export and the reset.
 #include <QFile>
 
 #include "history_fixture.h"
@@ -108,6 +108,57 @@ TEST_F(Figures, KnownAnswers) {
   EXPECT_EQ(again.regular.longestRun, 2);
   EXPECT_EQ(again.regular.best, 160);
   EXPECT_EQ(again.regular.hands[1], 12);
+  EXPECT_TRUE(told.isEmpty());
+}
+
+// Daily games on five dates with a gap (03-03 has only a demo, 03-04 only a left game), a
+// replay that does not count, and pars stored after the games, as the program stores them.
+TEST_F(Figures, AgainstParAndTheDailyPart) {
+  auto worker = MakeWorker();
+  const auto daily = [](int day, int total, bool finished = true, bool demo = false) {
+    GameRecord g = KnownGame(true, total, finished, kRegularHands, 0, demo);
+    g.daily = QDate(2026, 3, day);
+    g.deal = 500 + static_cast<std::uint32_t>(day);
+    return g;
+  };
+  GameRecord withPar = KnownGame(false, 190, true, kThrowDownHands);
+  withPar.par = 150;  // a par known when the game is kept
+  for (const GameRecord& g :
+       {daily(1, 140), daily(2, 160), daily(2, 190), daily(3, 300, true, true), daily(4, 0, false),
+        daily(5, 120), daily(6, 155), withPar})
+    worker->Keep(g);
+  EXPECT_EQ(worker->DealsWithoutPar(3),
+            (std::vector<DealOfKind>{{506, true}, {505, true}, {504, true}}));
+  for (std::uint32_t deal : {501u, 502u, 506u}) worker->StorePar({deal, true}, 150);
+  worker->StorePar({502, false}, 10);  // another kind of the same deal: no game of it
+  const Statistics s = worker->Read(10, QDate(2026, 3, 6)).statistics;
+  EXPECT_EQ(s.all.played, 7);  // storing par left the summaries standing
+
+  EXPECT_EQ(s.par.compared, 5);  // 140, 160, 190, 155 and 190: the 120 and the demo have none
+  EXPECT_EQ(s.par.atOrAbove, 4);
+  EXPECT_DOUBLE_EQ(s.par.meanAgainst, (-10 + 10 + 40 + 5 + 40) / 5.0);
+  EXPECT_EQ(s.par.bestAgainst, 40);
+  EXPECT_EQ(s.recent[1].par, 150);
+  EXPECT_TRUE(s.recent[1].daily);
+  EXPECT_EQ(s.recent[2].par, std::nullopt);
+  EXPECT_FALSE(s.recent[0].daily);
+
+  const DailyFigures& d = s.daily;
+  EXPECT_EQ(d.daysPlayed, 5);
+  EXPECT_EQ(d.longestRun, 2);  // 03-01 and 03-02, then 03-05 and 03-06
+  EXPECT_EQ(d.currentRun, 2);
+  EXPECT_EQ(d.bestTotal, 160);  // the replay's 190 came after the day's first result
+  ASSERT_TRUE(d.today);
+  EXPECT_EQ(d.today->total, 155);
+  EXPECT_EQ(d.today->par, 150);
+  // Today not yet played leaves yesterday's run standing; a missed day ends it.
+  EXPECT_EQ(worker->Read(1, QDate(2026, 3, 7)).statistics.daily.currentRun, 2);
+  const DailyFigures later = worker->Read(1, QDate(2026, 3, 8)).statistics.daily;
+  EXPECT_EQ(later.currentRun, 0);
+  EXPECT_EQ(later.today, std::nullopt);
+  const GameReading read = worker->ReadGame(2);
+  EXPECT_EQ(read.game.daily, QDate(2026, 3, 2));
+  EXPECT_EQ(read.game.par, 150);
   EXPECT_TRUE(told.isEmpty());
 }
 
