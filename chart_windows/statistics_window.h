@@ -52,6 +52,8 @@ class StatisticsWindow : public QWidget {
   ReviewGame reviewGame_;
   QLabel* status_;
   FiguresTable* figures_;
+  QLabel* againstPar_;
+  QLabel* daily_;
   QChartView* histogram_;
   QChartView* means_;
   RecentGamesModel* recent_;

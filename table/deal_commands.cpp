@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "daily_date.h"
 #include "deal_number.h"
 #include "desktop.h"
 #include "game.h"
@@ -49,6 +50,8 @@ void DealCommands::Replay() {
   if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
 }
 
+void DealCommands::Daily() { Deal(DailyDealOn(DateOfDay(desktop_.Today())), true); }
+
 void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
   if (regular && *regular != game_.state().regularGame) {
     game_.SetRegularGame(*regular);
@@ -62,11 +65,17 @@ bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   const QPoint at = static_cast<QHelpEvent*>(event)->pos();
   // The deck stack: three backs from (9, 9) to (13, 13).
   const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
-  if (game_.state().dealCount > 0 && deck.contains(at))
+  const GameState& s = game_.state();
+  if (s.dealCount > 0 && deck.contains(at)) {
+    const std::optional<int> par = par_ ? par_(s.dealNumber, s.regularGame) : std::nullopt;
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       //: The deck's tooltip: the number of the deal on the table.
-                       tr("Deal %1").arg(game_.state().dealNumber), &table_, deck);
-  else
+                       par ?
+                           //: The deck's tooltip once the advisor has played the same deal.
+                           tr("Deal %1: the advisor scored %2").arg(s.dealNumber).arg(*par)
+                           //: The deck's tooltip: the number of the deal on the table.
+                           : tr("Deal %1").arg(s.dealNumber),
+                       &table_, deck);
+  } else
     QToolTip::hideText();
   return true;
 }

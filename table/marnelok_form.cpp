@@ -31,6 +31,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
       settings_(store, desktop, this),
       recorder_(game_, facts_, history, desktop, this),
+      pars_(history),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -82,16 +83,29 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
         deals_->Deal(deal, regular);
         activateWindow();
       },
-      [this](std::int64_t id) { review_->Open(id); });
+      [this](std::int64_t id) {
+        pars_.FillIn();
+        review_->Open(id);
+      });
   review_ = std::make_unique<ReviewCommand>(history, desktop_, *this,
                                             ReviewLook{geometry_, look_, images_}, *ui_->MenuGame,
                                             *ui_->MenuGameReviewItem);
-  connect(ui_->MenuGameReviewItem, &QAction::triggered, this,
-          [this] { review_->Open(history::kNewestFinished); });
+  connect(ui_->MenuGameReviewItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    review_->Open(history::kNewestFinished);
+  });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
           &DealCommands::SelectDeal);
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
-  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] { statistics_->Open(); });
+  connect(ui_->MenuGameDailyItem, &QAction::triggered, this, [this] { deals_->Daily(); });
+  recorder_.SetParKeeper(&pars_);
+  deals_->SetParLookup([this](std::uint32_t deal, bool regular) {
+    return pars_.Known({deal, regular});
+  });
+  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    statistics_->Open();
+  });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -293,6 +307,7 @@ void TMarnelokForm::closeEvent(QCloseEvent* event) {
   demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
   recorder_.Closing();
+  pars_.Stop();  // the game just kept gets its par when a window next needs it
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();

@@ -16,6 +16,7 @@
 #include "game_recorder.h"
 #include "geometry.h"
 #include "outer_size.h"
+#include "par_keeper.h"
 #include "random.h"
 #include "record_keeper.h"
 #include "splash_form.h"
@@ -59,6 +60,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
 
   // Deals game number `deal` in the current kind (marnelok --deal N).
   void DealNumber(std::uint32_t deal) { deals_->Deal(deal); }
+  // Deals today's daily deal (marnelok --daily).
+  void DailyDeal() { deals_->Daily(); }
 
   // Menu handlers, one per command.
   void MenuGameNewItemClick();
@@ -130,6 +133,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
   GameRecorder recorder_;  // every game into the history
+  ParKeeper pars_;         // the advisor's total on each deal kept
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;
