@@ -67,14 +67,12 @@ bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
   const GameState& s = game_.state();
   if (s.dealCount > 0 && deck.contains(at)) {
-    const std::optional<int> par = par_ ? par_(s.dealNumber, s.regularGame) : std::nullopt;
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       par ?
-                           //: The deck's tooltip once the advisor has played the same deal.
-                           tr("Deal %1: the advisor scored %2").arg(s.dealNumber).arg(*par)
-                           //: The deck's tooltip: the number of the deal on the table.
-                           : tr("Deal %1").arg(s.dealNumber),
-                       &table_, deck);
+    //: The deck's tooltip: the number of the deal on the table.
+    QString text = tr("Deal %1").arg(s.dealNumber);
+    if (const std::optional<int> par = par_ ? par_(s.dealNumber, s.regularGame) : std::nullopt)
+      //: The deck's tooltip once the advisor has played the same deal.
+      text = tr("Deal %1: the advisor scored %2").arg(s.dealNumber).arg(*par);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, &table_, deck);
   } else
     QToolTip::hideText();
   return true;
