@@ -167,6 +167,8 @@ TEST_F(Figures, ExportThenReset) {
   KeepKnownGames(*worker);
   GameRecord named = KnownGame(true, 152, true, kRegularHands);
   named.player = QStringLiteral("Ann, \"the\" player");
+  named.par = 5;  // a number, never a hand's name
+  named.daily = QDate(2026, 3, 1);
   worker->Keep(named);
 
   const QString csv = dir.filePath("games.csv");
@@ -177,16 +179,17 @@ TEST_F(Figures, ExportThenReset) {
   ASSERT_EQ(lines.size(), 13);  // a header, eleven games, and the end of the last line
   EXPECT_EQ(lines[0],
             "id,started_at,finished_at,deal,kind,total,won,finished,hints,demo,player,row1,row2,"
-            "row3,row4,row5,col1,col2,col3,col4,col5");
+            "row3,row4,row5,col1,col2,col3,col4,col5,par,daily");
   EXPECT_EQ(lines[1],
             "1,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1160,regular,160,1,1,0,0,,None,None,"
             "One Pair (2),One Pair (2),One Pair (2),Two Pair (5),Three of a kind (10),"
-            "Flush (20),Full House (25),Royal Flush (100)");
+            "Flush (20),Full House (25),Royal Flush (100),,");
   EXPECT_EQ(lines[5],
             "5,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1000,regular,0,0,0,0,0,,"
-            "One Pair (2),,,,,,,,,");
+            "One Pair (2),,,,,,,,,,,");
   EXPECT_TRUE(lines[11].startsWith("11,")) << lines[11].toStdString();
   EXPECT_TRUE(lines[11].contains(",\"Ann, \"\"the\"\" player\",")) << lines[11].toStdString();
+  EXPECT_TRUE(lines[11].endsWith(",Royal Flush (100),5,2026-03-01")) << lines[11].toStdString();
   EXPECT_EQ(lines[12], "");
   // A folder that does not exist leaves no file and says why.
   EXPECT_NE(worker->Export(dir.filePath("missing/games.csv")), std::nullopt);
