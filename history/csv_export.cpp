@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "game_record.h"
 #include "sql_batch.h"
 #include "statistics.h"
 
