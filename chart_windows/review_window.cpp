@@ -162,7 +162,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
     return;
   }
   const ReviewSummary s = Summarise(game);
-  QStringList lines{texts::DealLine(game.deal, game.regular)};
+  QStringList lines{texts::DealLine(game.deal, game.kind)};
   if (game.demo) lines << texts::PlayedByTheDemo();
   lines << texts::TotalLine(game.total);
   if (game.par) lines << texts::ParLine(*game.par, game.total);

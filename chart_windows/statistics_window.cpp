@@ -181,7 +181,7 @@ void StatisticsWindow::UpdateCommands() {
 }
 
 void StatisticsWindow::PlayDealAgain() {
-  if (const history::RecentGame* game = Selected()) playDeal_(game->deal, game->regular);
+  if (const history::RecentGame* game = Selected()) playDeal_(game->deal, game->kind);
 }
 
 void StatisticsWindow::ReviewSelected() {

@@ -13,7 +13,7 @@ GameRecord GameOf(const QSqlQuery& q) {
   g.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
   g.endedAt = QDateTime::fromString(q.value(2).toString(), Qt::ISODate);
   g.deal = static_cast<std::uint32_t>(q.value(3).toLongLong());
-  g.regular = q.value(4).toString() == QStringLiteral("regular");
+  g.kind = KindOfText(q.value(4).toString());
   g.total = q.value(5).toInt();
   g.finished = q.value(6).toBool();
   g.hints = q.value(7).toInt();
@@ -97,8 +97,7 @@ std::optional<SqlFault> WritePar(const QSqlDatabase& db, const DealOfKind& deal,
   SqlBatch batch(db);
   batch.BeginWrite();
   batch.Run(QStringLiteral("UPDATE games SET par = ? WHERE deal = ? AND kind = ? AND par IS NULL"),
-            {par, qint64{deal.deal},
-             deal.regular ? QStringLiteral("regular") : QStringLiteral("throw-down")});
+            {par, qint64{deal.deal}, KindText(deal.kind)});
   if (batch.Finish()) return std::nullopt;
   return batch.fault();
 }
@@ -111,8 +110,8 @@ std::vector<DealOfKind> DealsWithoutPar(const QSqlDatabase& db, int limit) {
                           {limit});
   std::vector<DealOfKind> deals;
   while (!batch.failed() && q.next())
-    deals.push_back({static_cast<std::uint32_t>(q.value(0).toLongLong()),
-                     q.value(1).toString() == QStringLiteral("regular")});
+    deals.push_back(
+        {static_cast<std::uint32_t>(q.value(0).toLongLong()), KindOfText(q.value(1).toString())});
   batch.Finish();
   return deals;
 }

@@ -115,7 +115,7 @@ void HistoryWorker::StoreReview(std::int64_t id, const std::vector<PlacementReco
 // Like a review, a par that cannot be written is only worked out again.
 void HistoryWorker::StorePar(const DealOfKind& deal, int par) {
   for (GameRecord& game : pending_)
-    if (!game.par && game.deal == deal.deal && game.regular == deal.regular) game.par = par;
+    if (!game.par && game.deal == deal.deal && game.kind == deal.kind) game.par = par;
   if (EnsureOpen()) WritePar(database_->Connection(), deal, par);
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "game_kind.h"
 #include "hand.h"
 
 namespace marnelok::history {
@@ -45,7 +46,7 @@ struct RecentGame {
   std::int64_t id = 0;
   QDateTime endedAt;  // UTC
   std::uint32_t deal = 0;
-  bool regular = true;
+  GameKind kind = GameKind::kRegular;
   int total = 0;
   bool won = false;
   bool finished = false;

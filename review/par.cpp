@@ -11,7 +11,7 @@ std::optional<int> PlayPar(const ParDeal& deal, std::stop_token stop) {
   NullTableRequests requests;
   RandomSource random(deal.deal);
   Game game(requests, random);
-  game.SetRegularGame(deal.regular);
+  game.SetKind(deal.kind);
   game.NewGame(deal.deal);
   for (int placed = 0; placed < kCardsPerGame && game.state().gameActive; ++placed) {
     const Position position = game.VisiblePosition();

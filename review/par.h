@@ -7,13 +7,15 @@
 #include <optional>
 #include <stop_token>
 
+#include "game_kind.h"
+
 namespace marnelok {
 
 // A deal as the rules deal it: its number and its kind (the throw-down's cards are dealt
 // from the same number).
 struct ParDeal {
   std::uint32_t deal = 0;
-  bool regular = true;
+  GameKind kind = GameKind::kRegular;
   friend bool operator==(const ParDeal&, const ParDeal&) = default;
 };
 

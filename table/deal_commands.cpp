@@ -50,11 +50,11 @@ void DealCommands::Replay() {
   if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
 }
 
-void DealCommands::Daily() { Deal(DailyDealOn(DateOfDay(desktop_.Today())), true); }
+void DealCommands::Daily() { Deal(DailyDealOn(DateOfDay(desktop_.Today())), GameKind::kRegular); }
 
-void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
-  if (regular && *regular != game_.state().regularGame) {
-    game_.SetRegularGame(*regular);
+void DealCommands::Deal(std::uint32_t deal, std::optional<GameKind> kind) {
+  if (kind && *kind != game_.state().kind) {
+    game_.SetKind(*kind);
     kindChanged_();
   }
   game_.NewGame(deal);
@@ -63,13 +63,13 @@ void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
 bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &table_ || event->type() != QEvent::ToolTip) return false;
   const QPoint at = static_cast<QHelpEvent*>(event)->pos();
-  // The deck stack: three backs from (9, 9) to (13, 13).
-  const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
+  const Area area = DeckArea(geometry_);
+  const QRect deck(area.x, area.y, area.width, area.height);
   const GameState& s = game_.state();
   if (s.dealCount > 0 && deck.contains(at)) {
     //: The deck's tooltip: the number of the deal on the table.
     QString text = tr("Deal %1").arg(s.dealNumber);
-    if (const std::optional<int> par = par_ ? par_(s.dealNumber, s.regularGame) : std::nullopt)
+    if (const std::optional<int> par = par_ ? par_(s.dealNumber, s.kind) : std::nullopt)
       //: The deck's tooltip once the advisor has played the same deal.
       text = tr("Deal %1: the advisor scored %2").arg(s.dealNumber).arg(*par);
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, &table_, deck);

@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+#include "game_kind.h"
 #include "geometry.h"
 
 class QAction;
@@ -33,12 +34,12 @@ class DealCommands : public QObject {
   void SelectDeal();  // asks for a number and deals it in the current kind
   void Replay();      // deals the current or the last deal again
   void Daily();       // deals today's daily deal, a regular game
-  // Where the tooltip finds the par of a deal (deal number, regular) when it is known.
-  void SetParLookup(std::function<std::optional<int>(std::uint32_t, bool)> par) {
+  // Where the tooltip finds the par of a deal (its number and kind) when it is known.
+  void SetParLookup(std::function<std::optional<int>(std::uint32_t, GameKind)> par) {
     par_ = std::move(par);
   }
   // Deals `deal`, in the kind given or else the current one.
-  void Deal(std::uint32_t deal, std::optional<bool> regular = std::nullopt);
+  void Deal(std::uint32_t deal, std::optional<GameKind> kind = std::nullopt);
 
  protected:
   // The deck's tooltip: the number of the deal on the table.
@@ -50,7 +51,7 @@ class DealCommands : public QObject {
   Desktop& desktop_;
   QWidget& table_;
   std::function<void()> kindChanged_;
-  std::function<std::optional<int>(std::uint32_t, bool)> par_;
+  std::function<std::optional<int>(std::uint32_t, GameKind)> par_;
 };
 
 }  // namespace marnelok

@@ -16,6 +16,7 @@ GameRecorder::GameRecorder(const Game& game, const GameFacts& facts, history::Ga
     : game_(game), history_(history), desktop_(desktop) {
   connect(&facts, &GameFacts::changing, this, &GameRecorder::Changing);
   connect(&facts, &GameFacts::cardCurrent, this, &GameRecorder::CardCurrent);
+  connect(&facts, &GameFacts::finished, this, &GameRecorder::Finished);
   history_.SetFaultHandler([&desktop, owner](const QString& message) {
     desktop.ShowMessage(owner, QStringLiteral("Marnelok"), message);
   });
@@ -49,7 +50,7 @@ void GameRecorder::CardCurrent(bool current) {
   demo_ = false;
   const GameState& s = game_.state();
   const QDate today = DateOfDay(desktop_.Today());
-  daily_ = s.regularGame && s.dealNumber == DailyDealOn(today) ? today : QDate();
+  daily_ = s.kind == GameKind::kRegular && s.dealNumber == DailyDealOn(today) ? today : QDate();
 }
 
 void GameRecorder::HintAsked() { ++hints_; }
@@ -73,7 +74,7 @@ void GameRecorder::Keep(const GameState& state, const QString& player) {
   record.demo = demo_;
   record.player = player;
   record.daily = daily_;
-  const history::DealOfKind deal{record.deal, record.regular};
+  const history::DealOfKind deal{record.deal, record.kind};
   if (pars_ != nullptr) record.par = pars_->Known(deal);
   const bool wanted = pars_ != nullptr && !record.par && !record.demo;
   history_.Keep(std::move(record));

@@ -21,6 +21,7 @@
 #include "record_keeper.h"
 #include "splash_form.h"
 #include "statistics_command.h"
+#include "table_acts.h"
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
@@ -48,7 +49,7 @@ namespace testing {
 class WindowProbe;
 }
 
-class TMarnelokForm : public QMainWindow, private TableRequests {
+class TMarnelokForm : public QMainWindow, private TableRequests, private TableActs {
   Q_OBJECT
 
  public:
@@ -95,7 +96,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void InitTable();
   void ShowOptions();  // the check marks of the Options menu, from the choices in use
   bool LargeCardsInUse() const;
-  void ChooseGameKind(bool regular);
+  void ChooseGameKind(GameKind kind);
+  QAction& KindItem(GameKind kind) const;  // the Options menu's item that chooses the kind
   void UseLargeCards();
   void UseRegularCards();
   void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
@@ -104,6 +106,10 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void ApplyColorScheme(bool alternate);
   void HideTopFivePanel();  // the board comes back in the Top 5 panel's place
   void FollowDemo();        // the demo's frame, the cursor, the recorder and the menu's stops
+
+  // The table's acts, for the mouse, the keys and the demo.
+  void PlaceCurrentCard(Cell cell) override;
+  void DealFromDeck() override;
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -115,6 +121,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void GameChanging() override;
   void SetUndoEnabled(bool enabled) override;
   void CardCurrent(bool current) override;
+  void GameFinished() override;
 
   Desktop& desktop_;
   DonateReminder& donate_;
@@ -132,7 +139,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
-  GameRecorder recorder_;  // every game into the history
+  GameRecorder recorder_;  // every game into the history, once it is finished or left
+  QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
   ParKeeper pars_;         // the advisor's total on each deal kept
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;

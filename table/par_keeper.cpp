@@ -22,7 +22,7 @@ void ParKeeper::Want(const history::DealOfKind& deal) {
     job_ = std::make_unique<ParJob>();
     connect(job_.get(), &ParJob::played, this, &ParKeeper::Played);
   }
-  job_->Add({deal.deal, deal.regular});
+  job_->Add({deal.deal, deal.kind});
 }
 
 void ParKeeper::FillIn() {
@@ -33,7 +33,7 @@ void ParKeeper::FillIn() {
 }
 
 std::optional<int> ParKeeper::Known(const history::DealOfKind& deal) const {
-  const auto found = known_.find({deal.deal, deal.regular});
+  const auto found = known_.find({deal.deal, deal.kind});
   if (found == known_.end()) return std::nullopt;
   return found->second;
 }
@@ -44,8 +44,8 @@ void ParKeeper::Stop() {
 }
 
 void ParKeeper::Played(const ParDeal& deal, int par) {
-  known_[{deal.deal, deal.regular}] = par;
-  history_.StorePar({deal.deal, deal.regular}, par);
+  known_[{deal.deal, deal.kind}] = par;
+  history_.StorePar({deal.deal, deal.kind}, par);
 }
 
 }  // namespace marnelok

@@ -43,7 +43,7 @@ class ParKeeper : public QObject {
 
   history::GameHistory& history_;
   std::unique_ptr<ParJob> job_;
-  std::map<std::pair<std::uint32_t, bool>, int> known_;
+  std::map<std::pair<std::uint32_t, GameKind>, int> known_;
   bool stopped_ = false;
 };
 

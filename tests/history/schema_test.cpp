@@ -64,7 +64,7 @@ TEST_F(HistoryTest, FirstVersionIsMigratedWithItsGames) {
   // Par comes after the games, into every game of its deal and kind, and leaves the summaries
   // standing, which any other change of a game empties.
   worker = MakeWorker();
-  worker->StorePar({5, true}, 170);
+  worker->StorePar({5, GameKind::kRegular}, 170);
   worker->Close();
   EXPECT_EQ(Rows("SELECT id, par, daily FROM games ORDER BY id"),
             (QStringList{"1|170|-", "2|-|-", "3|-|-", "4|-|-"}));

@@ -92,7 +92,7 @@ TEST_F(Figures, KnownAnswers) {
   EXPECT_TRUE(s.recent[0].demo);
   EXPECT_EQ(s.recent[1].deal, 1151u);
   EXPECT_EQ(s.recent[1].endedAt, QDateTime(QDate(2026, 3, 1), QTime(12, 5), Qt::UTC));
-  EXPECT_FALSE(s.recent[1].regular);
+  EXPECT_EQ(s.recent[1].kind, GameKind::kThrowDown);
   EXPECT_TRUE(s.recent[1].won);
 
   // The chart's mean is of the last 20 finished games only.
@@ -128,9 +128,11 @@ TEST_F(Figures, AgainstParAndTheDailyPart) {
         daily(5, 120), daily(6, 155), withPar})
     worker->Keep(g);
   EXPECT_EQ(worker->DealsWithoutPar(3),
-            (std::vector<DealOfKind>{{506, true}, {505, true}, {504, true}}));
-  for (std::uint32_t deal : {501u, 502u, 506u}) worker->StorePar({deal, true}, 150);
-  worker->StorePar({502, false}, 10);  // another kind of the same deal: no game of it
+            (std::vector<DealOfKind>{
+                {506, GameKind::kRegular}, {505, GameKind::kRegular}, {504, GameKind::kRegular}}));
+  for (std::uint32_t deal : {501u, 502u, 506u}) worker->StorePar({deal, GameKind::kRegular}, 150);
+  worker->StorePar({502, GameKind::kThrowDown},
+                   10);  // another kind of the same deal: no game of it
   const Statistics s = worker->Read(10, QDate(2026, 3, 6)).statistics;
   EXPECT_EQ(s.all.played, 7);  // storing par left the summaries standing
 

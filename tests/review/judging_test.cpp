@@ -144,6 +144,8 @@ TEST(Judging, CancelStopsTheJobAndDropsItsVerdicts) {
   EXPECT_FALSE(job.Running());
 }
 
+constexpr GameKind kRegular = GameKind::kRegular, kThrowDown = GameKind::kThrowDown;
+
 // Par of three deals of both kinds, on one worker and on two; a deal added twice is played once.
 std::map<std::uint32_t, int> PlayAll(int threads) {
   ParJob job(threads);
@@ -153,7 +155,8 @@ std::map<std::uint32_t, int> PlayAll(int threads) {
     pars[deal.deal] = par;
     ++played;
   });
-  for (const ParDeal deal : {ParDeal{11, true}, ParDeal{12, false}, ParDeal{11, true}, {13, true}})
+  for (const ParDeal deal :
+       {ParDeal{11, kRegular}, ParDeal{12, kThrowDown}, ParDeal{11, kRegular}, {13, kRegular}})
     job.Add(deal);
   EXPECT_TRUE(QTest::qWaitFor([&] { return played >= 3 && job.Idle(); }, 120000));
   QTest::qWait(20);
@@ -165,7 +168,7 @@ TEST(Par, SameParOnOneThreadAndTwoAndAStopThatEndsAtOnce) {
   const auto once = PlayAll(2);
   ASSERT_EQ(once.size(), 3u);
   EXPECT_EQ(PlayAll(1), once);
-  EXPECT_EQ(PlayPar({12, false}), once.at(12));
+  EXPECT_EQ(PlayPar({12, kThrowDown}), once.at(12));
   for (const auto& [deal, par] : once) {
     EXPECT_GE(par, 20) << deal;  // the advisor plays far better than chance
     EXPECT_LE(par, 400) << deal;
@@ -174,19 +177,19 @@ TEST(Par, SameParOnOneThreadAndTwoAndAStopThatEndsAtOnce) {
   ParJob job(1);
   int played = 0;
   QObject::connect(&job, &ParJob::played, [&] { ++played; });
-  job.Add({21, true});
+  job.Add({21, kRegular});
   QTest::qWait(30);
   QElapsedTimer clock;
   clock.start();
   job.Stop();
-  job.Add({22, true});  // nothing starts after a stop
+  job.Add({22, kRegular});  // nothing starts after a stop
   while (!job.Idle()) QTest::qWait(2);
   EXPECT_LT(clock.elapsed(), 200);
   QTest::qWait(30);
   EXPECT_EQ(played, 0);
   std::stop_source asked;
   asked.request_stop();
-  EXPECT_EQ(PlayPar({21, true}, asked.get_token()), std::nullopt);
+  EXPECT_EQ(PlayPar({21, kRegular}, asked.get_token()), std::nullopt);
 }
 
 }  // namespace

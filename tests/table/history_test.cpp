@@ -78,21 +78,21 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   PlaceAt(2, 2);
   Trigger("MenuOptionsHarderGameItem");
   ASSERT_EQ(history.kept.size(), 3u);
-  EXPECT_TRUE(history.kept[2].regular);
+  EXPECT_EQ(history.kept[2].kind, GameKind::kRegular);
   const std::uint32_t thrown = State().dealNumber;
   form->DealNumber(thrown);  // nothing placed yet: nothing to keep
   EXPECT_EQ(history.kept.size(), 3u);
-  EXPECT_FALSE(State().regularGame);
+  EXPECT_EQ(State().kind, GameKind::kThrowDown);
   PlaceAt(State().board[2][2] == kEmptySlotCode ? 2 : 3, 2);
   // The daily deal is today's, a regular game, kept with its date.
   Trigger("MenuGameDailyItem");
-  EXPECT_TRUE(State().regularGame);
+  EXPECT_EQ(State().kind, GameKind::kRegular);
   EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
   EXPECT_EQ(State().dealNumber, DailyDealNumber(2023, 3, 15));  // day 45000 of the desktop
   PlaceAt(2, 2);
   form->close();
   ASSERT_EQ(history.kept.size(), 5u);
-  EXPECT_FALSE(history.kept[3].regular);
+  EXPECT_EQ(history.kept[3].kind, GameKind::kThrowDown);
   EXPECT_EQ(history.kept[3].deal, thrown);
   EXPECT_GT(history.kept[3].placements.size(), 1u);  // the thrown cards with the placed one
   EXPECT_FALSE(history.kept[3].daily.isValid());
