@@ -168,11 +168,9 @@ TEST(Par, SameParOnOneThreadAndTwoAndAStopThatEndsAtOnce) {
   const auto once = PlayAll(2);
   ASSERT_EQ(once.size(), 3u);
   EXPECT_EQ(PlayAll(1), once);
-  EXPECT_EQ(PlayPar({12, kThrowDown}), once.at(12));
-  for (const auto& [deal, par] : once) {
-    EXPECT_GE(par, 20) << deal;  // the advisor plays far better than chance
-    EXPECT_LE(par, 400) << deal;
-  }
+  // The same numbers on every run and every machine: the seed rule and the budget's count fix
+  // them, whatever the time each placement takes.
+  EXPECT_EQ(once, (std::map<std::uint32_t, int>{{11, 79}, {12, 94}, {13, 169}}));
 
   ParJob job(1);
   int played = 0;
