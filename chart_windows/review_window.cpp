@@ -14,6 +14,7 @@
 #include <QtCharts/QChartView>
 
 #include "placements_model.h"
+#include "read_only_list.h"
 #include "review_chart.h"
 #include "review_summary.h"
 #include "review_texts.h"
@@ -42,10 +43,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   summary_->setWordWrap(true);
   list_->setObjectName(QStringLiteral("placements"));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
+  MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->horizontalHeader()->setStretchLastSection(true);
   chart_->setObjectName(QStringLiteral("chart"));

@@ -18,6 +18,7 @@
 #include "figures_table.h"
 #include "game_history.h"
 #include "par_daily_texts.h"
+#include "read_only_list.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
 
@@ -73,10 +74,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   list_->setModel(sorted_);
   list_->setSortingEnabled(true);
   list_->sortByColumn(RecentGamesModel::kDate, Qt::DescendingOrder);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
+  MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   playAgain_->setObjectName(QStringLiteral("playDealAgain"));
   review_->setObjectName(QStringLiteral("review"));
