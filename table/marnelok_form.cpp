@@ -100,6 +100,11 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
   connect(ui_->MenuGameDailyItem, &QAction::triggered, this, [this] { deals_->Daily(); });
   recorder_.SetParKeeper(&pars_);
+  // An open Statistics window shows each par as it comes.
+  pars_.OnStored([this] {
+    if (QWidget* window = statistics_->Window(); window != nullptr && window->isVisible())
+      QMetaObject::invokeMethod(window, "Reload", Qt::QueuedConnection);
+  });
   deals_->SetParLookup([this](std::uint32_t deal, GameKind kind) {
     return pars_.Known({deal, kind});
   });

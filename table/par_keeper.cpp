@@ -46,6 +46,7 @@ void ParKeeper::Stop() {
 void ParKeeper::Played(const ParDeal& deal, int par) {
   known_[{deal.deal, deal.kind}] = par;
   history_.StorePar({deal.deal, deal.kind}, par);
+  if (stored_) stored_();
 }
 
 }  // namespace marnelok

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -37,6 +38,8 @@ class ParKeeper : public QObject {
   std::optional<int> Known(const history::DealOfKind& deal) const;
   // Stops at once (the window closes): a game kept without par gets it when next needed.
   void Stop();
+  // Called after each par handed to the history, which stores it before any later reading.
+  void OnStored(std::function<void()> stored) { stored_ = std::move(stored); }
 
  private:
   void Played(const ParDeal& deal, int par);
@@ -44,6 +47,7 @@ class ParKeeper : public QObject {
   history::GameHistory& history_;
   std::unique_ptr<ParJob> job_;
   std::map<std::pair<std::uint32_t, GameKind>, int> known_;
+  std::function<void()> stored_;
   bool stopped_ = false;
 };
 
