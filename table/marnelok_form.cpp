@@ -317,8 +317,8 @@ void TMarnelokForm::MenuGameExitItemClick() {
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
+  pars_.Stop();  // first: the game kept now gets its par when a window next needs it
   recorder_.Closing();
-  pars_.Stop();  // the game just kept gets its par when a window next needs it
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown
   event->accept();
