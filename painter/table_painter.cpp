@@ -122,7 +122,8 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   const int suit = CardSuit(code);
   const QImage& symbol = images_.symbol[static_cast<size_t>(suit)];
   const QImage& pip = images_.pip[static_cast<size_t>(suit)];
-  const QString index = QString::fromStdString(RankLabel(rank));
+  const std::string_view label = RankLabel(rank);
+  const QString index = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
 
   canvas_.SetPen(kBlack);
   canvas_.SetBrush(kWhite);

@@ -30,7 +30,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       desktop_(desktop),
       donate_(donate),
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
-      settings_(store, desktop, this),
+      settings_(store, desktop, options_, this),
       recorder_(game_, facts_, history, desktop, this),
       pars_(history),
       hint_(game_, static_cast<std::uint64_t>(
@@ -46,17 +46,18 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
   Timer1.setTimerType(Qt::PreciseTimer);
 
-  look_.screenWidth = desktop_.ScreenWidth();
-  painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            look_, settings_.TopFive(), hint_.Shown());
+  options_.SetScreenWidth(desktop_.ScreenWidth());
+  painter_ =
+      std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), options_.Geometry(),
+                                     images_, options_.Look(), settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
   cursor_ = std::make_unique<KeyboardCursor>(
-      paintBox(), game_.state(), geometry_,
+      paintBox(), game_.state(), options_.Geometry(),
       KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem,
                                this});
   speech_ = std::make_unique<TableAccessibility>(
-      paintBox(),
-      TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_, painter_->RowPitch()});
+      paintBox(), TableSource{game_.state(), options_.Geometry(), settings_.TopFive(), *cursor_,
+                              painter_->RowPitch()});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
@@ -75,7 +76,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
   FollowDemo();
-  deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
+  deals_ = std::make_unique<DealCommands>(game_, facts_, options_.Geometry(), desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
       history, desktop_, *this,
@@ -88,9 +89,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
         pars_.FillIn();
         review_->Open(id);
       });
-  review_ = std::make_unique<ReviewCommand>(history, desktop_, *this,
-                                            ReviewLook{geometry_, look_, images_}, *ui_->MenuGame,
-                                            *ui_->MenuGameReviewItem);
+  review_ = std::make_unique<ReviewCommand>(
+      history, desktop_, *this, ReviewLook{options_.Geometry(), options_.Look(), images_},
+      *ui_->MenuGame, *ui_->MenuGameReviewItem);
   connect(ui_->MenuGameReviewItem, &QAction::triggered, this, [this] {
     pars_.FillIn();
     review_->Open(history::kNewestFinished);
@@ -166,38 +167,34 @@ void TMarnelokForm::InitTable() {
   const SettingsRecord& record = settings_.Record();
   game_.SetKind(record.PlayRegular() != 0 ? GameKind::kRegular : GameKind::kThrowDown);
   const bool altColors = record.AltColors() != 0;
-  if (record.LargeCards() != 0)
+  // A screen too small for large cards leaves the request in the record for the next start.
+  if (options_.LargeAsked())
     UseLargeCards();
   else
     UseRegularCards();
   ShowOptions();
-  painter_->SetRowPitch(geometry_.cardHeight + 2);
+  painter_->SetRowPitch(options_.Geometry().cardHeight + 2);
   if (altColors)
     UseAlternateColors();
   else
     UseNormalColors();
-  // Reading the record again undoes in memory a refused request for large cards, so that a
-  // later save keeps asking for them.
-  settings_.Load();
 }
-
-bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
 
 void TMarnelokForm::ShowOptions() {
   for (GameKind kind : kGameKinds) KindItem(kind).setChecked(kind == game_.state().kind);
-  ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
-  ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
+  ui_->MenuOptionsSetLargeCards->setChecked(options_.LargeInUse());
+  ui_->MenuOptionsAltColorsItem->setChecked(options_.Look().altColors);
 }
 
 // ---- Input ----
 
 void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
-  if (button == Qt::LeftButton && DeckArea(geometry_).Contains(x, y)) DealFromDeck();
+  if (button == Qt::LeftButton && DeckArea(options_.Geometry()).Contains(x, y)) DealFromDeck();
 }
 
 // While the Top 5 panel shows, a release anywhere closes it: the cell under it does not matter.
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
-  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(geometry_, x, y));
+  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(options_.Geometry(), x, y));
 }
 
 void TMarnelokForm::PlaceCurrentCard(Cell cell) {
@@ -310,7 +307,8 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  settings_.SetOptions(game_.state().kind, look_.altColors, LargeCardsInUse());
+  options_.AskLarge(options_.LargeInUse());  // Quit stores the size in use
+  settings_.SetOptions(game_.state().kind, options_.Look().altColors);
   if (settings_.Save()) close();
 }
 

@@ -11,6 +11,7 @@
 
 #include "card_images.h"
 #include "deal_commands.h"
+#include "display_options.h"
 #include "game.h"
 #include "game_facts.h"
 #include "game_recorder.h"
@@ -95,12 +96,11 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   PaintBox& paintBox() const;
   void InitTable();
   void ShowOptions();  // the check marks of the Options menu, from the choices in use
-  bool LargeCardsInUse() const;
   void ChooseGameKind(GameKind kind);
   QAction& KindItem(GameKind kind) const;  // the Options menu's item that chooses the kind
   void UseLargeCards();
   void UseRegularCards();
-  void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
+  void ApplyCardSize(bool large);
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
@@ -127,14 +127,11 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
-  RandomSource random_;        // the one generator of the program, seeded at start-up
-  GameFacts facts_;            // what the rules report, for whatever follows the game
-  Game game_{*this, random_};  // also the one owner of the game kind
-  RecordKeeper settings_;      // the settings record and its Top 5 list
-  // The card size in use; the record's LargeCards byte is the size asked for, which a
-  // refused request leaves as it was.
-  TableGeometry geometry_ = kRegularCards;
-  TableLook look_;  // the colour scheme and the card back
+  RandomSource random_;              // the one generator of the program, seeded at start-up
+  GameFacts facts_;                  // what the rules report, for whatever follows the game
+  Game game_{*this, random_};        // also the one owner of the game kind
+  DisplayOptions options_{images_};  // card size, colours, card back; read by all that draw
+  RecordKeeper settings_;            // the settings record and its Top 5 list
   std::unique_ptr<TablePainter> painter_;
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;

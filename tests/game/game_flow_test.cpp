@@ -279,6 +279,15 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_EQ(req.Count("banner"), 1);
   EXPECT_FALSE(s().gameActive);
   EXPECT_EQ(s().totalScore, 10);
+
+  // The start-up state after a finished game: no scores, only the deck on the table.
+  game.InitState();
+  EXPECT_EQ(s().totalScore, 0);
+  for (int c = 1; c <= 6; ++c) {
+    EXPECT_EQ(s().lineResults[c].column + s().lineResults[c].row, kNone) << c;
+    for (int r = 1; r <= 5; ++r)
+      EXPECT_EQ(s().board[c][r], (c == 1 && r == 1) ? kDeckCode : kVoidCode) << c << "," << r;
+  }
 }
 
 TEST_F(GameFlow, WholeGamesOfBothKinds) {
