@@ -315,7 +315,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
-  pars_.Stop();  // first: the game kept now gets its par when a window next needs it
+  pars_.Stop();    // first: the game kept now gets its par when a window next needs it
   recorder_.Closing();
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown
