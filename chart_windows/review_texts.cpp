@@ -104,6 +104,8 @@ QString PartialLine(int judged, int total) {
 QString Reading() { return ReviewTexts::tr("Reading the game..."); }
 //: The progress bar's text: %v is the placements judged so far, %m all of them.
 QString Judging() { return ReviewTexts::tr("Judging the placements: %v of %m"); }
+QString JudgingName() { return ReviewTexts::tr("Judging the placements"); }
+QString PictureName(int turn) { return ReviewTexts::tr("The table at turn %1").arg(turn); }
 QString NoFinishedGame() {
   return ReviewTexts::tr("The history holds no finished game yet: finish a game, then review it.");
 }

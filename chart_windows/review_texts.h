@@ -31,7 +31,9 @@ QString NoneCostly();
 QString PartialLine(int judged, int total);
 
 QString Reading();
-QString Judging();  // the progress bar's text: %v and %m are the bar's own
+QString Judging();              // the progress bar's text: %v and %m are the bar's own
+QString JudgingName();          // the progress bar's name for a screen reader
+QString PictureName(int turn);  // "The table at turn 4"
 QString NoFinishedGame();
 QString StoppedBeforeReading();
 QString CannotRead(const QString& error);

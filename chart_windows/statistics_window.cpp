@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtCharts/QChartView>
+#include <algorithm>
 
 #include "desktop.h"
 #include "figures_table.h"
@@ -21,6 +22,7 @@
 #include "read_only_list.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
+#include "window_keys.h"
 
 namespace marnelok {
 namespace {
@@ -29,7 +31,10 @@ QChartView* NewChartView(const QString& name, QWidget* parent) {
   auto* view = new QChartView(parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(360, 220);
+  // Room for the axes and the legend in the system's font: the size made for an 11-point
+  // font, grown in step with a larger one.
+  const double grow = std::max(1.0, view->fontInfo().pointSizeF() / 11.0);
+  view->setMinimumSize(static_cast<int>(360 * grow), static_cast<int>(220 * grow));
   return view;
 }
 
@@ -116,8 +121,13 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   commands->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 3);
-  layout->addWidget(
-      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  auto* recentLabel =
+      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this);
+  recentLabel->setBuddy(list_);
+  list_->setAccessibleName(recentLabel->text());
+  figures_->setAccessibleName(tr("Figures"));
+  figures_->setTabKeyNavigation(false);
+  layout->addWidget(recentLabel);
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
   layout->addLayout(commands);
@@ -132,6 +142,9 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   connect(list_, &QTableView::doubleClicked, this, &StatisticsWindow::PlayDealAgain);
   ReplaceChart(*histogram_, MakeHistogramChart({}));
   ReplaceChart(*means_, MakeMeansChart({}));
+  NameChart(*histogram_, HistogramName(), HistogramSummary({}));
+  NameChart(*means_, MeansName(), MeansSummary({}));
+  UseKeyboard(*this, *list_);
   UpdateCommands();
 }
 
@@ -159,9 +172,24 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   figures_->Show(s);
   againstPar_->setText(par_daily_texts::AgainstPar(s.par));
   daily_->setText(par_daily_texts::Daily(s.daily));
+  // Larger figures (a large system font) widen the window rather than hide behind a scroll bar.
+  layout()->invalidate();
+  layout()->activate();
+  resize(size().expandedTo(minimumSizeHint()));
   ReplaceChart(*histogram_, MakeHistogramChart(s.histogram));
   ReplaceChart(*means_, MakeMeansChart(s.means));
+  histogram_->setAccessibleDescription(HistogramSummary(s.histogram));
+  means_->setAccessibleDescription(MeansSummary(s.means));
+  // The game chosen stays chosen when the history is read again (after a review, say).
+  const history::RecentGame* chosen = Selected();
+  const std::int64_t id = chosen != nullptr ? chosen->id : 0;
   recent_->SetGames(s.recent);
+  for (int row = 0; id != 0 && row < recent_->rowCount(); ++row)
+    if (recent_->Game(row).id == id) {
+      const QModelIndex index = sorted_->mapFromSource(recent_->index(row, 0));
+      list_->selectionModel()->setCurrentIndex(
+          index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
   UpdateCommands();
 }
 

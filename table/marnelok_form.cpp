@@ -74,6 +74,8 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A screen reader hears what changed once the change is done.
   connect(&facts_, &GameFacts::changing, speech_.get(), &TableAccessibility::Changed);
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
+  connect(&hint_, &TableHint::frameShown, speech_.get(),
+          [this] { speech_->SayHint(*hint_.Shown()); });
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
   FollowDemo();
   deals_ = std::make_unique<DealCommands>(game_, facts_, options_.Geometry(), desktop_, paintBox(),
@@ -286,7 +288,9 @@ bool TMarnelokForm::CheckHighScore() {
   topFivePlayer_ = QString();
   // A game the demo placed cards in enters no Top 5 list, and the record is left as it was.
   if (recorder_.DemoGame()) return true;
-  if (!settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_)) return false;
+  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_);
+  speech_->SayTopFive(!topFivePlayer_.isNull());
+  if (!saved) return false;
   painter_->DrawBoard();
   return true;
 }

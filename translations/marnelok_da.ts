@@ -474,6 +474,66 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
         <source>150 points or more: a win</source>
         <translation>150 point eller mere: en sejr</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 til række %2, kolonne %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Næste: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Række %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolonne %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>I alt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spillet er slut. I alt %1. SEJR.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spillet er slut. I alt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Det kommer på toplisten.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Det kommer ikke på toplisten.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Fortrudt: %1 fra række %2, kolonne %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nyt spil. Første kort: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Række %1, kolonne %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tip: række %1, kolonne %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuelt kort: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spil %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>Rådgiveren fik %1 i dette spil: %2 i forhold til par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Vurdering af trækkene</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet ved træk %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Points</source>
         <translation>Point</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Endnu intet afsluttet spil</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spil, de fleste mellem %2 og %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, det seneste %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysér</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Tal</translation>
     </message>
 </context>
 <context>

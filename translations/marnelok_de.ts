@@ -474,6 +474,66 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
         <source>150 points or more: a win</source>
         <translation>150 Punkte oder mehr: ein Sieg</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nächste: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Spalte %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spiel beendet. Gesamt %1. SIEG.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spiel beendet. Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Das kommt in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Das kommt nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Zurückgenommen: %1 aus Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Neues Spiel. Erste Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tipp: Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuelle Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spiel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>Der Ratgeber erreichte bei diesem Spiel %1: %2 gegenüber Par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bewertung der Züge</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Der Tisch in Zug %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Noch kein beendetes Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 Spiele, die meisten zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 Punkte, zuletzt %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysieren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennzahlen</translation>
     </message>
 </context>
 <context>

@@ -474,6 +474,66 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 puntos o más: partida ganada</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 a la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Siguiente: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Columna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Fin de la partida. Total %1. OLÉ.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Fin de la partida. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>No entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Deshecho: %1 de la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Partida nueva. Primera carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Pista: fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta actual: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Reparto %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -801,6 +861,14 @@ funcionan.
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>El consejero logró %1 en este reparto: %2 frente al par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Evaluación de las jugadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La mesa en el turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -843,6 +911,18 @@ funcionan.
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aún no hay partidas terminadas</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, la mayoría entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 puntos, el último %2</translation>
     </message>
 </context>
 <context>
@@ -963,6 +1043,10 @@ funcionan.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifras</translation>
     </message>
 </context>
 <context>

@@ -474,6 +474,66 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
         <source>150 points or more: a win</source>
         <translation>150 points ou plus&#xa0;: partie gagnée</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 en ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Suivante&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Colonne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Partie terminée. Total %1. Gagné.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Partie terminée. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Il entre dans le Top 5.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Il n’entre pas dans le Top 5.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Reprise&#xa0;: %1 de la ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nouvelle partie. Première carte&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Conseil&#xa0;: ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carte à placer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Donne %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>Le conseiller a marqué %1 sur cette donne&#xa0;: %2 par rapport au par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Évaluation des coups</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La table au coup %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Points</source>
         <translation>Points</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aucune partie terminée</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 parties, la plupart entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 points, le dernier %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Chiffres</translation>
     </message>
 </context>
 <context>

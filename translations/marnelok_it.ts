@@ -474,6 +474,66 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 punti o più: partita vinta</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 in riga %2, colonna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Prossima: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Colonna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totale %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Partita finita. Totale %1. Vittoria.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Partita finita. Totale %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra in classifica.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Non entra in classifica.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Ripresa: %1 dalla riga %2, colonna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nuova partita. Prima carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Suggerimento: riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta attuale: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partita n. %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>Il consigliere ha totalizzato %1 in questa partita: %2 rispetto al par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Valutazione delle mosse</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Il tavolo al turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Ancora nessuna partita conclusa</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partite, la maggior parte tra %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punti, l’ultimo %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lizza</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifre</translation>
     </message>
 </context>
 <context>

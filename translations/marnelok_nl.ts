@@ -474,6 +474,66 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
         <source>150 points or more: a win</source>
         <translation>150 punten of meer: gewonnen</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 naar rij %2, kolom %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Volgende: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rij %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolom %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totaal %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spel afgelopen. Totaal %1. WIN.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spel afgelopen. Totaal %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Dit komt in de Top 5-lijst.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Dit komt niet in de Top 5-lijst.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Teruggenomen: %1 van rij %2, kolom %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nieuw spel. Eerste kaart: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Rij %1, kolom %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Hint: rij %1, kolom %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Huidige kaart: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>De adviseur scoorde %1 op dit spel: %2 ten opzichte van par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Beoordeling van de zetten</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>De tafel bij beurt %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Points</source>
         <translation>Punten</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nog geen voltooid spel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spellen, de meeste tussen %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punten, de laatste %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyseren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cijfers</translation>
     </message>
 </context>
 <context>

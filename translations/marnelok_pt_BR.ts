@@ -474,6 +474,66 @@ Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 pontos ou mais: vitória</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 na linha %2, coluna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Próxima: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Linha %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Coluna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Fim de jogo. Total %1. VITÓRIA.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Fim de jogo. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra na lista Top 5.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Não entra na lista Top 5.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Desfeito: %1 da linha %2, coluna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Novo jogo. Primeira carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Dica: linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta atual: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partida %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -800,6 +860,14 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>O conselheiro fez %1 nesta partida: %2 em relação ao par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Avaliação das jogadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>A mesa na rodada %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -842,6 +910,18 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Points</source>
         <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nenhuma partida concluída ainda</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, a maioria entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 pontos, o último %2</translation>
     </message>
 </context>
 <context>
@@ -962,6 +1042,10 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Números</translation>
     </message>
 </context>
 <context>

@@ -474,6 +474,66 @@ Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
         <source>150 points or more: a win</source>
         <translation>150 poäng eller mer: vinst</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 till rad %2, kolumn %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nästa: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rad %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolumn %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totalt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spelet är slut. Totalt %1. VINST.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spelet är slut. Totalt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Det kommer in på topplistan.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Det kommer inte in på topplistan.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Ångrat: %1 från rad %2, kolumn %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nytt spel. Första kort: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Rad %1, kolumn %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tips: rad %1, kolumn %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuellt kort: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Giv %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
@@ -799,6 +859,14 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
         <source>The advisor scored %1 on this deal: %2 against par</source>
         <translation>Rådgivaren fick %1 på den här given: %2 mot par</translation>
     </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bedömning av dragen</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet vid drag %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -841,6 +909,18 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Points</source>
         <translation>Poäng</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Inget avslutat spel ännu</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spel, de flesta mellan %2 och %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, den senaste %2</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1041,10 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lysera</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Siffror</translation>
     </message>
 </context>
 <context>

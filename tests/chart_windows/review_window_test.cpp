@@ -93,11 +93,22 @@ TEST(ReviewWindow, ProgressCancelResumeAndAJudgedGame) {
             testing::FakeReviewSource::PictureColor(3));
   list.selectRow(0);
   EXPECT_EQ(source.pictures.back(), 0u);
+  // By ear: the picture names its turn, the bar what it measures.
+  EXPECT_EQ(picture.accessibleName(),
+            "The table at turn " + list.model()->index(0, 0).data().toString());
+  EXPECT_EQ(progress.accessibleName(), "Judging the placements");
 
-  // A close during a review stops it.
+  // A close during a review stops it; so does Escape, which closes the window.
   window.Review(9);
   window.close();
-  EXPECT_EQ(source.cancels, 2);
+  window.Review(9);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&list, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(source.cancels, 3);
+  window.Review(9);
+  window.close();
+  EXPECT_EQ(source.cancels, 4);
 }
 
 }  // namespace
