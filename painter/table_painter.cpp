@@ -205,16 +205,22 @@ bool TablePainter::Frameable(Cell cell) const {
 }
 
 void TablePainter::DrawHintFrame() {
-  if (hint_ && Frameable(*hint_))
-    DrawBand(*hint_, kHintFrameInset, kHintFrameWidth, HintFrameColor());
+  if (hint_) DrawCellFrame(*hint_, CellFrame::kHint);
 }
 
 void TablePainter::DrawCellFrame(Cell cell, CellFrame frame) {
   if (!Frameable(cell)) return;
-  if (frame == CellFrame::kChosen)
-    DrawBand(cell, kHintFrameInset, kHintFrameWidth, ChosenFrameColor());
-  else
-    DrawBand(cell, kAdvisedFrameInset, kHintFrameWidth, AdvisedFrameColor(), kAdvisedDash);
+  switch (frame) {
+    case CellFrame::kHint:
+      DrawBand(cell, kHintFrameInset, kHintFrameWidth, HintFrameColor());
+      break;
+    case CellFrame::kChosen:
+      DrawBand(cell, kHintFrameInset, kHintFrameWidth, ChosenFrameColor());
+      break;
+    case CellFrame::kAdvised:
+      DrawBand(cell, kAdvisedFrameInset, kHintFrameWidth, AdvisedFrameColor(), kAdvisedDash);
+      break;
+  }
 }
 
 void TablePainter::DrawBand(Cell cell, int inset, int width, const QColor& color, int dash) {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "canvas.h"
+#include "cell_frames.h"
 #include "command_states.h"
 #include "demo_player.h"
 #include "desktop.h"
@@ -64,10 +65,10 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
   connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
-  // A frame on a cell that the Top 5 panel covers is drawn with the board when it goes.
-  connect(&hint_, &TableHint::frameShown, this, [this] { painter_->DrawHintFrame(); });
-  connect(&hint_, &TableHint::frameErased, this,
-          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  // The hint's and the demo's frames are drawn and erased in one place; one on a cell that the
+  // Top 5 panel covers is drawn with the board when the panel goes.
+  frames_ = std::make_unique<CellFrames>(game_, *painter_, this);
+  frames_->Follow(hint_, &TableHint::Shown, TablePainter::CellFrame::kHint);
   // Hint and then Enter plays the advised cell.
   connect(&hint_, &TableHint::frameShown, cursor_.get(),
           [this] { cursor_->MoveTo(*hint_.Shown()); });
@@ -273,12 +274,10 @@ void TMarnelokForm::MenuGameDemoItemClick() {
 
 void TMarnelokForm::FollowDemo() {
   painter_->FollowDemoCell(demo_->Framed());
-  connect(demo_.get(), &DemoPlayer::frameShown, this, [this] {
-    painter_->DrawCellFrame(*demo_->Framed(), TablePainter::CellFrame::kAdvised);
-    cursor_->MoveTo(*demo_->Framed());  // a player who takes over with the keys starts there
-  });
-  connect(demo_.get(), &DemoPlayer::frameErased, this,
-          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  frames_->Follow(*demo_, &DemoPlayer::Framed, TablePainter::CellFrame::kAdvised);
+  // A player who takes over with the keys starts at the demo's cell.
+  connect(demo_.get(), &DemoPlayer::frameShown, cursor_.get(),
+          [this] { cursor_->MoveTo(*demo_->Framed()); });
   connect(demo_.get(), &DemoPlayer::placing, &recorder_, &GameRecorder::DemoPlaced);
 }
 

@@ -34,6 +34,7 @@ class TMarnelokForm;
 namespace marnelok {
 
 class Canvas;
+class CellFrames;
 class DemoPlayer;
 class Desktop;
 class DonateReminder;
@@ -133,6 +134,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   DisplayOptions options_{images_};  // card size, colours, card back; read by all that draw
   RecordKeeper settings_;            // the settings record and its Top 5 list
   std::unique_ptr<TablePainter> painter_;
+  std::unique_ptr<CellFrames> frames_;  // the hint's and the demo's frames on their cells
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
