@@ -68,6 +68,14 @@ QString DealLine(std::uint32_t deal, GameKind kind) {
 }
 QString PlayedByTheDemo() { return ReviewTexts::tr("The demo placed cards in this game."); }
 QString TotalLine(int total) { return ReviewTexts::tr("Total: %1").arg(QLocale().toString(total)); }
+QString ParLine(int par, int total) {
+  const QLocale locale;
+  const int against = total - par;
+  const QString signedText =
+      against > 0 ? locale.positiveSign() + locale.toString(against) : locale.toString(against);
+  return ReviewTexts::tr("The advisor scored %1 on this deal: %2 against par")
+      .arg(locale.toString(par), signedText);
+}
 QString PointsLostLine(double points) {
   return ReviewTexts::tr("Points lost: %1").arg(Number(points));
 }

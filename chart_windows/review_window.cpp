@@ -177,6 +177,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
   QStringList lines{texts::DealLine(game.deal, game.kind)};
   if (game.demo) lines << texts::PlayedByTheDemo();
   lines << texts::TotalLine(game.total);
+  if (game.par) lines << texts::ParLine(*game.par, game.total);
   if (outcome.stopped) {
     int total = 0;
     for (const history::PlacementRecord& p : game.placements) total += p.thrown ? 0 : 1;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "desktop.h"
 #include "figures_table.h"
 #include "game_history.h"
+#include "par_daily_texts.h"
 #include "read_only_list.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
@@ -54,6 +56,8 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
       reviewGame_(std::move(reviewGame)),
       status_(new QLabel(this)),
       figures_(new FiguresTable(this)),
+      againstPar_(new QLabel(this)),
+      daily_(new QLabel(this)),
       histogram_(NewChartView(QStringLiteral("histogram"), this)),
       means_(NewChartView(QStringLiteral("means"), this)),
       recent_(new RecentGamesModel(this)),
@@ -93,8 +97,24 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   auto* charts = new QVBoxLayout;
   charts->addWidget(histogram_);
   charts->addWidget(means_);
+  // Below the figures: the games against par and the daily deal, side by side.
+  auto* parts = new QHBoxLayout;
+  for (const auto& [label, title, name] :
+       {std::tuple{againstPar_, par_daily_texts::AgainstParTitle(), "againstPar"},
+        std::tuple{daily_, par_daily_texts::DailyTitle(), "daily"}}) {
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* box = new QGroupBox(title, this);
+    (new QVBoxLayout(box))->addWidget(label);
+    parts->addWidget(box, 1);
+  }
+  auto* left = new QVBoxLayout;
+  left->addWidget(figures_, 1);
+  left->addLayout(parts);
   auto* top = new QHBoxLayout;
-  top->addWidget(figures_, 1);
+  top->addLayout(left, 1);
   top->addLayout(charts, 1);
   // Room to the right of the game commands for more commands on the selected game.
   auto* commands = new QHBoxLayout;
@@ -155,6 +175,8 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   status_->setText(result.error);
   status_->setVisible(!result.error.isEmpty());
   figures_->Show(s);
+  againstPar_->setText(par_daily_texts::AgainstPar(s.par));
+  daily_->setText(par_daily_texts::Daily(s.daily));
   // Larger figures (a large system font) widen the window rather than hide behind a scroll bar.
   layout()->invalidate();
   layout()->activate();

@@ -31,7 +31,8 @@ class StatisticsWindow : public QWidget {
                    ReviewGame reviewGame, QWidget* owner);
   ~StatisticsWindow() override;
 
-  // Reads the history again and shows it (the program asks for it by name once a game is kept).
+  // Reads the history again and shows it; the program asks for it by name once a game is kept
+  // and when a game's par has been stored.
   Q_INVOKABLE void Reload();
   // Shows what a reading of the history gave back.
   void Show(const history::StatisticsResult& result);
@@ -53,6 +54,8 @@ class StatisticsWindow : public QWidget {
   ReviewGame reviewGame_;
   QLabel* status_;
   FiguresTable* figures_;
+  QLabel* againstPar_;
+  QLabel* daily_;
   QChartView* histogram_;
   QChartView* means_;
   RecentGamesModel* recent_;

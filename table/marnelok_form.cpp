@@ -33,6 +33,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
       settings_(store, desktop, options_, this),
       recorder_(game_, facts_, history, desktop, this),
+      pars_(history),
       places_(donate.SettingsPath(), desktop.CanMoveWindows()),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
@@ -88,19 +89,37 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
         deals_->Deal(deal, kind);
         activateWindow();
       },
-      [this](std::int64_t id) { review_->Open(id); });
+      [this](std::int64_t id) {
+        pars_.FillIn();
+        review_->Open(id);
+      });
   review_ = std::make_unique<ReviewCommand>(
       history, desktop_, *this, ReviewLook{options_.Geometry(), options_.Look(), images_},
       *ui_->MenuGame, *ui_->MenuGameReviewItem, places_);
   recorder_.OnKept([this] {
     if (statistics_) statistics_->GameKept();
   });
-  connect(ui_->MenuGameReviewItem, &QAction::triggered, this,
-          [this] { review_->Open(history::kNewestFinished); });
+  connect(ui_->MenuGameReviewItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    review_->Open(history::kNewestFinished);
+  });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
           &DealCommands::SelectDeal);
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
-  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] { statistics_->Open(); });
+  connect(ui_->MenuGameDailyItem, &QAction::triggered, this, [this] { deals_->Daily(); });
+  recorder_.SetParKeeper(&pars_);
+  // An open Statistics window shows each par as it comes.
+  pars_.OnStored([this] {
+    if (QWidget* window = statistics_->Window(); window != nullptr && window->isVisible())
+      QMetaObject::invokeMethod(window, "Reload", Qt::QueuedConnection);
+  });
+  deals_->SetParLookup([this](std::uint32_t deal, GameKind kind) {
+    return pars_.Known({deal, kind});
+  });
+  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    statistics_->Open();
+  });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -303,6 +322,7 @@ void TMarnelokForm::MenuGameExitItemClick() {
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
+  pars_.Stop();    // first: the game kept now gets its par when a window next needs it
   recorder_.Closing();
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown

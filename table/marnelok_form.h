@@ -17,6 +17,7 @@
 #include "game_recorder.h"
 #include "geometry.h"
 #include "outer_size.h"
+#include "par_keeper.h"
 #include "random.h"
 #include "record_keeper.h"
 #include "splash_form.h"
@@ -63,6 +64,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
 
   // Deals game number `deal` in the current kind (marnelok --deal N).
   void DealNumber(std::uint32_t deal) { deals_->Deal(deal); }
+  // Deals today's daily deal (marnelok --daily).
+  void DailyDeal() { deals_->Daily(); }
 
   // Menu handlers, one per command.
   void MenuGameNewItemClick();
@@ -138,6 +141,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   OuterSize outerSize_{*this};
   GameRecorder recorder_;  // every game into the history, once it is finished or left
   QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
+  ParKeeper pars_;         // the advisor's total on each deal kept
   WindowPlaces places_;    // where the Statistics and review windows open
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;

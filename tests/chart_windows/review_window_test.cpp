@@ -64,11 +64,14 @@ TEST(ReviewWindow, ProgressCancelResumeAndAJudgedGame) {
   EXPECT_EQ(source.asked, (std::vector<std::int64_t>{9, 9}));
 
   // The whole verdict: losses below half a point count as none, the costliest come first.
-  source.done({JudgedGame(), QString(), false, false});
+  history::GameRecord judged = JudgedGame();
+  judged.par = 120;
+  source.done({judged, QString(), false, false});
   EXPECT_FALSE(cancel.isVisible());
   const QString lost = QLocale().toString(17.5, 'f', 1);
   EXPECT_EQ(summary.text().toStdString(),
-            ("Deal 77, throw-down game\nTotal: 123\nPoints lost: " + lost +
+            ("Deal 77, throw-down game\nTotal: 123\nThe advisor scored 120 on this deal: " +
+             QLocale().positiveSign() + "3 against par\nPoints lost: " + lost +
              "\nPlacements within half a point of the best: 2 of 4 (50 %)\n"
              "Costliest placements (marked in the list): turns " +
              QLocale().createSeparatedList({"4", "5"}))

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
@@ -66,6 +67,10 @@ class StatisticsWindowTest : public ::testing::Test {
     s.recent = {Recent(3, 4000000000u, false, 151), Recent(2, 7, true, 90),
                 Recent(1, 12, true, 130)};
     s.recent[1].finished = false;  // left early: nothing to review
+    s.recent[0].par = 160;
+    s.recent[2].daily = true;
+    s.par = {4, 3, 2.5, 12};
+    s.daily = {5, 2, 3, 160, history::DailyDay{QDate(2026, 3, 6), 155, 150}};
   }
   QTableView& List() { return *window.findChild<QTableView*>("recentGames"); }
   QPushButton& Button(const char* name) { return *window.findChild<QPushButton*>(name); }
@@ -119,6 +124,15 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   QTableView& list = List();
   EXPECT_EQ(list.model()->index(0, 1).data().toString(), "4000000000");
   EXPECT_EQ(list.model()->index(0, 2).data().toString(), "Throw-down");
+  EXPECT_EQ(list.model()->index(0, 4).data().toString(), "160");  // par
+  EXPECT_EQ(list.model()->index(1, 4).data().toString(), "");     // not yet worked out
+  EXPECT_EQ(list.model()->index(2, 2).data().toString(), "Regular (daily)");
+  const QString signedFigures = window.findChild<QLabel*>("againstPar")->text() + '\n' +
+                                window.findChild<QLabel*>("daily")->text();
+  for (const char* line : {"Games at or above par: 3 of 4", "Mean of total minus par: +2,5",
+                           "Best game against par: +12", "Current run of days: 2",
+                           "Best daily total: 160", "Today: 155, par 150 (+5)"})
+    EXPECT_TRUE(signedFigures.contains(line)) << line << "\n" << signedFigures.toStdString();
   QHeaderView& header = *list.horizontalHeader();
   QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                     QPoint(header.sectionViewportPosition(3) + 5, header.height() / 2));
