@@ -64,12 +64,12 @@ TEST(EndToEnd, PlayAWholeGameInGermanAndReadItOverAtSpi) {
 
   // The prompt in German; a name with a letter that the list cannot keep is shown as it will
   // be kept, and OK keeps it so.
-  const QString prompt = x.WaitForWindow(QStringLiteral("^Neuer Highscore$"), 5000);
+  const QString prompt = x.WaitForWindow(QStringLiteral("^Neu in der Bestenliste$"), 5000);
   ASSERT_FALSE(prompt.isEmpty()) << "no German name prompt";
   x.Xdotool({"type", "--delay", "40", "\u0141ukasz"});
   x.Key(QStringLiteral("Return"));
   x.Wait(500);
-  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Neuer Highscore$"), 3000).isEmpty())
+  EXPECT_FALSE(x.WaitForWindow(QStringLiteral("^Neu in der Bestenliste$"), 3000).isEmpty())
       << "no word on the letter the list cannot keep";
   x.Key(QStringLiteral("Return"));
   x.Wait(500);
