@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
 
 #include "placements_model.h"
 #include "review_chart.h"
@@ -27,7 +26,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
       summary_(new QLabel(this)),
       model_(new PlacementsModel(this)),
       list_(new QTableView(this)),
-      chart_(new QChartView(this)),
+      chart_(new ChartView(this)),
       picture_(new QLabel(this)),
       caption_(new QLabel(this)),
       progress_(new QProgressBar(this)),
@@ -138,7 +137,7 @@ void ReviewWindow::Show(const ReviewOutcome& outcome) {
   model_->SetGame(outcome.game);
   ShowSummary(outcome);
   const ReviewSummary summary = Summarise(outcome.game);
-  QChart* old = chart_->chart();
+  Chart* old = chart_->chart();
   chart_->setChart(MakeReviewChart(outcome.game, summary.costliest));
   delete old;
   // The costliest placement first, where the game slipped most; else the first one.

@@ -7,9 +7,9 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "chart_view.h"
 #include "review_view.h"
 
-class QChartView;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -48,7 +48,7 @@ class ReviewWindow : public QWidget, public ReviewView {
   QLabel* summary_;
   PlacementsModel* model_;
   QTableView* list_;
-  QChartView* chart_;
+  ChartView* chart_;
   QLabel* picture_;
   QLabel* caption_;
   QProgressBar* progress_;

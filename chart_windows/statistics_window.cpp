@@ -11,7 +11,6 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
 
 #include "desktop.h"
 #include "figures_table.h"
@@ -22,8 +21,8 @@
 namespace marnelok {
 namespace {
 
-QChartView* NewChartView(const QString& name, QWidget* parent) {
-  auto* view = new QChartView(parent);
+ChartView* NewChartView(const QString& name, QWidget* parent) {
+  auto* view = new ChartView(parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(360, 220);
@@ -31,8 +30,8 @@ QChartView* NewChartView(const QString& name, QWidget* parent) {
 }
 
 // A view hands its old chart back instead of deleting it.
-void ReplaceChart(QChartView& view, QChart* chart) {
-  QChart* old = view.chart();
+void ReplaceChart(ChartView& view, Chart* chart) {
+  Chart* old = view.chart();
   view.setChart(chart);
   delete old;
 }

@@ -6,9 +6,9 @@
 
 #include <QWidget>
 
+#include "chart_view.h"
 #include "statistics_factory.h"
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -52,8 +52,8 @@ class StatisticsWindow : public QWidget {
   ReviewGame reviewGame_;
   QLabel* status_;
   FiguresTable* figures_;
-  QChartView* histogram_;
-  QChartView* means_;
+  ChartView* histogram_;
+  ChartView* means_;
   RecentGamesModel* recent_;
   QSortFilterProxyModel* sorted_;
   QTableView* list_;

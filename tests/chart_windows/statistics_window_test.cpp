@@ -13,7 +13,6 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
-#include <QtCharts/QChartView>
 
 #include "fake_desktop.h"
 #include "fake_history.h"
@@ -37,9 +36,13 @@ history::RecentGame Recent(std::int64_t id, std::uint32_t deal, bool regular, in
 }
 
 // Pixels of `colour` that the view shows inside its chart's plot area (not in the legend).
-int CountInPlot(QChartView& view, QColor colour) {
+int CountInPlot(ChartView& view, QColor colour) {
   const QImage image = view.grab().toImage();
+#ifdef MARNELOK_PLAIN_CHARTS
+  const QRect plot = view.PlotArea();
+#else
   const QRect plot = view.mapFromScene(view.chart()->plotArea()).boundingRect();
+#endif
   int n = 0;
   for (int y = plot.top(); y <= plot.bottom(); ++y)
     for (int x = plot.left(); x <= plot.right(); ++x) n += image.pixelColor(x, y) == colour;
@@ -86,7 +89,7 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   EXPECT_EQ(figures.Cell(4, 2), "-");          // no finished throw-down game: no mean
   EXPECT_EQ(figures.Cell(11, 0), "3 (0,0%)");  // Royal Flush, the first hand row
   // The bar of 150 to 159 is a win and is drawn in the winning colour.
-  auto& histogram = *window.findChild<QChartView*>("histogram");
+  auto& histogram = *window.findChild<ChartView*>("histogram");
   EXPECT_GT(CountInPlot(histogram, QColor(0, 150, 60)), 20);
   history.answer.statistics.histogram.resize(15);  // no total of 150 or more
   window.Reload();
