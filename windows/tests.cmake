@@ -16,7 +16,7 @@ set(GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
-find_package(Qt6 REQUIRED COMPONENTS Test GuiPrivate)
+find_package(Qt6 REQUIRED COMPONENTS Test)
 
 set(tests ${PROJECT_SOURCE_DIR}/tests)
 set(marnelok_windows_tests "")
