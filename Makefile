@@ -71,15 +71,16 @@ windows:
 	@bash windows/package $(WIN_BUILD)
 
 # Under Wine: the parts that need no Qt (one static program), the suite built for Windows on
-# Qt's offscreen platform, and a whole game from the installer on under Xvfb.
-test-windows: windows
+# Qt's offscreen platform, and a whole game from the installer on under Xvfb (checked against
+# the Linux program of `make build` on the same deal).
+test-windows: windows build
 	@cmake -S windows -B $(WIN_CHECK_BUILD) \
 	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake >/dev/null
 	@cmake --build $(WIN_CHECK_BUILD) -j$(JOBS)
 	@bash scripts/run-windows-tests $(WIN_CHECK_BUILD)/marnelok_windows_tests.exe
 	@cmake --build $(WIN_BUILD) -j$(JOBS) --target windows_tests
 	@bash scripts/run-windows-tests --suite $(WIN_BUILD)
-	@bash scripts/windows-e2e $(WIN_BUILD)
+	@bash scripts/windows-e2e $(WIN_BUILD) $(BUILD)
 
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
