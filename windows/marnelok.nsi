@@ -5,9 +5,8 @@
 ; entry, and registers the uninstaller in Add or Remove Programs. /S installs and uninstalls
 ; silently. Uninstalling removes exactly the installed files; the player's record (the registry)
 ; and history (the application data folder) stay.
-Unicode true
-!include "LogicLib.nsh"
-!include "x64.nsh"
+; A 64-bit installer for a 64-bit program: it also runs under Wine without 32-bit support.
+Target amd64-unicode
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Marnelok"
 !define PUBLISHER "The Marnelok developers"
@@ -36,10 +35,6 @@ UninstPage uninstConfirm
 UninstPage instfiles
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_OK|MB_ICONSTOP "Marnelok needs 64-bit Windows."
-    Abort
-  ${EndIf}
   SetShellVarContext all
   SetRegView 64
 FunctionEnd
