@@ -36,7 +36,7 @@ history::GameRecord GreedyGame(std::uint32_t k) {
   NullTableRequests requests;
   RandomSource random;
   Game game(requests, random);
-  game.SetRegularGame(k % 3 != 0);
+  game.SetKind(k % 3 != 0 ? GameKind::kRegular : GameKind::kThrowDown);
   game.NewGame(k);
   AdvisorBudget greedy;
   greedy.searchDepth = 1;

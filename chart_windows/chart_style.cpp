@@ -18,6 +18,26 @@ QChart* NewChart(const QString& title) {
   return chart;
 }
 
+QValueAxis* WholeNumberAxis(double low, double high, bool nice) {
+  auto* axis = new QValueAxis;
+  axis->setRange(low, high);
+  if (nice) axis->applyNiceNumbers();
+  axis->setLabelFormat(QStringLiteral("%.0f"));
+  return axis;
+}
+
+void SetAxes(QChart* chart, QAbstractAxis* x, const QString& xTitle, QAbstractAxis* y,
+             const QString& yTitle) {
+  x->setTitleText(xTitle);
+  y->setTitleText(yTitle);
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  for (QAbstractSeries* series : chart->series()) {
+    series->attachAxis(x);
+    series->attachAxis(y);
+  }
+}
+
 void AddWinLine(QChart* chart, QPointF from, QPointF to) {
   auto* line = new QLineSeries;
   line->setName(QCoreApplication::translate("marnelok::StatisticsCharts", "Win: 150"));

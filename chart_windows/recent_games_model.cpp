@@ -9,8 +9,8 @@ namespace marnelok {
 namespace {
 
 QString KindText(const history::RecentGame& g) {
-  const QString kind =
-      g.regular ? RecentGamesModel::tr("Regular") : RecentGamesModel::tr("Throw-down");
+  const QString kind = g.kind == GameKind::kRegular ? RecentGamesModel::tr("Regular")
+                                                    : RecentGamesModel::tr("Throw-down");
   // A game the program played by itself is listed, marked, and counts in no figure.
   return g.demo ? RecentGamesModel::tr("%1 (demo)").arg(kind) : kind;
 }

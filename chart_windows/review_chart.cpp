@@ -42,24 +42,9 @@ QChart* MakeReviewChart(const history::GameRecord& game,
   chart->addSeries(best);
   chart->addSeries(played);
   chart->addSeries(marks);
-  auto* x = new QValueAxis;
-  x->setRange(1, kCardsPerGame);
+  QValueAxis* x = WholeNumberAxis(1, kCardsPerGame, false);
   x->setTickCount(7);  // every fourth turn
-  x->setLabelFormat(QStringLiteral("%.0f"));
-  x->setTitleText(texts::TurnAxis());
-  auto* y = new QValueAxis;
-  y->setRange(0, top);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(texts::PointsAxis());
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  for (QAbstractSeries* series :
-       {static_cast<QAbstractSeries*>(best), static_cast<QAbstractSeries*>(played),
-        static_cast<QAbstractSeries*>(marks)}) {
-    series->attachAxis(x);
-    series->attachAxis(y);
-  }
+  SetAxes(chart, x, texts::TurnAxis(), WholeNumberAxis(0, top, true), texts::PointsAxis());
   AddWinLine(chart, {1, double(kWinningScore)}, {double(kCardsPerGame), double(kWinningScore)});
   return chart;
 }

@@ -62,9 +62,9 @@ QString ThrownDown() { return ReviewTexts::tr("Thrown down"); }
 QString NotJudged() { return ReviewTexts::tr("Not judged"); }
 QString Number(double value) { return QLocale().toString(value, 'f', 1); }
 
-QString DealLine(std::uint32_t deal, bool regular) {
-  return regular ? ReviewTexts::tr("Deal %1, regular game").arg(deal)
-                 : ReviewTexts::tr("Deal %1, throw-down game").arg(deal);
+QString DealLine(std::uint32_t deal, GameKind kind) {
+  return kind == GameKind::kRegular ? ReviewTexts::tr("Deal %1, regular game").arg(deal)
+                                    : ReviewTexts::tr("Deal %1, throw-down game").arg(deal);
 }
 QString PlayedByTheDemo() { return ReviewTexts::tr("The demo placed cards in this game."); }
 QString TotalLine(int total) { return ReviewTexts::tr("Total: %1").arg(QLocale().toString(total)); }

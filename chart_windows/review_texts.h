@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "game_kind.h"
+
 namespace marnelok::review_texts {
 
 QString WindowTitle();
@@ -17,7 +19,7 @@ QString ThrownDown();
 QString NotJudged();
 QString Number(double value);  // one decimal, in the system's locale
 
-QString DealLine(std::uint32_t deal, bool regular);
+QString DealLine(std::uint32_t deal, GameKind kind);
 QString PlayedByTheDemo();
 QString TotalLine(int total);
 QString PointsLostLine(double points);

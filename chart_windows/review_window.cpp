@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "placements_model.h"
+#include "read_only_list.h"
 #include "review_chart.h"
 #include "review_summary.h"
 #include "review_texts.h"
@@ -41,10 +42,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   summary_->setWordWrap(true);
   list_->setObjectName(QStringLiteral("placements"));
   list_->setModel(model_);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
+  MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->horizontalHeader()->setStretchLastSection(true);
   chart_->setObjectName(QStringLiteral("chart"));
@@ -161,7 +159,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
     return;
   }
   const ReviewSummary s = Summarise(game);
-  QStringList lines{texts::DealLine(game.deal, game.regular)};
+  QStringList lines{texts::DealLine(game.deal, game.kind)};
   if (game.demo) lines << texts::PlayedByTheDemo();
   lines << texts::TotalLine(game.total);
   if (outcome.stopped) {

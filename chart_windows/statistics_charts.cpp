@@ -55,16 +55,8 @@ QChart* MakeHistogramChart(const std::vector<std::int64_t>& histogram) {
   const QLocale locale;
   for (int t = 50; t < bins * history::kHistogramBin; t += 50)
     x->append(locale.toString(t), t / double(history::kHistogramBin) - 0.5);
-  x->setTitleText(StatisticsCharts::tr("Total"));
-  auto* y = new QValueAxis;
-  y->setRange(0, std::max<double>(most, 4));
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(StatisticsCharts::tr("Games"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
+  QValueAxis* y = WholeNumberAxis(0, std::max<double>(most, 4), true);
+  SetAxes(chart, x, StatisticsCharts::tr("Total"), y, StatisticsCharts::tr("Games"));
   const double edge = kWinBin - 0.5;
   AddWinLine(chart, {edge, 0}, {edge, y->max()});
   return chart;
@@ -82,19 +74,8 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   chart->addSeries(series);
   const double first = means.empty() ? 0 : double(means.front().game);
   const double last = means.empty() ? 1 : std::max(double(means.back().game), first + 1);
-  auto* x = new QValueAxis;
-  x->setRange(first, last);
-  x->setLabelFormat(QStringLiteral("%.0f"));
-  x->setTitleText(StatisticsCharts::tr("Game"));
-  auto* y = new QValueAxis;
-  y->setRange(0, top);
-  y->applyNiceNumbers();
-  y->setLabelFormat(QStringLiteral("%.0f"));
-  y->setTitleText(StatisticsCharts::tr("Points"));
-  chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  series->attachAxis(x);
-  series->attachAxis(y);
+  SetAxes(chart, WholeNumberAxis(first, last, false), StatisticsCharts::tr("Game"),
+          WholeNumberAxis(0, top, true), StatisticsCharts::tr("Points"));
   AddWinLine(chart, {first, double(kWinningScore)}, {last, double(kWinningScore)});
   return chart;
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "game_kind.h"
+
 class QWidget;
 
 namespace marnelok {
@@ -19,8 +21,8 @@ namespace history {
 class GameHistory;
 }
 
-// Deals a game again: its deal number and whether it is the regular kind.
-using PlayDeal = std::function<void(std::uint32_t deal, bool regular)>;
+// Deals a game again: its deal number and its kind.
+using PlayDeal = std::function<void(std::uint32_t deal, GameKind kind)>;
 // Reviews a kept game, by its id in the history.
 using ReviewGame = std::function<void(std::int64_t id)>;
 

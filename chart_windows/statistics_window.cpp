@@ -15,6 +15,7 @@
 #include "desktop.h"
 #include "figures_table.h"
 #include "game_history.h"
+#include "read_only_list.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
 
@@ -68,10 +69,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   list_->setModel(sorted_);
   list_->setSortingEnabled(true);
   list_->sortByColumn(RecentGamesModel::kDate, Qt::DescendingOrder);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->verticalHeader()->hide();
+  MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   playAgain_->setObjectName(QStringLiteral("playDealAgain"));
   review_->setObjectName(QStringLiteral("review"));
@@ -158,7 +156,7 @@ void StatisticsWindow::UpdateCommands() {
 }
 
 void StatisticsWindow::PlayDealAgain() {
-  if (const history::RecentGame* game = Selected()) playDeal_(game->deal, game->regular);
+  if (const history::RecentGame* game = Selected()) playDeal_(game->deal, game->kind);
 }
 
 void StatisticsWindow::ReviewSelected() {

@@ -50,7 +50,7 @@ void Game::DealCards() {
   s.cardsThrown = 0;
   s.gameActive = true;
 
-  if (!s.regularGame) {
+  if (s.kind == GameKind::kThrowDown) {
     const int attempts = random_->RandomBelow(4) + 2;
     for (int a = 0; a < attempts; ++a) {
       const int column = random_->RandomBelow(5) + 2;
@@ -112,7 +112,9 @@ bool Game::EndGame() {
   requests_->CardCurrent(false);
   ScoreLines();
   requests_->DrawWinBanner();
-  if (!requests_->CheckHighScore()) return false;
+  const bool saved = requests_->CheckHighScore();
+  requests_->GameFinished();  // a game is finished even when its Top 5 entry could not be saved
+  if (!saved) return false;
   requests_->DrawWinBanner();  // over the board that the high-score check redrew
   return true;
 }

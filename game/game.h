@@ -23,8 +23,8 @@ class Game {
   // The state before the first game: no game active, no Top 5 panel, every cell void but the
   // deck, scores cleared. The game kind is left as it is.
   void InitState();
-  // The kind of the next deal: regular, or with a few cards thrown down first.
-  void SetRegularGame(bool regular) { state_.regularGame = regular; }
+  // The kind of the next deal.
+  void SetKind(GameKind kind) { state_.kind = kind; }
   // Whether the window's Top 5 panel covers the board.
   void SetShowingHighScores(bool shown) { state_.showingHighScores = shown; }
 

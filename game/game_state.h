@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "cards.h"
+#include "game_kind.h"
 
 namespace marnelok {
 
@@ -40,8 +41,8 @@ struct GameState {
   int totalScore = 0;
 
   bool gameActive = false;
-  bool regularGame = false;
-  bool showingHighScores = false;  // the window's Top 5 panel covers the board
+  GameKind kind = GameKind::kThrowDown;  // of the next deal
+  bool showingHighScores = false;        // the window's Top 5 panel covers the board
   int lastMoveCol = 0;
   int lastMoveRow = 0;
   int dealCount = 0;

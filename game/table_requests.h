@@ -25,6 +25,8 @@ class TableRequests {
   virtual void SetUndoEnabled(bool enabled) = 0;  // whether the last placement can be taken back
   // Whether a card waits to be placed: from each deal until the end of its game.
   virtual void CardCurrent(bool current) = 0;
+  // The 25th card ended a game and the high-score check is over, whatever it decided.
+  virtual void GameFinished() = 0;
 };
 
 // Answers every request by doing nothing, so that the rules can play without a window.
@@ -39,6 +41,7 @@ class NullTableRequests : public TableRequests {
   void GameChanging() override {}
   void SetUndoEnabled(bool) override {}
   void CardCurrent(bool) override {}
+  void GameFinished() override {}
 };
 
 }  // namespace marnelok

@@ -13,7 +13,7 @@ GameRecord GameOf(const QSqlQuery& q) {
   g.startedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
   g.endedAt = QDateTime::fromString(q.value(2).toString(), Qt::ISODate);
   g.deal = static_cast<std::uint32_t>(q.value(3).toLongLong());
-  g.regular = q.value(4).toString() == QStringLiteral("regular");
+  g.kind = KindOfText(q.value(4).toString());
   g.total = q.value(5).toInt();
   g.finished = q.value(6).toBool();
   g.hints = q.value(7).toInt();

@@ -14,10 +14,10 @@ bool GameWorthKeeping(const GameState& s) {
 GameRecord RecordOfGame(const GameState& s) {
   GameRecord game;
   game.deal = s.dealNumber;
-  // The kind the game was dealt in. The state's regularGame is the kind of the next deal, which
-  // a change of kind sets while the game it leaves is still on the table; but the throw-down
+  // The kind the game was dealt in. The state's kind is the kind of the next deal, which a
+  // change of kind sets while the game it leaves is still on the table; but the throw-down
   // always throws at least one card.
-  game.regular = s.cardsThrown == 0;
+  game.kind = s.cardsThrown == 0 ? GameKind::kRegular : GameKind::kThrowDown;
   game.finished = s.cardsPlaced == kCardsPerGame;
 
   GameState scored = s;  // the rules score only at certain moments; the record scores now

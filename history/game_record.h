@@ -39,7 +39,7 @@ struct GameRecord {
   QDateTime startedAt;  // UTC
   QDateTime endedAt;    // the 25th placement, or the moment the game was left
   std::uint32_t deal = 0;
-  bool regular = true;
+  GameKind kind = GameKind::kRegular;
   int total = 0;
   bool finished = false;
   int hints = 0;
@@ -68,5 +68,15 @@ GameRecord RecordOfGame(const GameState& s);
 
 // Whether the game on the table is worth keeping: the player placed at least one card.
 bool GameWorthKeeping(const GameState& s);
+
+// The kind's name as the games table keeps it, and the kind of a kept name. The table's check
+// admits no other name; one that got in anyway reads as the throw-down.
+inline QString KindText(GameKind kind) {
+  const std::string_view name = KindName(kind);
+  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+inline GameKind KindOfText(const QString& text) {
+  return KindNamed(text.toStdString()).value_or(GameKind::kThrowDown);
+}
 
 }  // namespace marnelok::history

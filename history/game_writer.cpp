@@ -19,7 +19,7 @@ std::optional<SqlFault> WriteGame(const QSqlDatabase& db, const GameRecord& game
   QVariantList values{Utc(game.startedAt),
                       Utc(game.endedAt),
                       qint64{game.deal},
-                      game.regular ? QStringLiteral("regular") : QStringLiteral("throw-down"),
+                      KindText(game.kind),
                       game.total,
                       game.won() ? 1 : 0,
                       game.finished ? 1 : 0,

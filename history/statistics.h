@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "game_kind.h"
 #include "hand.h"
 
 namespace marnelok::history {
@@ -43,7 +44,7 @@ struct RecentGame {
   std::int64_t id = 0;
   QDateTime endedAt;  // UTC
   std::uint32_t deal = 0;
-  bool regular = true;
+  GameKind kind = GameKind::kRegular;
   int total = 0;
   bool won = false;
   bool finished = false;

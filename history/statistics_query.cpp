@@ -6,16 +6,15 @@
 #include <algorithm>
 #include <map>
 
+#include "game_record.h"
 #include "schema.h"
 #include "sql_batch.h"
 
 namespace marnelok::history {
 namespace {
 
-const QString kRegular = QStringLiteral("regular");
-
 KindFigures& FiguresOf(Statistics& s, const QString& kind) {
-  return kind == kRegular ? s.regular : s.throwDown;
+  return KindOfText(kind) == GameKind::kRegular ? s.regular : s.throwDown;
 }
 
 // Mean, median, best and worst of a distribution of totals (total -> games).
@@ -66,7 +65,7 @@ void ReadFigures(SqlBatch& batch, Statistics& s) {
   while (q.next()) {
     const int total = q.value(1).toInt();
     const std::int64_t n = q.value(2).toLongLong();
-    (q.value(0).toString() == kRegular ? regular : throwDown)[total] += n;
+    (KindOfText(q.value(0).toString()) == GameKind::kRegular ? regular : throwDown)[total] += n;
     all[total] += n;
   }
   Describe(regular, s.regular);
@@ -133,7 +132,7 @@ void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames) {
     g.id = q.value(0).toLongLong();
     g.endedAt = QDateTime::fromString(q.value(1).toString(), Qt::ISODate);
     g.deal = static_cast<std::uint32_t>(q.value(2).toLongLong());
-    g.regular = q.value(3).toString() == kRegular;
+    g.kind = KindOfText(q.value(3).toString());
     g.total = q.value(4).toInt();
     g.won = q.value(5).toBool();
     g.finished = q.value(6).toBool();

@@ -24,11 +24,10 @@ constexpr int kPanelFontSize = 10;
 constexpr int kTopFiveFontSize = 16;
 constexpr int kCorner = 25;
 constexpr int kBannerBox = 48;
-constexpr int kBannerHeight = 24;
 constexpr int kTopFiveNameLength = 23;
 // Room for the Top 5 texts: names end short of the score column at 360, and nothing runs
 // into the panel's right border at 459.
-constexpr int kTopFiveTextLeft = 120;
+constexpr int kTopFiveTextLeft = TopFiveEntryArea(1).x;
 constexpr int kTopFiveScoreLeft = 360;
 constexpr int kTopFiveNameRoom = kTopFiveScoreLeft - kTopFiveTextLeft - 10;
 constexpr int kTopFiveLineRoom = 459 - kTopFiveTextLeft - 4;
@@ -188,10 +187,11 @@ void TablePainter::DrawBoard() {
   DrawHintFrame();
   if (demo_ != nullptr && *demo_) DrawCellFrame(**demo_, CellFrame::kAdvised);
   if (state_.dealCount > 0) {
-    const int left = PanelLeft(geometry_);
+    const Area panel = ScorePanelArea(geometry_);
     canvas_.SetBrush(CurrentPanelColor());
     canvas_.SetPen(kBlack);
-    canvas_.RoundRect(left, 10, left + geometry_.panelWidth, 410, kCorner, kCorner);
+    canvas_.RoundRect(panel.x, panel.y, panel.x + panel.width, panel.y + panel.height, kCorner,
+                      kCorner);
     DrawScorePanel();
   }
 }
@@ -287,22 +287,24 @@ void TablePainter::DrawScorePanel() {
                        names[static_cast<size_t>(handClass)]);
   };
 
-  canvas_.TextAt(left, 40, PanelTexts::Score());
-  canvas_.TextAt(left, 60, PanelTexts::DownTheColumns());
+  canvas_.TextAt(left, PanelLineTop(1), PanelTexts::Score());
+  canvas_.TextAt(left, PanelLineTop(2), PanelTexts::DownTheColumns());
   for (int n = 1; n <= 5; ++n) {
-    canvas_.TextAt(left, 60 + 20 * n, QString::number(n));
-    drawName(state_.lineResults[static_cast<size_t>(n + 1)].column, 60 + 20 * n);
+    canvas_.TextAt(left, PanelLineTop(2 + n), QString::number(n));
+    drawName(state_.lineResults[static_cast<size_t>(n + 1)].column, PanelLineTop(2 + n));
   }
-  canvas_.TextAt(left, 200, PanelTexts::AcrossTheRows());
+  canvas_.TextAt(left, PanelLineTop(9), PanelTexts::AcrossTheRows());
   for (int n = 1; n <= 5; ++n) {
-    canvas_.TextAt(left, 200 + 20 * n, QString::number(n));
-    drawName(state_.lineResults[static_cast<size_t>(n)].row, 200 + 20 * n);
+    canvas_.TextAt(left, PanelLineTop(9 + n), QString::number(n));
+    drawName(state_.lineResults[static_cast<size_t>(n)].row, PanelLineTop(9 + n));
   }
-  canvas_.TextAt(left, 340, PanelTexts::TotalScore());
+  canvas_.TextAt(left, PanelLineTop(16), PanelTexts::TotalScore());
   const QString total = QString::number(state_.totalScore);
   const int totalWidth =
       std::max(canvas_.TextWidth(QStringLiteral("8888")), canvas_.TextWidth(total));
-  canvas_.TextInRect(right, 360, right + totalWidth, 360 + lineHeight, right, 360, total);
+  const int totalTop = PanelLineTop(17);
+  canvas_.TextInRect(right, totalTop, right + totalWidth, totalTop + lineHeight, right, totalTop,
+                     total);
 
   if (!state_.gameActive) DrawWinBanner();
 }
@@ -311,22 +313,25 @@ void TablePainter::DrawTopFivePanel() {
   canvas_.SetFontSize(kTopFiveFontSize);
   canvas_.SetPen(kBlack);
   canvas_.SetBrush(kYellow);
-  canvas_.RoundRect(60, 10, 460, 334, kCorner, kCorner);
+  const Area panel = kTopFivePanelArea;
+  canvas_.RoundRect(panel.x, panel.y, panel.x + panel.width, panel.y + panel.height, kCorner,
+                    kCorner);
   canvas_.SetFontColor(kBlack);
   canvas_.TextAt(kTopFiveTextLeft, 30, PanelTexts::TopFiveTitle(), kTopFiveLineRoom);
   for (int i = 1; i <= 5; ++i) {
     const TopFiveEntry& entry = topFive_[static_cast<size_t>(i - 1)];
-    canvas_.TextAt(kTopFiveTextLeft, 30 + 30 * i,
+    const int top = TopFiveEntryArea(i).y;
+    canvas_.TextAt(kTopFiveTextLeft, top,
                    PanelTexts::TopFiveName(entry.name, entry.score).left(kTopFiveNameLength),
                    kTopFiveNameRoom);
-    canvas_.TextAt(kTopFiveScoreLeft, 30 + 30 * i, QString::number(entry.score), kTopFiveScoreRoom);
+    canvas_.TextAt(kTopFiveScoreLeft, top, QString::number(entry.score), kTopFiveScoreRoom);
   }
   canvas_.TextAt(kTopFiveTextLeft, 300, PanelTexts::TopFiveResume(), kTopFiveLineRoom);
 }
 
 void TablePainter::DrawWinBanner() {
   if (!IsWin(state_.totalScore)) return;
-  const int y = (5 * rowPitch_) / 2;
+  const int y = BannerTop(rowPitch_);
   canvas_.SetBrush(CurrentPanelColor());
   // Boxes past the canvas would be clipped away anyway; stopping there also bounds the
   // loop whatever screen width is reported.

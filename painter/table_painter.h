@@ -45,6 +45,8 @@ class TablePainter {
 
   // Vertical distance between grid rows in pixels, until the next routine sets it.
   void SetRowPitch(int pitch) { rowPitch_ = pitch; }
+  // The row pitch as it stands: what places the WIN banner. It lives as long as the painter.
+  const int& RowPitch() const { return rowPitch_; }
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.
   void SystemRepaint();

@@ -49,9 +49,9 @@ void DealCommands::Replay() {
   if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
 }
 
-void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
-  if (regular && *regular != game_.state().regularGame) {
-    game_.SetRegularGame(*regular);
+void DealCommands::Deal(std::uint32_t deal, std::optional<GameKind> kind) {
+  if (kind && *kind != game_.state().kind) {
+    game_.SetKind(*kind);
     kindChanged_();
   }
   game_.NewGame(deal);
@@ -60,8 +60,8 @@ void DealCommands::Deal(std::uint32_t deal, std::optional<bool> regular) {
 bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &table_ || event->type() != QEvent::ToolTip) return false;
   const QPoint at = static_cast<QHelpEvent*>(event)->pos();
-  // The deck stack: three backs from (9, 9) to (13, 13).
-  const QRect deck(9, 9, geometry_.cardWidth + 4, geometry_.cardHeight + 4);
+  const Area area = DeckArea(geometry_);
+  const QRect deck(area.x, area.y, area.width, area.height);
   if (game_.state().dealCount > 0 && deck.contains(at))
     QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
                        //: The deck's tooltip: the number of the deal on the table.

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "game_kind.h"
 #include "geometry.h"
 
 class QAction;
@@ -32,7 +33,7 @@ class DealCommands : public QObject {
   void SelectDeal();  // asks for a number and deals it in the current kind
   void Replay();      // deals the current or the last deal again
   // Deals `deal`, in the kind given or else the current one.
-  void Deal(std::uint32_t deal, std::optional<bool> regular = std::nullopt);
+  void Deal(std::uint32_t deal, std::optional<GameKind> kind = std::nullopt);
 
  protected:
   // The deck's tooltip: the number of the deal on the table.

@@ -11,11 +11,13 @@
 #include "game.h"
 #include "game_facts.h"
 #include "review_advice.h"
+#include "table_acts.h"
 
 namespace marnelok {
 
-DemoPlayer::DemoPlayer(Game& game, const GameFacts& facts, QWidget& window, QObject* parent)
-    : QObject(parent), game_(game), window_(window) {
+DemoPlayer::DemoPlayer(Game& game, const GameFacts& facts, QWidget& window, TableActs& acts,
+                       QObject* parent)
+    : QObject(parent), game_(game), window_(window), acts_(acts) {
   search_.SetBudget(ReviewBudget());
   timer_.setSingleShot(true);
   connect(&search_, &HintSearch::advised, this, &DemoPlayer::Advised);
@@ -44,7 +46,7 @@ void DemoPlayer::Start() {
   running_ = true;
   if (!game_.state().gameActive) {
     placing_ = true;
-    game_.NewGame();
+    acts_.DealFromDeck();
     placing_ = false;
   }
   Ask();
@@ -86,7 +88,7 @@ void DemoPlayer::Place() {
   framed_.reset();  // the card covers the frame
   emit placing();
   placing_ = true;
-  game_.PlaceCard(cell.column, cell.row);
+  acts_.PlaceCurrentCard(cell);
   placing_ = false;
   if (running_) Ask();
 }

@@ -19,6 +19,7 @@ namespace marnelok {
 
 class Game;
 class GameFacts;
+class TableActs;
 
 // The demo asks the advisor with the review's budget and seed rule, off the window's thread,
 // so that a game it plays alone loses no point when it is reviewed. It places cards as a click
@@ -33,7 +34,8 @@ class DemoPlayer : public QObject {
 
   // A press of a mouse button or a key in `window` (its menus included) stops the demo; one on
   // the table is used up by the stop. The game and the window outlive the player.
-  DemoPlayer(Game& game, const GameFacts& facts, QWidget& window, QObject* parent = nullptr);
+  DemoPlayer(Game& game, const GameFacts& facts, QWidget& window, TableActs& acts,
+             QObject* parent = nullptr);
   ~DemoPlayer() override;
 
   bool Running() const { return running_; }
@@ -64,6 +66,7 @@ class DemoPlayer : public QObject {
 
   Game& game_;
   QWidget& window_;
+  TableActs& acts_;  // it plays as the player does
   std::chrono::milliseconds pace_ = kPace;
   std::chrono::milliseconds frameLead_ = kFrameLead;
   bool running_ = false;

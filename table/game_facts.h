@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 namespace marnelok {
 
@@ -19,6 +20,9 @@ class GameFacts : public QObject {
   void changing();
   void undoPossible(bool possible);  // the last placement can be taken back
   void cardCurrent(bool current);    // a card waits to be placed: a game is in progress
+  // The 25th card ended a game and the Top 5 prompt, if any, was answered: `player` is the
+  // name entered there, null when none was asked.
+  void finished(const QString& player);
   // The window's own fact: the Top 5 panel has come up over the board, or gone.
   void topFiveShown(bool shown);
 };

@@ -14,6 +14,7 @@ GameRecorder::GameRecorder(const Game& game, const GameFacts& facts, history::Ga
     : game_(game), history_(history) {
   connect(&facts, &GameFacts::changing, this, &GameRecorder::Changing);
   connect(&facts, &GameFacts::cardCurrent, this, &GameRecorder::CardCurrent);
+  connect(&facts, &GameFacts::finished, this, &GameRecorder::Finished);
   history_.SetFaultHandler([&desktop, owner](const QString& message) {
     desktop.ShowMessage(owner, QStringLiteral("Marnelok"), message);
   });

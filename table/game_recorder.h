@@ -35,12 +35,10 @@ class GameRecorder : public QObject {
   // Whether the demo placed any card of the game on the table; such a game enters no Top 5
   // list and counts in no figure.
   bool DemoGame() const { return demo_; }
-  // The 25th card ended the game; `player` is the name entered at the Top 5 prompt, null when
-  // none was asked.
-  void Finished(const QString& player);
   void Closing();  // the window closes: a game in progress is left
 
  private:
+  void Finished(const QString& player);
   void Changing();
   void CardCurrent(bool current);
   void Keep(const GameState& state, const QString& player);

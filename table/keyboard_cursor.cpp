@@ -67,7 +67,7 @@ bool KeyboardCursor::KeyPressed(const QKeyEvent& event) {
 
   // The panel goes as it does for the next left release, and the key does nothing else.
   if (state_.showingHighScores && (arrow || play || (plain && key == Qt::Key_Escape))) {
-    if (!event.isAutoRepeat()) ReleaseOnCell();
+    if (!event.isAutoRepeat()) PlayOnCell();
     return true;
   }
   if (arrow) {
@@ -99,9 +99,9 @@ bool KeyboardCursor::KeyPressed(const QKeyEvent& event) {
   if (command != nullptr) {
     command->trigger();
   } else if (state_.gameActive) {
-    ReleaseOnCell();
-  } else {
-    emit pressed(Qt::LeftButton, 10 + geometry_.cardWidth / 2, 10 + geometry_.cardHeight / 2);
+    PlayOnCell();
+  } else if (commands_.acts != nullptr) {
+    commands_.acts->DealFromDeck();
   }
   return true;
 }
@@ -111,10 +111,8 @@ void KeyboardCursor::Step(int columns, int rows) {
           std::clamp(cell_.row + rows, 1, kBoardRows)});
 }
 
-void KeyboardCursor::ReleaseOnCell() {
-  const Point origin = CellOrigin(geometry_, cell_.column, cell_.row);
-  emit released(Qt::LeftButton, origin.x + geometry_.cardWidth / 2,
-                origin.y + geometry_.cardHeight / 2);
+void KeyboardCursor::PlayOnCell() {
+  if (commands_.acts != nullptr) commands_.acts->PlaceCurrentCard(cell_);
 }
 
 QRect KeyboardCursor::Area() const {

@@ -9,6 +9,7 @@
 
 #include "game_state.h"
 #include "geometry.h"
+#include "table_acts.h"
 
 class QAction;
 class QKeyEvent;
@@ -20,17 +21,19 @@ class PaintBox;
 
 // The cursor is drawn only once an arrow key has been pressed, and a mouse press on the table
 // hides it again, so that a player who never touches the keyboard sees the table unchanged.
-// Enter and Space go the mouse's way: a left release at the middle of the cursor's cell, or a
-// left press on the deck between games, so that every rule of a click holds for a key.
+// Enter and Space ask for the table's acts that a click asks for: the current card into the
+// cursor's cell, or a deal between games, so that every rule of a click holds for a key.
 class KeyboardCursor : public QObject {
   Q_OBJECT
 
  public:
-  // Ctrl+N and F2, Ctrl+Z and H trigger these, exactly as the menu does.
+  // Ctrl+N and F2, Ctrl+Z and H trigger these, exactly as the menu does; Enter and Space ask
+  // for the acts (none: the keys play nothing).
   struct Commands {
     QAction* newGame = nullptr;
     QAction* undo = nullptr;
     QAction* hint = nullptr;
+    TableActs* acts = nullptr;
   };
 
   // Takes the keyboard focus for the table and draws over it. The table, the game, the card
@@ -45,8 +48,6 @@ class KeyboardCursor : public QObject {
   void MoveTo(Cell cell);
 
  signals:
-  void pressed(Qt::MouseButton button, int x, int y);
-  void released(Qt::MouseButton button, int x, int y);
   void moved(Cell cell);
 
  protected:
@@ -55,7 +56,7 @@ class KeyboardCursor : public QObject {
  private:
   bool KeyPressed(const QKeyEvent& event);
   void Step(int columns, int rows);
-  void ReleaseOnCell();
+  void PlayOnCell();
   void Draw(QPainter& painter) const;
   QRect Area() const;  // every pixel the frame may cover
 

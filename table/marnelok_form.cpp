@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <chrono>
+#include <utility>
 
 #include "canvas.h"
 #include "command_states.h"
@@ -36,7 +37,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   ui_->setupUi(this);
   // Any menu command hands the game back from the demo before the command itself runs, so
   // these come before every other handler of the menu's actions.
-  demo_ = std::make_unique<DemoPlayer>(game_, facts_, *this);
+  demo_ = std::make_unique<DemoPlayer>(game_, facts_, *this, static_cast<TableActs&>(*this));
   for (QAction* action : findChildren<QAction*>())
     if (action != ui_->MenuGameDemoItem)
       connect(action, &QAction::triggered, demo_.get(), &DemoPlayer::Stop);
@@ -50,14 +51,14 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
   cursor_ = std::make_unique<KeyboardCursor>(
       paintBox(), game_.state(), geometry_,
-      KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem});
+      KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem,
+                               this});
   speech_ = std::make_unique<TableAccessibility>(
-      paintBox(), TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_});
+      paintBox(),
+      TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_, painter_->RowPitch()});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
-  connect(cursor_.get(), &KeyboardCursor::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
-  connect(cursor_.get(), &KeyboardCursor::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
   connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
@@ -77,9 +78,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
       history, desktop_, *this,
-      [this](std::uint32_t deal, bool regular) {
+      [this](std::uint32_t deal, GameKind kind) {
         demo_->Stop();
-        deals_->Deal(deal, regular);
+        deals_->Deal(deal, kind);
         activateWindow();
       },
       [this](std::int64_t id) { review_->Open(id); });
@@ -144,7 +145,7 @@ PaintBox& TMarnelokForm::paintBox() const { return *ui_->PaintBox; }
 void TMarnelokForm::InitTable() {
   game_.InitState();
   const SettingsRecord& record = settings_.Record();
-  game_.SetRegularGame(record.PlayRegular() != 0);
+  game_.SetKind(record.PlayRegular() != 0 ? GameKind::kRegular : GameKind::kThrowDown);
   const bool altColors = record.AltColors() != 0;
   if (record.LargeCards() != 0)
     UseLargeCards();
@@ -164,9 +165,7 @@ void TMarnelokForm::InitTable() {
 bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
 
 void TMarnelokForm::ShowOptions() {
-  const bool regular = game_.state().regularGame;
-  ui_->MenuOptionsPlayRegGameItem->setChecked(regular);
-  ui_->MenuOptionsHarderGameItem->setChecked(!regular);
+  for (GameKind kind : kGameKinds) KindItem(kind).setChecked(kind == game_.state().kind);
   ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
   ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
 }
@@ -174,24 +173,26 @@ void TMarnelokForm::ShowOptions() {
 // ---- Input ----
 
 void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
-  if (button != Qt::LeftButton) return;
-  const GameState& s = game_.state();
-  if (s.showingHighScores || s.gameActive) return;
-  if (x > 10 && x < geometry_.cardWidth + 10 && y > 10 && y < geometry_.cardHeight + 10)
-    game_.NewGame();
+  if (button == Qt::LeftButton && DeckArea(geometry_).Contains(x, y)) DealFromDeck();
 }
 
+// While the Top 5 panel shows, a release anywhere closes it: the cell under it does not matter.
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
-  if (button != Qt::LeftButton) return;
+  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(geometry_, x, y));
+}
+
+void TMarnelokForm::PlaceCurrentCard(Cell cell) {
   const GameState& s = game_.state();
   if (s.showingHighScores) {
     HideTopFivePanel();
     return;
   }
-  if (s.gameActive) {
-    const Cell cell = CellAt(geometry_, x, y);
-    game_.PlaceCard(cell.column, cell.row);
-  }
+  if (s.gameActive) game_.PlaceCard(cell.column, cell.row);
+}
+
+void TMarnelokForm::DealFromDeck() {
+  const GameState& s = game_.state();
+  if (!s.showingHighScores && !s.gameActive) game_.NewGame();
 }
 
 void TMarnelokForm::HideTopFivePanel() {
@@ -217,14 +218,24 @@ void TMarnelokForm::MenuGameNewItemClick() { game_.NewGame(); }
 
 void TMarnelokForm::MenuGameUndoItemClick() { game_.Undo(); }
 
-void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(true); }
+void TMarnelokForm::MenuOptionsPlayRegGameItemClick() { ChooseGameKind(GameKind::kRegular); }
 
-void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(false); }
+void TMarnelokForm::MenuOptionsHarderGameItemClick() { ChooseGameKind(GameKind::kThrowDown); }
+
+QAction& TMarnelokForm::KindItem(GameKind kind) const {
+  switch (kind) {
+    case GameKind::kRegular:
+      return *ui_->MenuOptionsPlayRegGameItem;
+    case GameKind::kThrowDown:
+      break;
+  }
+  return *ui_->MenuOptionsHarderGameItem;
+}
 
 // Choosing the kind that is already selected simply starts a new game. The choice reaches
 // the record only through Quit.
-void TMarnelokForm::ChooseGameKind(bool regular) {
-  game_.SetRegularGame(regular);
+void TMarnelokForm::ChooseGameKind(GameKind kind) {
+  game_.SetKind(kind);
   ShowOptions();
   game_.NewGame();
 }
@@ -256,15 +267,10 @@ void TMarnelokForm::FollowDemo() {
 // ---- Settings and high scores ----
 
 bool TMarnelokForm::CheckHighScore() {
+  topFivePlayer_ = QString();
   // A game the demo placed cards in enters no Top 5 list, and the record is left as it was.
-  if (recorder_.DemoGame()) {
-    recorder_.Finished(QString());
-    return true;
-  }
-  QString player;
-  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &player);
-  recorder_.Finished(player);  // kept even when the record could not be saved
-  if (!saved) return false;
+  if (recorder_.DemoGame()) return true;
+  if (!settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_)) return false;
   painter_->DrawBoard();
   return true;
 }
@@ -285,7 +291,7 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  settings_.SetOptions(game_.state().regularGame, look_.altColors, LargeCardsInUse());
+  settings_.SetOptions(game_.state().kind, look_.altColors, LargeCardsInUse());
   if (settings_.Save()) close();
 }
 
@@ -338,5 +344,6 @@ void TMarnelokForm::Beep() { desktop_.Beep(); }
 void TMarnelokForm::GameChanging() { emit facts_.changing(); }
 void TMarnelokForm::SetUndoEnabled(bool enabled) { emit facts_.undoPossible(enabled); }
 void TMarnelokForm::CardCurrent(bool current) { emit facts_.cardCurrent(current); }
+void TMarnelokForm::GameFinished() { emit facts_.finished(std::exchange(topFivePlayer_, {})); }
 
 }  // namespace marnelok

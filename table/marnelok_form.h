@@ -20,6 +20,7 @@
 #include "record_keeper.h"
 #include "splash_form.h"
 #include "statistics_command.h"
+#include "table_acts.h"
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
@@ -47,7 +48,7 @@ namespace testing {
 class WindowProbe;
 }
 
-class TMarnelokForm : public QMainWindow, private TableRequests {
+class TMarnelokForm : public QMainWindow, private TableRequests, private TableActs {
   Q_OBJECT
 
  public:
@@ -92,7 +93,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void InitTable();
   void ShowOptions();  // the check marks of the Options menu, from the choices in use
   bool LargeCardsInUse() const;
-  void ChooseGameKind(bool regular);
+  void ChooseGameKind(GameKind kind);
+  QAction& KindItem(GameKind kind) const;  // the Options menu's item that chooses the kind
   void UseLargeCards();
   void UseRegularCards();
   void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
@@ -101,6 +103,10 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void ApplyColorScheme(bool alternate);
   void HideTopFivePanel();  // the board comes back in the Top 5 panel's place
   void FollowDemo();        // the demo's frame, the cursor, the recorder and the menu's stops
+
+  // The table's acts, for the mouse, the keys and the demo.
+  void PlaceCurrentCard(Cell cell) override;
+  void DealFromDeck() override;
 
   // Requests of the game rules.
   void DrawCell(int code, int column, int row) override;
@@ -112,6 +118,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   void GameChanging() override;
   void SetUndoEnabled(bool enabled) override;
   void CardCurrent(bool current) override;
+  void GameFinished() override;
 
   Desktop& desktop_;
   DonateReminder& donate_;
@@ -129,7 +136,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests {
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
-  GameRecorder recorder_;  // every game into the history
+  GameRecorder recorder_;  // every game into the history, once it is finished or left
+  QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;

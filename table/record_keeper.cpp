@@ -98,8 +98,8 @@ void RecordKeeper::ResetHighScores() {
 
 void RecordKeeper::SetLargeCards(bool large) { record_.SetLargeCards(large ? 1 : 0); }
 
-void RecordKeeper::SetOptions(bool regularGame, bool altColors, bool largeCards) {
-  record_.SetPlayRegular(regularGame ? 1 : 0);
+void RecordKeeper::SetOptions(GameKind kind, bool altColors, bool largeCards) {
+  record_.SetPlayRegular(kind == GameKind::kRegular ? 1 : 0);
   record_.SetAltColors(altColors ? 1 : 0);
   SetLargeCards(largeCards);
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include "game_kind.h"
 #include "settings_record.h"
 #include "table_look.h"
 
@@ -38,7 +39,7 @@ class RecordKeeper {
   void ResetHighScores();  // in memory; Save stores it
   // The option bytes, 0 or 1 each. The card size is written as it is applied, the rest by Quit.
   void SetLargeCards(bool large);
-  void SetOptions(bool regularGame, bool altColors, bool largeCards);
+  void SetOptions(GameKind kind, bool altColors, bool largeCards);
 
  private:
   void ListChanged();

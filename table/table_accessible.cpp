@@ -15,8 +15,6 @@ namespace marnelok {
 namespace {
 
 constexpr int kTopFiveEntries = 5;
-constexpr int kLineHeight = 20;  // the score panel's text lines, 20 pixels apart
-constexpr int kBannerHeight = 24;
 
 QAccessibleInterface* TableFactory(const QString& key, QObject* object) {
   if (key == QLatin1String(PaintBox::staticMetaObject.className()))
@@ -39,16 +37,17 @@ bool WinShown(const GameState& s) {
   return IsWin(s.totalScore) && (!s.gameActive || s.showingHighScores);
 }
 
+QRect ToRect(Area a) { return {a.x, a.y, a.width, a.height}; }
+
 QRect CellArea(const TableGeometry& g, int column, int row) {
   const Point o = CellOrigin(g, column, row);
   return {o.x, o.y, g.cardWidth, g.cardHeight};
 }
 
-int PanelWidth(const TableGeometry& g) { return g.cardWidth == kLargeCards.cardWidth ? 198 : 176; }
-
-// A line of the score panel, at the y where its text is drawn.
-QRect PanelLine(const TableGeometry& g, int y) {
-  return {PanelLeft(g) + 3, y, PanelWidth(g) - 6, kLineHeight};
+// A line of the score panel, where its text is drawn, a little inside the panel's border.
+QRect PanelLine(const TableGeometry& g, int line) {
+  const Area panel = ScorePanelArea(g);
+  return {panel.x + 3, PanelLineTop(line), panel.width - 6, kPanelLinePitch};
 }
 
 }  // namespace
@@ -104,7 +103,7 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
 
   score_ = new TablePart(
       *this, this, QAccessible::Grouping, [](S) { return TableWords::ScorePanel(); },
-      [](S s) { return QRect(PanelLeft(s.geometry), 10, PanelWidth(s.geometry), 400); });
+      [](S s) { return ToRect(ScorePanelArea(s.geometry)); });
   for (int n = 1; n <= kBoardRows; ++n)
     score_->AddChild(new TablePart(
         *this, score_, QAccessible::StaticText,
@@ -112,22 +111,22 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
           return TableWords::ColumnLine(
               n, s.state.lineResults[static_cast<size_t>(n + kFirstGridColumn - 1)].column);
         },
-        [n](S s) { return PanelLine(s.geometry, 60 + kLineHeight * n); }));
+        [n](S s) { return PanelLine(s.geometry, 2 + n); }));
   for (int n = 1; n <= kBoardRows; ++n)
     score_->AddChild(new TablePart(
         *this, score_, QAccessible::StaticText,
         [n](S s) {
           return TableWords::RowLine(n, s.state.lineResults[static_cast<size_t>(n)].row);
         },
-        [n](S s) { return PanelLine(s.geometry, 200 + kLineHeight * n); }));
+        [n](S s) { return PanelLine(s.geometry, 9 + n); }));
   score_->AddChild(new TablePart(
       *this, score_, QAccessible::StaticText,
       [](S s) { return TableWords::Total(s.state.totalScore); },
-      [](S s) { return PanelLine(s.geometry, 340).adjusted(0, 0, 0, kLineHeight); }));
+      [](S s) { return PanelLine(s.geometry, 16).adjusted(0, 0, 0, kPanelLinePitch); }));
 
   topFive_ = new TablePart(
       *this, this, QAccessible::List, [](S) { return TableWords::TopFiveTitle(); },
-      [](S) { return QRect(60, 10, 400, 324); }, [](S) { return TableWords::TopFiveResume(); });
+      [](S) { return ToRect(kTopFivePanelArea); }, [](S) { return TableWords::TopFiveResume(); });
   for (int k = 1; k <= kTopFiveEntries; ++k)
     topFive_->AddChild(new TablePart(
         *this, topFive_, QAccessible::ListItem,
@@ -135,13 +134,11 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
           const TopFiveEntry& entry = s.topFive[static_cast<size_t>(k - 1)];
           return TableWords::TopFiveEntry(k, entry.name, entry.score);
         },
-        [k](S) { return QRect(120, 30 + 30 * k, 320, 30); }));
+        [k](S) { return ToRect(TopFiveEntryArea(k)); }));
 
   banner_ = new TablePart(
       *this, this, QAccessible::StaticText, [](S) { return TableWords::Win(); },
-      [box](S s) {
-        return QRect(0, 5 * (s.geometry.cardHeight + 2) / 2, box->width(), kBannerHeight);
-      },
+      [box](S s) { return QRect(0, BannerTop(s.rowPitch), box->width(), kBannerHeight); },
       [](S) { return TableWords::WinDescription(); });
 
   for (QAccessibleInterface* part :

@@ -27,6 +27,7 @@ struct TableSource {
   const TableGeometry& geometry;
   const TopFiveList& topFive;  // the stored list
   const KeyboardCursor& cursor;
+  const int& rowPitch;  // the painter's, which places the WIN banner
 };
 
 // Lends the table's source to its accessible interface and tells assistive technology of the

@@ -22,7 +22,7 @@ history::GameRecord JudgedGame() {
   history::GameRecord g;
   g.id = 9;
   g.deal = 77;
-  g.regular = false;
+  g.kind = GameKind::kThrowDown;
   g.finished = true;
   g.total = 123;
   g.placements = {{1, 13, 0, true, {}},                                      // thrown A♥

@@ -28,7 +28,7 @@ history::RecentGame Recent(std::int64_t id, std::uint32_t deal, bool regular, in
   g.id = id;
   g.endedAt = QDateTime(QDate(2026, 3, id), QTime(12, 0), Qt::UTC);
   g.deal = deal;
-  g.regular = regular;
+  g.kind = regular ? GameKind::kRegular : GameKind::kThrowDown;
   g.total = total;
   g.finished = true;
   g.won = total >= 150;
@@ -71,11 +71,11 @@ class StatisticsWindowTest : public ::testing::Test {
 
   testing::FakeHistory history;
   testing::FakeDesktop desktop;
-  std::vector<std::pair<std::uint32_t, bool>> played;
+  std::vector<std::pair<std::uint32_t, GameKind>> played;
   std::vector<std::int64_t> reviewed;
   StatisticsWindow window{
       history, desktop,
-      [this](std::uint32_t deal, bool regular) { played.emplace_back(deal, regular); },
+      [this](std::uint32_t deal, GameKind kind) { played.emplace_back(deal, kind); },
       [this](std::int64_t id) { reviewed.push_back(id); }, nullptr};
 };
 
@@ -108,7 +108,8 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   list.selectRow(2);
   ASSERT_TRUE(Button("playDealAgain").isEnabled());
   Button("playDealAgain").click();
-  EXPECT_EQ(played, (std::vector<std::pair<std::uint32_t, bool>>{{4000000000u, false}}));
+  EXPECT_EQ(played,
+            (std::vector<std::pair<std::uint32_t, GameKind>>{{4000000000u, GameKind::kThrowDown}}));
   // Review asks for the selected game by its id; a game left early has none.
   ASSERT_TRUE(Button("review").isEnabled());
   Button("review").click();

@@ -20,7 +20,7 @@ class GameFlow : public ::testing::Test {
   void SetUp() override { req.game = &game.state(); }
   void Deal(bool regular, std::uint32_t seed = 7) {
     game.InitState();
-    game.SetRegularGame(regular);
+    game.SetKind(regular ? GameKind::kRegular : GameKind::kThrowDown);
     random = RandomSource(seed);
     game.NewGame();
     req.calls.clear();
@@ -52,7 +52,7 @@ class GameFlow : public ::testing::Test {
 
 TEST_F(GameFlow, RegularDealAndItsRequests) {
   game.InitState();
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   random = RandomSource(0);
   game.NewGame();
   EXPECT_TRUE(s().gameActive);
@@ -252,6 +252,8 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_LT(req.Index("panel idle"), req.Index("banner"));
   ASSERT_GE(check, 0);
   EXPECT_EQ(req.calls[static_cast<std::size_t>(check) + 1], "banner");
+  // The game is reported finished once, right after the high-score check.
+  EXPECT_EQ(req.finishedAfter, std::vector<std::size_t>{static_cast<std::size_t>(check) + 1});
   EXPECT_EQ(req.calls.back(), "panel idle");
 
   // The 25 cards on the grid are deck[1] to deck[25].
@@ -272,6 +274,7 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   req.saveFails = true;
   PlayInReadingOrder();
   EXPECT_EQ(req.calls.back(), "highscore");
+  EXPECT_EQ(req.finishedAfter.back(), req.calls.size());  // and after a failed save, too
   EXPECT_EQ(req.Count("banner"), 1);
   EXPECT_FALSE(s().gameActive);
   EXPECT_EQ(s().totalScore, 10);
@@ -305,18 +308,18 @@ TEST_F(GameFlow, WholeGamesOfBothKinds) {
 
 TEST_F(GameFlow, TheGameKindHoldsForEveryDealUntilChanged) {
   Deal(false);
-  EXPECT_FALSE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kThrowDown);
   EXPECT_LT(EmptyCells(), 25);
   PlaceAt(2, 1);
   game.NewGame();  // the same kind again
   EXPECT_LT(EmptyCells(), 25);
   EXPECT_EQ(s().lastMoveCol, 0);
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   game.NewGame();
-  EXPECT_TRUE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kRegular);
   EXPECT_EQ(EmptyCells(), 25);
   game.InitState();  // the kind survives the start-up state
-  EXPECT_TRUE(s().regularGame);
+  EXPECT_EQ(s().kind, GameKind::kRegular);
 }
 
 TEST_F(GameFlow, NewGameDuringAGameStartsAfresh) {

@@ -18,6 +18,8 @@ class RecordingRequests : public NullTableRequests {
   int beeps = 0;
   bool saveFails = false;           // the high-score check reports a failed save
   const GameState* game = nullptr;  // when set, each panel notes whether a game was active
+  // The number of calls before each report of a finished game.
+  std::vector<std::size_t> finishedAfter;
 
   void DrawCell(int code, int column, int row) override {
     calls.push_back("cell " + std::to_string(code) + " " + std::to_string(column) + "," +
@@ -46,6 +48,7 @@ class RecordingRequests : public NullTableRequests {
     cardCurrent = current;
     calls.push_back(current ? "card on" : "card off");
   }
+  void GameFinished() override { finishedAfter.push_back(calls.size()); }
 
   int Count(const std::string& call) const {
     int n = 0;

@@ -32,7 +32,7 @@ class HistoryTest : public ::testing::Test {
     g.startedAt = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
     g.endedAt = g.startedAt.addSecs(300);
     g.deal = 1000 + static_cast<std::uint32_t>(total);
-    g.regular = regular;
+    g.kind = regular ? GameKind::kRegular : GameKind::kThrowDown;
     g.total = total;
     g.finished = finished;
     g.hands = hands;

@@ -37,7 +37,7 @@ class Recording : public HistoryTest {
 
 TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   // Deal 0 of the throw-down game: five cards thrown, then 30 is the first card to place.
-  game.SetRegularGame(false);
+  game.SetKind(GameKind::kThrowDown);
   game.NewGame(0);
   EXPECT_FALSE(GameWorthKeeping(s()));  // nothing placed by the player yet
   PlaceAt(2, 2);                        // card 30, taken back and placed again below
@@ -61,7 +61,7 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   EXPECT_FALSE(QFile::exists(path + "-wal"));
 
   // A regular game left after three placements in row 1: no line is complete.
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   game.NewGame(7);
   for (int c : {2, 3, 4}) PlaceAt(c, 1);
   const std::vector<int> leftCards{s().deck[1], s().deck[2], s().deck[3]};
@@ -116,9 +116,9 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   EXPECT_EQ(read.game.id, 1);
   EXPECT_EQ(read.game.startedAt, kept.startedAt);
   EXPECT_EQ(read.game.endedAt, kept.endedAt);
-  EXPECT_EQ(std::tie(read.game.deal, read.game.regular, read.game.total, read.game.finished,
+  EXPECT_EQ(std::tie(read.game.deal, read.game.kind, read.game.total, read.game.finished,
                      read.game.hints, read.game.demo, read.game.player, read.game.hands),
-            std::tie(kept.deal, kept.regular, kept.total, kept.finished, kept.hints, kept.demo,
+            std::tie(kept.deal, kept.kind, kept.total, kept.finished, kept.hints, kept.demo,
                      kept.player, kept.hands));
   EXPECT_EQ(read.game.placements, kept.placements);
   std::vector<PlacementRecord> reviewed = kept.placements;

@@ -92,7 +92,7 @@ TEST_F(Figures, KnownAnswers) {
   EXPECT_TRUE(s.recent[0].demo);
   EXPECT_EQ(s.recent[1].deal, 1151u);
   EXPECT_EQ(s.recent[1].endedAt, QDateTime(QDate(2026, 3, 1), QTime(12, 5), Qt::UTC));
-  EXPECT_FALSE(s.recent[1].regular);
+  EXPECT_EQ(s.recent[1].kind, GameKind::kThrowDown);
   EXPECT_TRUE(s.recent[1].won);
 
   // The chart's mean is of the last 20 finished games only.

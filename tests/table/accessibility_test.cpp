@@ -8,11 +8,13 @@
 
 #include <QAccessible>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "board.h"
 #include "keyboard_cursor.h"
 #include "table_accessible.h"
+#include "table_painter.h"
 #include "table_words.h"
 #include "window_fixture.h"
 
@@ -59,7 +61,8 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   KeyboardCursor cursor(box, state, geometry, {});
   TopFiveList list;
   for (int k = 1; k <= 5; ++k) list[k - 1] = {QStringLiteral("P%1").arg(k), 200 - k};
-  TableAccessibility speech(box, {state, geometry, list, cursor});
+  const int rowPitch = geometry.cardHeight + 2;
+  TableAccessibility speech(box, {state, geometry, list, cursor, rowPitch});
 
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
   ASSERT_NE(table, nullptr);
@@ -104,6 +107,77 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   state.showingHighScores = false;
   state.gameActive = true;
   EXPECT_EQ(table->childCount(), 3);
+}
+
+// The pixels that drawing a part changes, as the table's own rectangle.
+QRect Drawn(PaintBox& box, const std::function<void()>& draw) {
+  const QImage before = box.canvas().image().copy();
+  draw();
+  const QImage& after = box.canvas().image();
+  QRect changed;
+  for (int y = 0; y < after.height(); ++y)
+    for (int x = 0; x < after.width(); ++x)
+      if (after.pixel(x, y) != before.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+  return changed;
+}
+
+// What a screen reader is told of a part's place is where the painter draws it, at both card
+// sizes and whatever row pitch the painter last left.
+TEST(TableAccessible, PlacesThePartsWhereThePainterDrawsThem) {
+  PaintBox box;
+  box.resize(760, 640);
+  box.canvas().Resize(box.size());  // as a shown table's is
+  GameState state;
+  state.dealCount = 1;
+  state.totalScore = kWinningScore;
+  TopFiveList list;
+  const CardImages images = LoadCardImages();
+  const std::optional<Cell> hint;
+  for (const TableGeometry& geometry : {kRegularCards, kLargeCards}) {
+    TableLook look;
+    look.cardBack = &images.regularBack;
+    TablePainter painter(box.canvas(), state, geometry, images, look, list, hint);
+    KeyboardCursor cursor(box, state, geometry, {});
+    TableAccessibility speech(box, {state, geometry, list, cursor, painter.RowPitch()});
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
+    ASSERT_NE(table, nullptr);
+    const auto local = [&](QAccessibleInterface* part) {
+      const QRect r = part->rect();
+      return QRect(box.mapFromGlobal(r.topLeft()), r.size());
+    };
+
+    // The score panel is what a board drawn during a game adds to one drawn before any.
+    painter.SystemRepaint();
+    state.dealCount = 0;
+    painter.DrawBoard();
+    state.dealCount = 1;
+    state.gameActive = true;
+    const QRect panel = Drawn(box, [&] { painter.DrawBoard(); });
+    state.gameActive = false;
+    ASSERT_EQ(table->childCount(), 4);
+    EXPECT_EQ(local(table->child(2)), panel);
+    // During a game the board is drawn without the banner.
+    const auto board = [&] {
+      state.gameActive = true;
+      painter.DrawBoard();
+      state.gameActive = false;
+    };
+    for (const auto& drawFirst :
+         std::vector<std::function<void()>>{board, [&] { painter.DrawDeckStack(); }}) {
+      drawFirst();
+      const QRect banner = Drawn(box, [&] { painter.DrawWinBanner(); });
+      EXPECT_EQ(local(table->child(3)).top(), banner.top()) << painter.RowPitch();
+      EXPECT_EQ(local(table->child(3)).bottom(), banner.bottom()) << painter.RowPitch();
+    }
+
+    state.showingHighScores = true;
+    painter.SystemRepaint();
+    const QRect topFive = Drawn(box, [&] { painter.DrawTopFivePanel(); });
+    ASSERT_EQ(table->childCount(), 5);
+    EXPECT_EQ(local(table->child(3)), topFive);
+    state.showingHighScores = false;
+    speech.Refresh();
+  }
 }
 
 // Records what the table tells a screen reader, as the platform's bridge would receive it.

@@ -68,15 +68,15 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   PlaceAt(2, 2);
   Trigger("MenuOptionsHarderGameItem");
   ASSERT_EQ(history.kept.size(), 3u);
-  EXPECT_TRUE(history.kept[2].regular);
+  EXPECT_EQ(history.kept[2].kind, GameKind::kRegular);
   const std::uint32_t thrown = State().dealNumber;
   form->DealNumber(thrown);  // nothing placed yet: nothing to keep
   EXPECT_EQ(history.kept.size(), 3u);
-  EXPECT_FALSE(State().regularGame);
+  EXPECT_EQ(State().kind, GameKind::kThrowDown);
   PlaceAt(State().board[2][2] == kEmptySlotCode ? 2 : 3, 2);
   form->close();
   ASSERT_EQ(history.kept.size(), 4u);
-  EXPECT_FALSE(history.kept[3].regular);
+  EXPECT_EQ(history.kept[3].kind, GameKind::kThrowDown);
   EXPECT_EQ(history.kept[3].deal, thrown);
   EXPECT_GT(history.kept[3].placements.size(), 1u);  // the thrown cards with the placed one
 

@@ -172,7 +172,7 @@ TEST_F(WindowTest, GameKindItemsShowTheChosenKindAndDeal) {
   EXPECT_TRUE(Action("MenuOptionsHarderGameItem")->isChecked());
   EXPECT_FALSE(Action("MenuOptionsPlayRegGameItem")->isChecked());
   EXPECT_TRUE(State().gameActive);
-  EXPECT_FALSE(State().regularGame);
+  EXPECT_EQ(State().kind, GameKind::kThrowDown);
   const QPoint p = CellMiddle(2, 1);
   Release(p.x(), p.y());
   Trigger("MenuOptionsHarderGameItem");  // the chosen kind again: it stays checked, a new deal
@@ -182,7 +182,7 @@ TEST_F(WindowTest, GameKindItemsShowTheChosenKindAndDeal) {
   Trigger("MenuOptionsPlayRegGameItem");
   EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
   EXPECT_FALSE(Action("MenuOptionsHarderGameItem")->isChecked());
-  EXPECT_TRUE(State().regularGame);
+  EXPECT_EQ(State().kind, GameKind::kRegular);
   Trigger("MenuOptionsPlayRegGameItem");
   EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
 }

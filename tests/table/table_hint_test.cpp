@@ -47,7 +47,7 @@ TEST(TableHint, ErasesItsFrameBeforeTheRulesDrawAndKeepsItThroughACancel) {
 
   hint.Ask();  // no game yet
   EXPECT_FALSE(hint.Search().Pending());
-  game.SetRegularGame(true);
+  game.SetKind(GameKind::kRegular);
   game.NewGame();
   hint.Ask();
   ASSERT_TRUE(QTest::qWaitFor([&] { return hint.Shown().has_value(); }, 20000));

@@ -36,7 +36,7 @@ history::GameRecord HurriedGame() {
   history::GameRecord game;
   game.id = 1;
   game.deal = kDeal;
-  game.regular = true;
+  game.kind = GameKind::kRegular;
   game.finished = true;
   std::array<int, kGridCells> cells{};
   cells.fill(kEmptySlotCode);
