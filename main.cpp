@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
     marnelok::TMarnelokForm form(desktop, *store, donate, history);
     form.show();
     if (line.deal) form.DealNumber(*line.deal);
+    if (line.daily) form.DailyDeal();
     // The hidden donation dialog of the program's start is never shown; it is made once the
     // event loop runs, so that it does not delay the first sight of the table.
     std::unique_ptr<marnelok::TDonateForm> hiddenDonateForm;

@@ -2,7 +2,8 @@
 // How long the review of a whole game takes: regular deals played by random placements (the
 // most varied positions), each judged by the review's job on every core, as the window does.
 // Prints each game's time and the slowest, and how long a cancel takes to end the workers; the
-// review promises at most 5 s a game on two cores and a cancel within 100 ms.
+// review promises at most 5 s a game on two cores and a cancel within 100 ms. Then par: the
+// advisor's own game on regular deals, one deal alone and four deals at once on T threads.
 //
 //   marnelok_bench_review [--games N] [--threads T]
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 
 #include "board.h"
 #include "deck.h"
+#include "par_job.h"
 #include "placement_judge.h"
 #include "random.h"
 #include "review_job.h"
@@ -86,5 +88,27 @@ int main(int argc, char** argv) {
   }
   std::printf("cancel: the workers ended within %.1f ms at the slowest of 10 (limit 100 ms)\n",
               slowestStop);
+
+  // Par: each deal is played by one worker, placement after placement.
+  double slowestPar = 0;
+  for (std::uint32_t deal = 1; deal <= 3; ++deal) {
+    QElapsedTimer clock;
+    clock.start();
+    const auto par = PlayPar({deal, true});
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    slowestPar = std::max(slowestPar, seconds);
+    std::printf("par of deal %u: %d in %.2f s\n", deal, par.value_or(-1), seconds);
+  }
+  {
+    ParJob pars(threads);
+    int played = 0;
+    QObject::connect(&pars, &ParJob::played, [&] { ++played; });
+    QElapsedTimer clock;
+    clock.start();
+    for (std::uint32_t deal = 11; deal <= 14; ++deal) pars.Add({deal, true});
+    while (played < 4) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    std::printf("par of 4 deals on %d threads: %.2f s\n", threads,
+                static_cast<double>(clock.nsecsElapsed()) / 1e9);
+  }
   return slowest <= 5.0 && slowestStop <= 100 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

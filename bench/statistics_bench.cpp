@@ -82,6 +82,9 @@ class DirectHistory : public history::GameHistory {
   }
   void HasFinishedGame(QObject*, std::function<void(bool)>) override {}
   void StoreReview(std::int64_t, std::vector<history::PlacementRecord>) override {}
+  void StorePar(const history::DealOfKind&, int) override {}
+  void DealsWithoutPar(int, QObject*,
+                       std::function<void(const std::vector<history::DealOfKind>&)>) override {}
   void SetFaultHandler(std::function<void(const QString&)>) override {}
 
  private:

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLocale>
+#include <QScrollBar>
+#include <algorithm>
 #include <functional>
 
 namespace marnelok {
@@ -72,12 +74,13 @@ FiguresTable::FiguresTable(QWidget* parent) : QTableWidget(parent) {
   }
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::NoSelection);
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);  // the arrows walk the figures, which a screen reader reads
   horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   setToolTip(
       tr("Totals count finished games. Hands count the ten lines of every finished game, "
          "with their share of all those lines. A game left early ends a run of wins."));
+  FitColumns();
 }
 
 void FiguresTable::Show(const history::Statistics& s) {
@@ -99,6 +102,19 @@ void FiguresTable::Show(const history::Statistics& s) {
       setItem(rowCount() - 1 - h, c, item);
     }
   }
+  FitColumns();
+}
+
+// Every heading and value in full, in the system's font however large: the columns are at
+// least as wide as the widest of them, and the table wide enough for the three.
+void FiguresTable::FitColumns() {
+  int widest = 0;
+  for (int c = 0; c < columnCount(); ++c)
+    widest = std::max({widest, sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c)});
+  horizontalHeader()->setMinimumSectionSize(widest);
+  const int needed = verticalHeader()->sizeHint().width() + columnCount() * widest +
+                     2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  setMinimumWidth(std::max(minimumWidth(), needed));
 }
 
 QString FiguresTable::Cell(int row, int column) const {

@@ -19,6 +19,9 @@ class FiguresTable : public QTableWidget {
   // The text shown at `row` (0 is "Games played", the hands follow the figures, the best
   // first) and `column` (0 all games, 1 regular, 2 throw-down).
   QString Cell(int row, int column) const;
+
+ private:
+  void FitColumns();
 };
 
 }  // namespace marnelok

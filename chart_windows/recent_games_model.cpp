@@ -12,7 +12,9 @@ QString KindText(const history::RecentGame& g) {
   const QString kind = g.kind == GameKind::kRegular ? RecentGamesModel::tr("Regular")
                                                     : RecentGamesModel::tr("Throw-down");
   // A game the program played by itself is listed, marked, and counts in no figure.
-  return g.demo ? RecentGamesModel::tr("%1 (demo)").arg(kind) : kind;
+  if (g.demo) return RecentGamesModel::tr("%1 (demo)").arg(kind);
+  //: A game of the day's daily deal, in the list's Kind column.
+  return g.daily ? RecentGamesModel::tr("%1 (daily)").arg(kind) : kind;
 }
 
 QString WonText(const history::RecentGame& g) {
@@ -50,6 +52,8 @@ QVariant RecentGamesModel::data(const QModelIndex& index, int role) const {
         return KindText(g);
       case kTotal:
         return locale.toString(g.total);
+      case kPar:  // empty until the advisor's total on the deal is worked out
+        return g.par ? locale.toString(*g.par) : QString();
       case kWon:
         return WonText(g);
       case kHints:
@@ -68,6 +72,8 @@ QVariant RecentGamesModel::data(const QModelIndex& index, int role) const {
         return KindText(g);
       case kTotal:
         return g.total;
+      case kPar:
+        return g.par ? *g.par : -1;
       case kWon:
         return g.finished ? int(g.won) : -1;
       case kHints:
@@ -97,6 +103,9 @@ QVariant RecentGamesModel::headerData(int section, Qt::Orientation orientation, 
       return tr("Kind");
     case kTotal:
       return tr("Total");
+    case kPar:
+      //: The column of the advisor's total on each game's deal.
+      return tr("Par");
     case kWon:
       return tr("Won");
     case kHints:

@@ -13,7 +13,7 @@ class RecentGamesModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { kDate, kDeal, kKind, kTotal, kWon, kHints, kColumns };
+  enum Column { kDate, kDeal, kKind, kTotal, kPar, kWon, kHints, kColumns };
   // The value a column sorts by: a number or a time rather than the text shown.
   static constexpr int kSortRole = Qt::UserRole;
 

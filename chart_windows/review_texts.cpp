@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <array>
 
+#include "cards.h"
 #include "position.h"
 
 namespace marnelok {
@@ -38,14 +39,13 @@ QString Header(int column) {
 }
 
 QString Card(int code) {
-  // Codes run from the two up to the ace within each suit: hearts, clubs, diamonds, spades.
-  // The ranks are the letters that the card faces show, in every language.
-  static const std::array<const char*, 13> kRanks = {"2", "3",  "4", "5", "6", "7", "8",
-                                                     "9", "10", "J", "Q", "K", "A"};
+  // The ranks are the letters that the card faces show, in every language; the suits in the
+  // order of the codes: hearts, clubs, diamonds, spades.
   static const std::array<const char*, 4> kSuits = {"\u2665", "\u2663", "\u2666", "\u2660"};
-  if (code < 1 || code > 52) return QStringLiteral("?");
-  return QString::fromUtf8(kRanks[static_cast<std::size_t>((code - 1) % 13)]) +
-         QString::fromUtf8(kSuits[static_cast<std::size_t>((code - 1) / 13)]);
+  if (!IsCard(code)) return QStringLiteral("?");
+  const std::string_view rank = RankLabel(CardRank(code));
+  return QString::fromLatin1(rank.data(), static_cast<qsizetype>(rank.size())) +
+         QString::fromUtf8(kSuits[static_cast<std::size_t>(CardSuit(code) - 1)]);
 }
 
 QString Cell(int cell) {
@@ -68,6 +68,14 @@ QString DealLine(std::uint32_t deal, GameKind kind) {
 }
 QString PlayedByTheDemo() { return ReviewTexts::tr("The demo placed cards in this game."); }
 QString TotalLine(int total) { return ReviewTexts::tr("Total: %1").arg(QLocale().toString(total)); }
+QString ParLine(int par, int total) {
+  const QLocale locale;
+  const int against = total - par;
+  const QString signedText =
+      against > 0 ? locale.positiveSign() + locale.toString(against) : locale.toString(against);
+  return ReviewTexts::tr("The advisor scored %1 on this deal: %2 against par")
+      .arg(locale.toString(par), signedText);
+}
 QString PointsLostLine(double points) {
   return ReviewTexts::tr("Points lost: %1").arg(Number(points));
 }
@@ -96,6 +104,8 @@ QString PartialLine(int judged, int total) {
 QString Reading() { return ReviewTexts::tr("Reading the game..."); }
 //: The progress bar's text: %v is the placements judged so far, %m all of them.
 QString Judging() { return ReviewTexts::tr("Judging the placements: %v of %m"); }
+QString JudgingName() { return ReviewTexts::tr("Judging the placements"); }
+QString PictureName(int turn) { return ReviewTexts::tr("The table at turn %1").arg(turn); }
 QString NoFinishedGame() {
   return ReviewTexts::tr("The history holds no finished game yet: finish a game, then review it.");
 }

@@ -22,6 +22,7 @@ QString Number(double value);  // one decimal, in the system's locale
 QString DealLine(std::uint32_t deal, GameKind kind);
 QString PlayedByTheDemo();
 QString TotalLine(int total);
+QString ParLine(int par, int total);  // the advisor's total, and the player's against it
 QString PointsLostLine(double points);
 QString CloseToBestLine(int close, int judged, double share);
 // `turns`: the costliest placements' turns as a list made by the locale, `count` of them.
@@ -30,7 +31,9 @@ QString NoneCostly();
 QString PartialLine(int judged, int total);
 
 QString Reading();
-QString Judging();  // the progress bar's text: %v and %m are the bar's own
+QString Judging();              // the progress bar's text: %v and %m are the bar's own
+QString JudgingName();          // the progress bar's name for a screen reader
+QString PictureName(int turn);  // "The table at turn 4"
 QString NoFinishedGame();
 QString StoppedBeforeReading();
 QString CannotRead(const QString& error);

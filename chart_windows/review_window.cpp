@@ -17,6 +17,7 @@
 #include "review_chart.h"
 #include "review_summary.h"
 #include "review_texts.h"
+#include "window_keys.h"
 
 namespace marnelok {
 namespace texts = review_texts;
@@ -85,6 +86,10 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &ReviewWindow::ShowPlacement);
   chart_->setChart(MakeReviewChart({}, {}));
+  list_->setAccessibleName(texts::WindowTitle());
+  progress_->setAccessibleName(texts::JudgingName());
+  NameChart(*chart_, texts::ChartTitle(), {});
+  UseKeyboard(*this, *list_);
 }
 
 // A review under way stops; its outcome is not shown any more.
@@ -138,6 +143,8 @@ void ReviewWindow::Show(const ReviewOutcome& outcome) {
   Chart* old = chart_->chart();
   chart_->setChart(MakeReviewChart(outcome.game, summary.costliest));
   delete old;
+  chart_->setAccessibleDescription(
+      outcome.game.id == 0 ? QString() : texts::PointsLostLine(summary.pointsLost));
   // The costliest placement first, where the game slipped most; else the first one.
   const int row = summary.costliest.empty() ? 0 : static_cast<int>(summary.costliest.front());
   if (model_->rowCount() > 0)
@@ -162,6 +169,7 @@ void ReviewWindow::ShowSummary(const ReviewOutcome& outcome) {
   QStringList lines{texts::DealLine(game.deal, game.kind)};
   if (game.demo) lines << texts::PlayedByTheDemo();
   lines << texts::TotalLine(game.total);
+  if (game.par) lines << texts::ParLine(*game.par, game.total);
   if (outcome.stopped) {
     int total = 0;
     for (const history::PlacementRecord& p : game.placements) total += p.thrown ? 0 : 1;
@@ -183,6 +191,7 @@ void ReviewWindow::ShowPlacement() {
   const history::GameRecord& game = model_->Game();
   if (!current.isValid() || current.row() >= static_cast<int>(game.placements.size())) {
     picture_->clear();
+    picture_->setAccessibleName({});
     caption_->clear();
     return;
   }
@@ -191,6 +200,7 @@ void ReviewWindow::ShowPlacement() {
   const qreal ratio = devicePixelRatioF();
   QImage image = source_.Picture(game, index, ratio);
   picture_->setPixmap(QPixmap::fromImage(image));
+  picture_->setAccessibleName(texts::PictureName(p.turn));
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
   else if (!p.review)

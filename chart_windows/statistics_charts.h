@@ -16,4 +16,11 @@ Chart* MakeHistogramChart(const std::vector<std::int64_t>& histogram);
 // The mean total of the last 20 finished games after each point of the history.
 Chart* MakeMeansChart(const std::vector<history::MeanPoint>& means);
 
+// The charts' names and their one-line summaries for a screen reader: "120 games, most between
+// 120 and 130".
+QString HistogramName();
+QString HistogramSummary(const std::vector<std::int64_t>& histogram);
+QString MeansName();
+QString MeansSummary(const std::vector<history::MeanPoint>& means);
+
 }  // namespace marnelok

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,13 +12,16 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "desktop.h"
 #include "figures_table.h"
 #include "game_history.h"
+#include "par_daily_texts.h"
 #include "read_only_list.h"
 #include "recent_games_model.h"
 #include "statistics_charts.h"
+#include "window_keys.h"
 
 namespace marnelok {
 namespace {
@@ -26,7 +30,10 @@ ChartView* NewChartView(const QString& name, QWidget* parent) {
   auto* view = new ChartView(parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(360, 220);
+  // Room for the axes and the legend in the system's font: the size made for an 11-point
+  // font, grown in step with a larger one.
+  const double grow = std::max(1.0, view->fontInfo().pointSizeF() / 11.0);
+  view->setMinimumSize(static_cast<int>(360 * grow), static_cast<int>(220 * grow));
   return view;
 }
 
@@ -48,6 +55,8 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
       reviewGame_(std::move(reviewGame)),
       status_(new QLabel(this)),
       figures_(new FiguresTable(this)),
+      againstPar_(new QLabel(this)),
+      daily_(new QLabel(this)),
       histogram_(NewChartView(QStringLiteral("histogram"), this)),
       means_(NewChartView(QStringLiteral("means"), this)),
       recent_(new RecentGamesModel(this)),
@@ -82,8 +91,24 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   auto* charts = new QVBoxLayout;
   charts->addWidget(histogram_);
   charts->addWidget(means_);
+  // Below the figures: the games against par and the daily deal, side by side.
+  auto* parts = new QHBoxLayout;
+  for (const auto& [label, title, name] :
+       {std::tuple{againstPar_, par_daily_texts::AgainstParTitle(), "againstPar"},
+        std::tuple{daily_, par_daily_texts::DailyTitle(), "daily"}}) {
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* box = new QGroupBox(title, this);
+    (new QVBoxLayout(box))->addWidget(label);
+    parts->addWidget(box, 1);
+  }
+  auto* left = new QVBoxLayout;
+  left->addWidget(figures_, 1);
+  left->addLayout(parts);
   auto* top = new QHBoxLayout;
-  top->addWidget(figures_, 1);
+  top->addLayout(left, 1);
   top->addLayout(charts, 1);
   // Room to the right of the game commands for more commands on the selected game.
   auto* commands = new QHBoxLayout;
@@ -95,8 +120,13 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   commands->addWidget(closeButton);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 3);
-  layout->addWidget(
-      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this));
+  auto* recentLabel =
+      new QLabel(tr("Recent games (the %1 newest):").arg(history::kRecentGames), this);
+  recentLabel->setBuddy(list_);
+  list_->setAccessibleName(recentLabel->text());
+  figures_->setAccessibleName(tr("Figures"));
+  figures_->setTabKeyNavigation(false);
+  layout->addWidget(recentLabel);
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
   layout->addLayout(commands);
@@ -111,6 +141,9 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   connect(list_, &QTableView::doubleClicked, this, &StatisticsWindow::PlayDealAgain);
   ReplaceChart(*histogram_, MakeHistogramChart({}));
   ReplaceChart(*means_, MakeMeansChart({}));
+  NameChart(*histogram_, HistogramName(), HistogramSummary({}));
+  NameChart(*means_, MeansName(), MeansSummary({}));
+  UseKeyboard(*this, *list_);
   UpdateCommands();
 }
 
@@ -136,9 +169,26 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   status_->setText(result.error);
   status_->setVisible(!result.error.isEmpty());
   figures_->Show(s);
+  againstPar_->setText(par_daily_texts::AgainstPar(s.par));
+  daily_->setText(par_daily_texts::Daily(s.daily));
+  // Larger figures (a large system font) widen the window rather than hide behind a scroll bar.
+  layout()->invalidate();
+  layout()->activate();
+  resize(size().expandedTo(minimumSizeHint()));
   ReplaceChart(*histogram_, MakeHistogramChart(s.histogram));
   ReplaceChart(*means_, MakeMeansChart(s.means));
+  histogram_->setAccessibleDescription(HistogramSummary(s.histogram));
+  means_->setAccessibleDescription(MeansSummary(s.means));
+  // The game chosen stays chosen when the history is read again (after a review, say).
+  const history::RecentGame* chosen = Selected();
+  const std::int64_t id = chosen != nullptr ? chosen->id : 0;
   recent_->SetGames(s.recent);
+  for (int row = 0; id != 0 && row < recent_->rowCount(); ++row)
+    if (recent_->Game(row).id == id) {
+      const QModelIndex index = sorted_->mapFromSource(recent_->index(row, 0));
+      list_->selectionModel()->setCurrentIndex(
+          index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
   UpdateCommands();
 }
 

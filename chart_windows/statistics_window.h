@@ -31,7 +31,8 @@ class StatisticsWindow : public QWidget {
                    ReviewGame reviewGame, QWidget* owner);
   ~StatisticsWindow() override;
 
-  void Reload();
+  // Also asked for by name by the program when a game's par has been stored.
+  Q_INVOKABLE void Reload();
   // Shows what a reading of the history gave back.
   void Show(const history::StatisticsResult& result);
 
@@ -52,6 +53,8 @@ class StatisticsWindow : public QWidget {
   ReviewGame reviewGame_;
   QLabel* status_;
   FiguresTable* figures_;
+  QLabel* againstPar_;
+  QLabel* daily_;
   ChartView* histogram_;
   ChartView* means_;
   RecentGamesModel* recent_;

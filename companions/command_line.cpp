@@ -32,10 +32,12 @@ bool Among(const std::array<std::string_view, N>& names, std::string_view name) 
 // One text, so that a translation may arrange it as its language needs; %1 is the program.
 constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "marnelok::CommandLine",
-    "Usage: %1 [--deal N] [Qt options]\n"
+    "Usage: %1 [--deal N | --daily] [Qt options]\n"
     "Poker solitaire on a five-by-five grid.\n\n"
     "  --deal N     start with deal number N (0 to 4294967295) dealt, in the game\n"
     "               kind chosen last\n"
+    "  --daily      start with today's daily deal, the same for every player on\n"
+    "               the same date\n"
     "  -h, --help   show this help and exit\n"
     "  --version    show the version and exit\n\n"
     "Qt's standard options, such as -platform NAME or -style NAME, work as well.\n");
@@ -66,6 +68,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                      "' is not a deal number: give a whole number from 0 to 4294967295");
       continue;
     }
+    if (arg == "--daily") {
+      line.daily = true;
+      continue;
+    }
     if (arg == "--") {
       if (i + 1 < arguments.size()) return Error("unexpected argument '" + arguments[i + 1] + "'");
       break;
@@ -83,6 +89,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
       continue;
     return Error("unknown option '" + std::string(arg) + "'");
   }
+  if (line.daily && line.deal) return Error("options '--deal' and '--daily' cannot be combined");
   return line;
 }
 

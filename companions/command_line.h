@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's command line: --deal N, --help and --version, beside Qt's own options.
+// The program's command line: --deal N, --daily, --help and --version, beside Qt's own options.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +15,7 @@ struct CommandLine {
   Action action = Action::kRun;
   std::optional<std::uint32_t> deal;  // --deal N: the deal to start with
   std::string error;                  // what was wrong, for kError
+  bool daily = false;                 // --daily: start with today's daily deal
 };
 
 // Reads the arguments after the program's name. Qt's standard options (-platform NAME,

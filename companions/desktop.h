@@ -48,6 +48,9 @@ class Desktop {
   // them: a window cannot move, and a child window shows over its parent only once the
   // parent is on screen.
   virtual bool CanMoveWindows() = 0;
+  // Whether the program speaks X11 to a Wayland compositor (XWayland). Some compositors then
+  // place every new top-level window themselves, ignoring the place asked for.
+  virtual bool OnXWayland() = 0;
 };
 
 }  // namespace marnelok

@@ -82,4 +82,10 @@ bool QtDesktop::CanMoveWindows() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+bool QtDesktop::OnXWayland() {
+  return QGuiApplication::platformName() == QLatin1String("xcb") &&
+         (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+          qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland"));
+}
+
 }  // namespace marnelok

@@ -24,6 +24,7 @@ class QtDesktop : public Desktop {
   QSize FullScreenClientSize() override;
   int Today() override;
   bool CanMoveWindows() override;
+  bool OnXWayland() override;
 };
 
 }  // namespace marnelok

@@ -43,6 +43,8 @@ void TsplashForm::ApplyLook() {
   ui_->lblEval->setFont(PixelFont(13, true));
   SetTextColor(*ui_->lblEval, QColor(0, 0, 255));
   ui_->lblProduct->setFont(PixelFont(16, true));
+  // The title lies on the picture, whose pale colours are its own whatever the system's.
+  SetTextColor(*ui_->lblProduct, Qt::black);
 
   ui_->Label3->setText(HomePage());
   MakeLink(*ui_->Label3, 11);
@@ -64,6 +66,14 @@ void TsplashForm::ApplyMode() {
 
 void TsplashForm::ShowOverOwner() {
   QWidget* owner = parentWidget();
+  if (owner != nullptr && desktop_.OnXWayland()) {
+    // A part of the owner's own window: it shows with its owner, and no compositor places it.
+    setWindowFlags(Qt::Widget);
+    inside_ = true;
+    show();
+    raise();
+    return;
+  }
   if (desktop_.CanMoveWindows() || owner == nullptr) {
     show();
     return;
@@ -112,7 +122,9 @@ void TsplashForm::closeEvent(QCloseEvent* event) {
 }
 
 void TsplashForm::showEvent(QShowEvent* event) {
-  if (popup_) {
+  if (inside_) {
+    move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
+  } else if (popup_) {
     // A popup's place counts from its parent's, as Qt has them; the screen plays no part.
     const QRect owner = parentWidget()->windowHandle()->geometry();
     move(owner.center() - QPoint(width() / 2, height() / 2));

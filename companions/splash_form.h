@@ -29,7 +29,8 @@ class TsplashForm : public QDialog {
   // Shows the window without waiting, over its owner. Where the desktop places windows itself
   // (Wayland), it is a popup of its owner, and a child shows over its parent only once the
   // parent is on screen: the window then appears right after its owner's first frame. A
-  // close before that cancels it.
+  // close before that cancels it. Under XWayland, where a compositor may put a new window in a
+  // corner whatever place it asks for, it is drawn inside its owner instead, over its middle.
   void ShowOverOwner();
 
  protected:
@@ -48,6 +49,7 @@ class TsplashForm : public QDialog {
   std::unique_ptr<Ui::TsplashForm> ui_;
   const Mode mode_;
   Desktop& desktop_;
+  bool inside_ = false;         // a child widget of its owner, as under XWayland
   bool popup_ = false;          // placed relative to its owner, as on Wayland
   bool awaitingOwner_ = false;  // ShowOverOwner waits for the owner's first exposure
 };

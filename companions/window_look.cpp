@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace marnelok {
 
@@ -21,9 +22,29 @@ QFont PixelFont(int pixelHeight, bool bold, bool underline) {
   return font;
 }
 
+double Luminance(const QColor& color) {
+  const auto linear = [](double c) {
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+         0.0722 * linear(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 void SetBackground(QWidget& widget, const QColor& color) {
   QPalette palette = widget.palette();
   palette.setColor(QPalette::Window, color);
+  // Text on the fill in black or white, whichever reads better: a dark system palette's pale
+  // text on a pale fill would hardly show.
+  const QColor text = Contrast(color, Qt::black) >= Contrast(color, Qt::white) ? QColor(Qt::black)
+                                                                               : QColor(Qt::white);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::Text, text);
   widget.setPalette(palette);
   widget.setAutoFillBackground(true);
 }

@@ -14,7 +14,13 @@ namespace marnelok {
 // The system's sans-serif face at a character height in pixels (8 pt at 96 dpi = 11 px).
 QFont PixelFont(int pixelHeight, bool bold = false, bool underline = false);
 
-// Fills the widget's background with `color` (children without a fill show it too).
+// The relative luminance of a colour (0 black to 1 white) and the contrast ratio of two, from
+// 1 to 21, as accessibility guidelines measure them.
+double Luminance(const QColor& color);
+double Contrast(const QColor& a, const QColor& b);
+
+// Fills the widget's background with `color` (children without a fill show it too), and sets
+// the text on it to black or to white, whichever has the more contrast.
 void SetBackground(QWidget& widget, const QColor& color);
 void SetTextColor(QWidget& widget, const QColor& color);
 

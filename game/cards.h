@@ -2,7 +2,10 @@
 // Card codes: 1 to 52 are the cards, a handful of other values mark cells without a card.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace marnelok {
 
@@ -26,7 +29,12 @@ constexpr int CardSuit(int code) { return (code - 1) / 13 + 1; }
 constexpr bool IsCard(int code) { return code >= kFirstCard && code <= kLastCard; }
 constexpr bool IsRedSuit(int suit) { return suit == kHearts || suit == kDiamonds; }
 
-// The index shown in a card's corners: "A", "2" to "10", "J", "Q", "K".
-std::string RankLabel(int rank);
+// The index shown in a card's corners: "A", "2" to "10", "J", "Q", "K"; empty for a number
+// that is no rank.
+constexpr std::string_view RankLabel(int rank) {
+  constexpr std::array<std::string_view, 14> kLabels{"",  "A", "2", "3",  "4", "5", "6",
+                                                     "7", "8", "9", "10", "J", "Q", "K"};
+  return rank >= 1 && rank <= 13 ? kLabels[static_cast<std::size_t>(rank)] : std::string_view();
+}
 
 }  // namespace marnelok

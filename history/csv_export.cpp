@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "game_record.h"
 #include "sql_batch.h"
 #include "statistics.h"
 
@@ -15,7 +16,7 @@ namespace {
 const char* const kColumns[] = {"id",   "started_at", "finished_at", "deal", "kind",   "total",
                                 "won",  "finished",   "hints",       "demo", "player", "row1",
                                 "row2", "row3",       "row4",        "row5", "col1",   "col2",
-                                "col3", "col4",       "col5"};
+                                "col3", "col4",       "col5",        "par",  "daily"};
 constexpr int kFirstHandColumn = 11;
 
 QString Field(const QString& text) {
@@ -45,7 +46,8 @@ std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
     for (int c = 0; c < int(std::size(kColumns)); ++c) {
       const QVariant value = q.value(c);
       const int hand = value.toInt();
-      if (c >= kFirstHandColumn && !value.isNull() && hand >= 0 && hand < kHandClasses)
+      if (c >= kFirstHandColumn && c < kFirstHandColumn + kLines && !value.isNull() && hand >= 0 &&
+          hand < kHandClasses)
         row << Field(HandName(hand));
       else
         row << Field(value.toString());

@@ -40,6 +40,12 @@ class GameHistory {
   // Stores the reviews of game `id`'s placements, matched by turn; a placement without a review
   // is left as it is. A review that cannot be stored is only done again the next time.
   virtual void StoreReview(std::int64_t id, std::vector<PlacementRecord> placements) = 0;
+  // Stores the par of a deal in every game of that deal and kind, kept or waiting, that has
+  // none. A par that cannot be stored is worked out again when next needed.
+  virtual void StorePar(const DealOfKind& deal, int par) = 0;
+  // Up to `limit` deals of kept games without a par, those played last first.
+  virtual void DealsWithoutPar(int limit, QObject* receiver,
+                               std::function<void(const std::vector<DealOfKind>&)> done) = 0;
   // Empties the history (every game, and the games still waiting to be written).
   virtual void Erase(QObject* receiver, std::function<void(const QString& error)> done) = 0;
 

@@ -23,6 +23,8 @@ GameRecord GameOf(const QSqlQuery& q) {
     const QVariant hand = q.value(10 + k);
     g.hands[static_cast<std::size_t>(k)] = hand.isNull() ? kNoHand : hand.toInt();
   }
+  if (!q.value(20).isNull()) g.par = q.value(20).toInt();
+  g.daily = QDate::fromString(q.value(21).toString(), Qt::ISODate);
   return g;
 }
 
@@ -46,7 +48,7 @@ PlacementRecord PlacementOf(const QSqlQuery& q) {
 GameReading ReadGame(const QSqlDatabase& db, std::int64_t id) {
   const QString columns = QStringLiteral(
       "SELECT id, started_at, finished_at, deal, kind, total, finished, hints, demo, player, row1, "
-      "row2, row3, row4, row5, col1, col2, col3, col4, col5 FROM games ");
+      "row2, row3, row4, row5, col1, col2, col3, col4, col5, par, daily FROM games ");
   SqlBatch batch(db);
   batch.BeginRead();
   QSqlQuery q =
@@ -89,6 +91,29 @@ std::optional<SqlFault> WriteReview(const QSqlDatabase& db, std::int64_t id,
   }
   if (batch.Finish()) return std::nullopt;
   return batch.fault();
+}
+
+std::optional<SqlFault> WritePar(const QSqlDatabase& db, const DealOfKind& deal, int par) {
+  SqlBatch batch(db);
+  batch.BeginWrite();
+  batch.Run(QStringLiteral("UPDATE games SET par = ? WHERE deal = ? AND kind = ? AND par IS NULL"),
+            {par, qint64{deal.deal}, KindText(deal.kind)});
+  if (batch.Finish()) return std::nullopt;
+  return batch.fault();
+}
+
+std::vector<DealOfKind> DealsWithoutPar(const QSqlDatabase& db, int limit) {
+  SqlBatch batch(db);
+  batch.BeginRead();
+  QSqlQuery q = batch.Run(QStringLiteral("SELECT deal, kind FROM games WHERE par IS NULL "
+                                         "GROUP BY deal, kind ORDER BY max(id) DESC LIMIT ?"),
+                          {limit});
+  std::vector<DealOfKind> deals;
+  while (!batch.failed() && q.next())
+    deals.push_back(
+        {static_cast<std::uint32_t>(q.value(0).toLongLong()), KindOfText(q.value(1).toString())});
+  batch.Finish();
+  return deals;
 }
 
 }  // namespace marnelok::history

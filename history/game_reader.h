@@ -22,4 +22,11 @@ std::optional<bool> HasFinishedGame(const QSqlDatabase& db);
 std::optional<SqlFault> WriteReview(const QSqlDatabase& db, std::int64_t id,
                                     const std::vector<PlacementRecord>& placements);
 
+// Stores the par of a deal in every kept game of that deal and kind that has none.
+std::optional<SqlFault> WritePar(const QSqlDatabase& db, const DealOfKind& deal, int par);
+
+// Up to `limit` deals of kept games without a par, those played last first; none when the
+// file cannot be read.
+std::vector<DealOfKind> DealsWithoutPar(const QSqlDatabase& db, int limit);
+
 }  // namespace marnelok::history

@@ -3,6 +3,7 @@
 // reached the grid.
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <array>
@@ -48,8 +49,17 @@ struct GameRecord {
   // Hand class of each line, rows first; kNoHand while the line is not complete.
   std::array<int, kLines> hands{};
   std::vector<PlacementRecord> placements;
+  std::optional<int> par;  // the advisor's total on the same deal; none until worked out
+  QDate daily;             // the date of a daily deal; null for any other game
 
   bool won() const { return finished && total >= kWinningScore; }
+};
+
+// A deal and its kind: what par depends on.
+struct DealOfKind {
+  std::uint32_t deal = 0;
+  GameKind kind = GameKind::kRegular;
+  friend bool operator==(const DealOfKind&, const DealOfKind&) = default;
 };
 
 // A reading of one kept game: the game, none (id 0), or why it could not be read.

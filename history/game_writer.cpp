@@ -27,11 +27,13 @@ std::optional<SqlFault> WriteGame(const QSqlDatabase& db, const GameRecord& game
                       game.demo ? 1 : 0,
                       game.player.isNull() ? QVariant() : QVariant(game.player)};
   for (int hand : game.hands) values << Hand(hand);
+  values << (game.par ? QVariant(*game.par) : QVariant())
+         << (game.daily.isValid() ? QVariant(game.daily.toString(Qt::ISODate)) : QVariant());
   const QSqlQuery inserted = batch.Run(
       QStringLiteral("INSERT INTO games(started_at, finished_at, deal, kind, total, won, "
                      "finished, hints, demo, player, row1, row2, row3, row4, row5, col1, col2, "
-                     "col3, col4, col5) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                     "?, ?, ?, ?)"),
+                     "col3, col4, col5, par, daily) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                     "?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
       values);
   if (!game.placements.empty() && !batch.failed()) {
     const QVariant id = inserted.lastInsertId();

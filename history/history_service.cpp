@@ -104,6 +104,18 @@ void HistoryService::StoreReview(std::int64_t id, std::vector<PlacementRecord> p
   });
 }
 
+void HistoryService::StorePar(const DealOfKind& deal, int par) {
+  Post([deal, par](HistoryWorker& worker) { worker.StorePar(deal, par); });
+}
+
+void HistoryService::DealsWithoutPar(int limit, QObject* receiver,
+                                     std::function<void(const std::vector<DealOfKind>&)> done) {
+  Post([this, limit, guard = QPointer<QObject>(receiver),
+        done = std::move(done)](HistoryWorker& worker) {
+    Reply(guard, [done, deals = worker.DealsWithoutPar(limit)] { done(deals); });
+  });
+}
+
 void HistoryService::SetFaultHandler(std::function<void(const QString& message)> tell) {
   tell_ = std::move(tell);
 }

@@ -35,6 +35,9 @@ class HistoryService : public QObject, public GameHistory {
                 std::function<void(const GameReading&)> done) override;
   void HasFinishedGame(QObject* receiver, std::function<void(bool found)> done) override;
   void StoreReview(std::int64_t id, std::vector<PlacementRecord> placements) override;
+  void StorePar(const DealOfKind& deal, int par) override;
+  void DealsWithoutPar(int limit, QObject* receiver,
+                       std::function<void(const std::vector<DealOfKind>&)> done) override;
   void SetFaultHandler(std::function<void(const QString& message)> tell) override;
 
  private:

@@ -76,10 +76,10 @@ void HistoryWorker::Flush() {
 }
 
 // A game that could not be written does not keep the others from being read.
-StatisticsResult HistoryWorker::Read(int recentGames) {
+StatisticsResult HistoryWorker::Read(int recentGames, const QDate& today) {
   Flush();
   if (!EnsureOpen()) return {{}, Unreadable()};
-  return ReadStatistics(database_->Connection(), recentGames);
+  return ReadStatistics(database_->Connection(), recentGames, today);
 }
 
 std::optional<QString> HistoryWorker::Export(const QString& path) {
@@ -110,6 +110,19 @@ bool HistoryWorker::HasFinishedGame() {
 // the player made is lost, so the player is not told.
 void HistoryWorker::StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements) {
   if (EnsureOpen()) WriteReview(database_->Connection(), id, placements);
+}
+
+// Like a review, a par that cannot be written is only worked out again.
+void HistoryWorker::StorePar(const DealOfKind& deal, int par) {
+  for (GameRecord& game : pending_)
+    if (!game.par && game.deal == deal.deal && game.kind == deal.kind) game.par = par;
+  if (EnsureOpen()) WritePar(database_->Connection(), deal, par);
+}
+
+std::vector<DealOfKind> HistoryWorker::DealsWithoutPar(int limit) {
+  Flush();
+  if (!EnsureOpen()) return {};
+  return history::DealsWithoutPar(database_->Connection(), limit);
 }
 
 void HistoryWorker::TellMoved(const QString& movedTo) {

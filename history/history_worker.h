@@ -26,12 +26,14 @@ class HistoryWorker {
 
   void Keep(GameRecord game);
   void Prepare();  // opens the file and writes what waits
-  StatisticsResult Read(int recentGames);
+  StatisticsResult Read(int recentGames, const QDate& today = QDate::currentDate());
   std::optional<QString> Export(const QString& path);
   std::optional<QString> Erase();
   GameReading ReadGame(std::int64_t id);
   bool HasFinishedGame();
   void StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements);
+  void StorePar(const DealOfKind& deal, int par);
+  std::vector<DealOfKind> DealsWithoutPar(int limit);
   void Close();  // on the worker's thread, before that thread ends
   // Closes the file while no job waits, keeping what its first open learnt, and returns the
   // memory its connection used.

@@ -86,6 +86,23 @@ END)",
 END)",
 };
 
+// Version 3: the advisor's total on the game's deal (NULL until worked out) and, for a daily
+// deal, its date (YYYY-MM-DD, the player's local date). Storing a par changes no summary, so the
+// trigger that empties them watches every column but that one.
+const char* const kVersion3[] = {
+    "ALTER TABLE games ADD COLUMN par INTEGER",
+    "ALTER TABLE games ADD COLUMN daily TEXT",
+    "CREATE INDEX games_daily ON games(daily, id) WHERE daily IS NOT NULL",
+    "CREATE INDEX games_without_par ON games(deal, kind) WHERE par IS NULL",
+    "DROP TRIGGER games_changed",
+    R"(CREATE TRIGGER games_changed AFTER UPDATE OF id, started_at, finished_at, deal, kind, total,
+  won, finished, hints, demo, player, row1, row2, row3, row4, row5, col1, col2, col3, col4, col5,
+  daily ON games BEGIN
+  DELETE FROM summary_kinds; DELETE FROM summary_totals; DELETE FROM summary_hands;
+  DELETE FROM summary_runs;
+END)",
+};
+
 // A run of wins is ended by any game that was not won, finished or not.
 const char* const kRebuild[] = {
     "DELETE FROM summary_kinds",   "DELETE FROM summary_totals",
@@ -150,6 +167,7 @@ std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target) {
     RunAll(batch, kVersion2);
     RebuildSummaries(batch);
   }
+  if (version < 3 && target >= 3) RunAll(batch, kVersion3);
   if (version < target) batch.Run(QStringLiteral("PRAGMA user_version = %1").arg(target));
   if (batch.Finish()) return std::nullopt;
   return batch.fault();

@@ -11,7 +11,8 @@ namespace marnelok::history {
 
 // 1: games (with the ten lines' hands) and placements.
 // 2: the placements' review columns, and the summaries that the statistics read.
-inline constexpr int kSchemaVersion = 2;
+// 3: each game's par and the date of a daily deal.
+inline constexpr int kSchemaVersion = 3;
 
 // Brings the file to version `target` in one write transaction, from whatever version it has
 // (0 for a new, empty file). A file from a newer program is left alone and reported. Only

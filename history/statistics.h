@@ -2,10 +2,12 @@
 // The figures that the Statistics window shows, as plain values.
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "game_kind.h"
@@ -50,7 +52,36 @@ struct RecentGame {
   bool finished = false;
   int hints = 0;
   bool demo = false;
+  std::optional<int> par;  // none until worked out
+  bool daily = false;      // a daily deal
 };
+
+// Finished games against the advisor's total on their deal, over the games whose par is known.
+struct ParFigures {
+  std::int64_t compared = 0;   // finished games with a par
+  std::int64_t atOrAbove = 0;  // of those, games whose total reached par
+  double meanAgainst = 0;      // the mean of total minus par
+  int bestAgainst = 0;         // the highest total minus par
+};
+
+// One date on which a daily deal was played: the first finished game of the date is the day's
+// result; a game replayed later that day does not count.
+struct DailyDay {
+  QDate date;
+  std::optional<int> total;  // none when no game of the date was finished
+  std::optional<int> par;    // the par of the day's deal, once known
+};
+
+struct DailyFigures {
+  std::int64_t daysPlayed = 0;   // dates with a daily game, finished or not
+  std::int64_t currentRun = 0;   // finished days in a row up to today, or up to yesterday
+  std::int64_t longestRun = 0;   // while today's is yet to be finished
+  std::optional<int> bestTotal;  // the best day's result
+  std::optional<DailyDay> today;
+};
+
+// The daily figures of `days`, in date order, as they stand on `today`.
+DailyFigures DailyFiguresOf(const std::vector<DailyDay>& days, const QDate& today);
 
 // The mean total of the last kMeanOfLast finished games, as it stood after game `game`.
 struct MeanPoint {
@@ -63,6 +94,8 @@ struct Statistics {
   std::vector<std::int64_t> histogram;  // finished games of both kinds by total / kHistogramBin
   std::vector<MeanPoint> means;         // at most kMeanPoints, oldest first
   std::vector<RecentGame> recent;       // newest first
+  ParFigures par;
+  DailyFigures daily;
 };
 
 inline constexpr int kMeanPoints = 400;

@@ -122,10 +122,38 @@ void ReadMeans(SqlBatch& batch, Statistics& s) {
   while (q.next()) s.means.push_back({q.value(0).toLongLong(), q.value(1).toDouble()});
 }
 
+// Games without a par count in neither figure until theirs is worked out.
+void ReadPar(SqlBatch& batch, Statistics& s) {
+  QSqlQuery q = batch.Run(
+      QStringLiteral("SELECT count(*), total(total >= par), avg(total - par), max(total - par) "
+                     "FROM games WHERE demo = 0 AND finished = 1 AND par IS NOT NULL"));
+  if (!q.next()) return;
+  s.par.compared = q.value(0).toLongLong();
+  s.par.atOrAbove = q.value(1).toLongLong();
+  s.par.meanAgainst = q.value(2).toDouble();
+  s.par.bestAgainst = q.value(3).toInt();
+}
+
+void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today) {
+  QSqlQuery q = batch.Run(QStringLiteral(
+      "SELECT daily, (SELECT total FROM games f WHERE f.daily = d.daily AND f.demo = 0 "
+      "AND f.finished = 1 ORDER BY f.id LIMIT 1), max(par) FROM games d "
+      "WHERE daily IS NOT NULL AND demo = 0 GROUP BY daily ORDER BY daily"));
+  std::vector<DailyDay> days;
+  while (q.next()) {
+    DailyDay day{QDate::fromString(q.value(0).toString(), Qt::ISODate), {}, {}};
+    if (!day.date.isValid()) continue;
+    if (!q.value(1).isNull()) day.total = q.value(1).toInt();
+    if (!q.value(2).isNull()) day.par = q.value(2).toInt();
+    days.push_back(day);
+  }
+  s.daily = DailyFiguresOf(days, today);
+}
+
 void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames) {
   QSqlQuery q = batch.Run(
-      QStringLiteral("SELECT id, finished_at, deal, kind, total, won, finished, hints, demo "
-                     "FROM games ORDER BY id DESC LIMIT ?"),
+      QStringLiteral("SELECT id, finished_at, deal, kind, total, won, finished, hints, demo, par, "
+                     "daily FROM games ORDER BY id DESC LIMIT ?"),
       {recentGames});
   while (q.next()) {
     RecentGame g;
@@ -138,13 +166,15 @@ void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames) {
     g.finished = q.value(6).toBool();
     g.hints = q.value(7).toInt();
     g.demo = q.value(8).toBool();
+    if (!q.value(9).isNull()) g.par = q.value(9).toInt();
+    g.daily = !q.value(10).isNull();
     s.recent.push_back(g);
   }
 }
 
 }  // namespace
 
-StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames) {
+StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames, const QDate& today) {
   StatisticsResult result;
   {
     SqlBatch check(db);
@@ -166,6 +196,8 @@ StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames) {
   ReadFigures(batch, result.statistics);
   ReadMeans(batch, result.statistics);
   ReadRecent(batch, result.statistics, recentGames);
+  ReadPar(batch, result.statistics);
+  ReadDaily(batch, result.statistics, today);
   if (!batch.Finish()) {
     result.statistics = {};
     result.error = batch.fault() ? batch.fault()->text : QString();

@@ -18,8 +18,8 @@ struct TopFiveEntry {
 // Entries 1 to 5 of the stored list, at 0 to 4.
 using TopFiveList = std::array<TopFiveEntry, 5>;
 
-// The main window's display choices. The game kind is the rules' and the card size in use is
-// the window's TableGeometry; the check marks of the Options menu only show them all.
+// The main window's display choices, as the painters read them. The game kind is the rules';
+// the window's display options own these and the card size in use.
 struct TableLook {
   bool altColors = false;  // "Use Alternate Colors"
   // The back of the card size in use; the deck stack draws nothing while this is null.

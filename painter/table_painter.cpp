@@ -122,7 +122,8 @@ void TablePainter::DrawCardFace(int code, int x, int y) {
   const int suit = CardSuit(code);
   const QImage& symbol = images_.symbol[static_cast<size_t>(suit)];
   const QImage& pip = images_.pip[static_cast<size_t>(suit)];
-  const QString index = QString::fromStdString(RankLabel(rank));
+  const std::string_view label = RankLabel(rank);
+  const QString index = QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
 
   canvas_.SetPen(kBlack);
   canvas_.SetBrush(kWhite);
@@ -204,16 +205,22 @@ bool TablePainter::Frameable(Cell cell) const {
 }
 
 void TablePainter::DrawHintFrame() {
-  if (hint_ && Frameable(*hint_))
-    DrawBand(*hint_, kHintFrameInset, kHintFrameWidth, HintFrameColor());
+  if (hint_) DrawCellFrame(*hint_, CellFrame::kHint);
 }
 
 void TablePainter::DrawCellFrame(Cell cell, CellFrame frame) {
   if (!Frameable(cell)) return;
-  if (frame == CellFrame::kChosen)
-    DrawBand(cell, kHintFrameInset, kHintFrameWidth, ChosenFrameColor());
-  else
-    DrawBand(cell, kAdvisedFrameInset, kHintFrameWidth, AdvisedFrameColor(), kAdvisedDash);
+  switch (frame) {
+    case CellFrame::kHint:
+      DrawBand(cell, kHintFrameInset, kHintFrameWidth, HintFrameColor());
+      break;
+    case CellFrame::kChosen:
+      DrawBand(cell, kHintFrameInset, kHintFrameWidth, ChosenFrameColor());
+      break;
+    case CellFrame::kAdvised:
+      DrawBand(cell, kAdvisedFrameInset, kHintFrameWidth, AdvisedFrameColor(), kAdvisedDash);
+      break;
+  }
 }
 
 void TablePainter::DrawBand(Cell cell, int inset, int width, const QColor& color, int dash) {

@@ -33,10 +33,11 @@ struct PlacedText {
 // the WIN banner are placed by it. The painter only reads what it is given.
 class TablePainter {
  public:
-  // The frames of the review and the demo, each inside an empty cell and apart from the hint's
-  // yellow band and the keyboard's dashed black and white frame: a solid magenta band where the
-  // player put the card, and a dashed cyan band further in on the advisor's cell.
-  enum class CellFrame { kChosen, kAdvised };
+  // The frames inside an empty cell: the hint's solid yellow band; and those of the review and
+  // the demo, apart from the hint's and from the keyboard's dashed black and white frame: a
+  // solid magenta band where the player put the card, and a dashed cyan band further in on the
+  // advisor's cell.
+  enum class CellFrame { kHint, kChosen, kAdvised };
 
   // hint: the empty cell that the advisor chose, framed while the hint stands.
   TablePainter(Canvas& canvas, const GameState& state, const TableGeometry& geometry,

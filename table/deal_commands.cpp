@@ -7,6 +7,7 @@
 #include <QToolTip>
 #include <QWidget>
 
+#include "daily_date.h"
 #include "deal_number.h"
 #include "desktop.h"
 #include "game.h"
@@ -49,6 +50,8 @@ void DealCommands::Replay() {
   if (game_.state().dealCount > 0) Deal(game_.state().dealNumber);
 }
 
+void DealCommands::Daily() { Deal(DailyDealOn(DateOfDay(desktop_.Today())), GameKind::kRegular); }
+
 void DealCommands::Deal(std::uint32_t deal, std::optional<GameKind> kind) {
   if (kind && *kind != game_.state().kind) {
     game_.SetKind(*kind);
@@ -62,11 +65,15 @@ bool DealCommands::eventFilter(QObject* watched, QEvent* event) {
   const QPoint at = static_cast<QHelpEvent*>(event)->pos();
   const Area area = DeckArea(geometry_);
   const QRect deck(area.x, area.y, area.width, area.height);
-  if (game_.state().dealCount > 0 && deck.contains(at))
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
-                       //: The deck's tooltip: the number of the deal on the table.
-                       tr("Deal %1").arg(game_.state().dealNumber), &table_, deck);
-  else
+  const GameState& s = game_.state();
+  if (s.dealCount > 0 && deck.contains(at)) {
+    //: The deck's tooltip: the number of the deal on the table.
+    QString text = tr("Deal %1").arg(s.dealNumber);
+    if (const std::optional<int> par = par_ ? par_(s.dealNumber, s.kind) : std::nullopt)
+      //: The deck's tooltip once the advisor has played the same deal.
+      text = tr("Deal %1: the advisor scored %2").arg(s.dealNumber).arg(*par);
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text, &table_, deck);
+  } else
     QToolTip::hideText();
   return true;
 }

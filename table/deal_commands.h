@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Deals by number in the window: Select Deal..., Replay This Deal, a deal in a chosen kind
-// (Play This Deal Again, the command line), and the deck's tooltip with the deal's number.
+// (Play This Deal Again, the command line), the daily deal, and the deck's tooltip with the
+// deal's number and, once known, its par.
 #pragma once
 
 #include <QCoreApplication>
@@ -32,6 +33,11 @@ class DealCommands : public QObject {
 
   void SelectDeal();  // asks for a number and deals it in the current kind
   void Replay();      // deals the current or the last deal again
+  void Daily();       // deals today's daily deal, a regular game
+  // Where the tooltip finds the par of a deal (its number and kind) when it is known.
+  void SetParLookup(std::function<std::optional<int>(std::uint32_t, GameKind)> par) {
+    par_ = std::move(par);
+  }
   // Deals `deal`, in the kind given or else the current one.
   void Deal(std::uint32_t deal, std::optional<GameKind> kind = std::nullopt);
 
@@ -45,6 +51,7 @@ class DealCommands : public QObject {
   Desktop& desktop_;
   QWidget& table_;
   std::function<void()> kindChanged_;
+  std::function<std::optional<int>(std::uint32_t, GameKind)> par_;
 };
 
 }  // namespace marnelok

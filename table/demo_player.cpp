@@ -105,8 +105,7 @@ void DemoPlayer::Stop() {
   if (framed_) {
     const Cell cell = *framed_;
     framed_.reset();
-    if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
-      emit frameErased(cell);
+    emit frameErased(cell);
   }
   emit stopped();
 }

@@ -49,8 +49,8 @@ class DemoPlayer : public QObject {
   void SetPace(std::chrono::milliseconds pace, std::chrono::milliseconds frameLead);
 
  signals:
-  void frameShown();            // draw the frame on Framed() now
-  void frameErased(Cell cell);  // draw the cell again as the empty slot it is
+  void frameShown();            // the frame on Framed() comes
+  void frameErased(Cell cell);  // the frame on `cell` goes
   void placing();               // the demo is about to place the current card
   void stopped();
 

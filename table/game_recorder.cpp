@@ -2,16 +2,18 @@
 // Keeping the games in the history.
 #include "game_recorder.h"
 
+#include "daily_date.h"
 #include "desktop.h"
 #include "game.h"
 #include "game_facts.h"
 #include "game_history.h"
+#include "par_keeper.h"
 
 namespace marnelok {
 
 GameRecorder::GameRecorder(const Game& game, const GameFacts& facts, history::GameHistory& history,
                            Desktop& desktop, QWidget* owner)
-    : game_(game), history_(history) {
+    : game_(game), history_(history), desktop_(desktop) {
   connect(&facts, &GameFacts::changing, this, &GameRecorder::Changing);
   connect(&facts, &GameFacts::cardCurrent, this, &GameRecorder::CardCurrent);
   connect(&facts, &GameFacts::finished, this, &GameRecorder::Finished);
@@ -46,6 +48,9 @@ void GameRecorder::CardCurrent(bool current) {
   startedAt_ = QDateTime::currentDateTimeUtc();
   hints_ = 0;
   demo_ = false;
+  const GameState& s = game_.state();
+  const QDate today = DateOfDay(desktop_.Today());
+  daily_ = s.kind == GameKind::kRegular && s.dealNumber == DailyDealOn(today) ? today : QDate();
 }
 
 void GameRecorder::HintAsked() { ++hints_; }
@@ -68,7 +73,12 @@ void GameRecorder::Keep(const GameState& state, const QString& player) {
   record.hints = hints_;
   record.demo = demo_;
   record.player = player;
+  record.daily = daily_;
+  const history::DealOfKind deal{record.deal, record.kind};
+  if (pars_ != nullptr) record.par = pars_->Known(deal);
+  const bool wanted = pars_ != nullptr && !record.par && !record.demo;
   history_.Keep(std::move(record));
+  if (wanted) pars_->Want(deal);
 }
 
 }  // namespace marnelok

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps every game in the history: a finished one at its end, with the name entered for the
 // Top 5 list; a game left after a placement of the player's when the next deal replaces it or
-// the window closes. It follows the game through GameFacts and never changes it.
+// the window closes. It follows the game through GameFacts and never changes it. A regular game
+// of the day's daily deal, dealt on that day, is kept with its date; every game is kept with its
+// par when it is known, and its par is worked out otherwise.
 #pragma once
 
 #include <QDateTime>
@@ -17,6 +19,7 @@ namespace marnelok {
 class Desktop;
 class Game;
 class GameFacts;
+class ParKeeper;
 namespace history {
 class GameHistory;
 }
@@ -36,6 +39,8 @@ class GameRecorder : public QObject {
   // list and counts in no figure.
   bool DemoGame() const { return demo_; }
   void Closing();  // the window closes: a game in progress is left
+  // Where the par of each game kept is found or asked for; it outlives the recorder.
+  void SetParKeeper(ParKeeper* pars) { pars_ = pars; }
 
  private:
   void Finished(const QString& player);
@@ -45,6 +50,9 @@ class GameRecorder : public QObject {
 
   const Game& game_;
   history::GameHistory& history_;
+  Desktop& desktop_;
+  ParKeeper* pars_ = nullptr;
+  QDate daily_;  // the date of the daily deal on the table; null for any other deal
   std::optional<GameState> before_;  // the game as it stood before the change under way
   QDateTime startedAt_;
   int hints_ = 0;

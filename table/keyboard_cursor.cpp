@@ -75,6 +75,7 @@ bool KeyboardCursor::KeyPressed(const QKeyEvent& event) {
       // The first arrow shows where the cursor stands before it moves it.
       shown_ = true;
       box_.update(Area());
+      emit moved(cell_);
     } else {
       Step(key == Qt::Key_Left    ? -1
            : key == Qt::Key_Right ? 1
@@ -86,6 +87,10 @@ bool KeyboardCursor::KeyPressed(const QKeyEvent& event) {
     return true;
   }
 
+  if (plain && key == Qt::Key_C) {
+    if (!event.isAutoRepeat()) emit statusAsked();
+    return true;
+  }
   // A key held down plays, deals or undoes once.
   QAction* command = nullptr;
   if ((modifiers == Qt::ControlModifier && key == Qt::Key_N) || (plain && key == Qt::Key_F2))

@@ -22,7 +22,8 @@ class PaintBox;
 // The cursor is drawn only once an arrow key has been pressed, and a mouse press on the table
 // hides it again, so that a player who never touches the keyboard sees the table unchanged.
 // Enter and Space ask for the table's acts that a click asks for: the current card into the
-// cursor's cell, or a deal between games, so that every rule of a click holds for a key.
+// cursor's cell, or a deal between games, so that every rule of a click holds for a key. C asks
+// for the current card and the total to be told.
 class KeyboardCursor : public QObject {
   Q_OBJECT
 
@@ -48,7 +49,8 @@ class KeyboardCursor : public QObject {
   void MoveTo(Cell cell);
 
  signals:
-  void moved(Cell cell);
+  void moved(Cell cell);  // also when the first arrow shows the cursor where it stands
+  void statusAsked();     // C: the current card and the total, for a screen reader
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

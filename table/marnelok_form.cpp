@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "canvas.h"
+#include "cell_frames.h"
 #include "command_states.h"
 #include "demo_player.h"
 #include "desktop.h"
@@ -30,8 +31,9 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       desktop_(desktop),
       donate_(donate),
       ui_(std::make_unique<::Ui::TMarnelokForm>()),
-      settings_(store, desktop, this),
+      settings_(store, desktop, options_, this),
       recorder_(game_, facts_, history, desktop, this),
+      pars_(history),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -45,36 +47,39 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // A coarse timer may fire up to 5% early; the splash stays for its full 1500 ms.
   Timer1.setTimerType(Qt::PreciseTimer);
 
-  look_.screenWidth = desktop_.ScreenWidth();
-  painter_ = std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), geometry_, images_,
-                                            look_, settings_.TopFive(), hint_.Shown());
+  options_.SetScreenWidth(desktop_.ScreenWidth());
+  painter_ =
+      std::make_unique<TablePainter>(paintBox().canvas(), game_.state(), options_.Geometry(),
+                                     images_, options_.Look(), settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
   cursor_ = std::make_unique<KeyboardCursor>(
-      paintBox(), game_.state(), geometry_,
+      paintBox(), game_.state(), options_.Geometry(),
       KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem,
                                this});
   speech_ = std::make_unique<TableAccessibility>(
-      paintBox(),
-      TableSource{game_.state(), geometry_, settings_.TopFive(), *cursor_, painter_->RowPitch()});
+      paintBox(), TableSource{game_.state(), options_.Geometry(), settings_.TopFive(), *cursor_,
+                              painter_->RowPitch()});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
   connect(&Timer1, &QTimer::timeout, this, &TMarnelokForm::Timer1Timer);
   FollowGameFacts(facts_, *ui_->MenuGameUndoItem, *ui_->MenuGameHintItem);
   connect(&facts_, &GameFacts::changing, &hint_, &TableHint::Drop);
-  // A frame on a cell that the Top 5 panel covers is drawn with the board when it goes.
-  connect(&hint_, &TableHint::frameShown, this, [this] { painter_->DrawHintFrame(); });
-  connect(&hint_, &TableHint::frameErased, this,
-          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  // The hint's and the demo's frames are drawn and erased in one place; one on a cell that the
+  // Top 5 panel covers is drawn with the board when the panel goes.
+  frames_ = std::make_unique<CellFrames>(game_, *painter_, this);
+  frames_->Follow(hint_, &TableHint::Shown, TablePainter::CellFrame::kHint);
   // Hint and then Enter plays the advised cell.
   connect(&hint_, &TableHint::frameShown, cursor_.get(),
           [this] { cursor_->MoveTo(*hint_.Shown()); });
   // A screen reader hears what changed once the change is done.
   connect(&facts_, &GameFacts::changing, speech_.get(), &TableAccessibility::Changed);
   connect(&facts_, &GameFacts::topFiveShown, speech_.get(), &TableAccessibility::Changed);
+  connect(&hint_, &TableHint::frameShown, speech_.get(),
+          [this] { speech_->SayHint(*hint_.Shown()); });
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
   FollowDemo();
-  deals_ = std::make_unique<DealCommands>(game_, facts_, geometry_, desktop_, paintBox(),
+  deals_ = std::make_unique<DealCommands>(game_, facts_, options_.Geometry(), desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
       history, desktop_, *this,
@@ -83,16 +88,34 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
         deals_->Deal(deal, kind);
         activateWindow();
       },
-      [this](std::int64_t id) { review_->Open(id); });
-  review_ = std::make_unique<ReviewCommand>(history, desktop_, *this,
-                                            ReviewLook{geometry_, look_, images_}, *ui_->MenuGame,
-                                            *ui_->MenuGameReviewItem);
-  connect(ui_->MenuGameReviewItem, &QAction::triggered, this,
-          [this] { review_->Open(history::kNewestFinished); });
+      [this](std::int64_t id) {
+        pars_.FillIn();
+        review_->Open(id);
+      });
+  review_ = std::make_unique<ReviewCommand>(
+      history, desktop_, *this, ReviewLook{options_.Geometry(), options_.Look(), images_},
+      *ui_->MenuGame, *ui_->MenuGameReviewItem);
+  connect(ui_->MenuGameReviewItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    review_->Open(history::kNewestFinished);
+  });
   connect(ui_->MenuGameSelectDealItem, &QAction::triggered, deals_.get(),
           &DealCommands::SelectDeal);
   connect(ui_->MenuGameReplayItem, &QAction::triggered, deals_.get(), &DealCommands::Replay);
-  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] { statistics_->Open(); });
+  connect(ui_->MenuGameDailyItem, &QAction::triggered, this, [this] { deals_->Daily(); });
+  recorder_.SetParKeeper(&pars_);
+  // An open Statistics window shows each par as it comes.
+  pars_.OnStored([this] {
+    if (QWidget* window = statistics_->Window(); window != nullptr && window->isVisible())
+      QMetaObject::invokeMethod(window, "Reload", Qt::QueuedConnection);
+  });
+  deals_->SetParLookup([this](std::uint32_t deal, GameKind kind) {
+    return pars_.Known({deal, kind});
+  });
+  connect(ui_->MenuGameStatisticsItem, &QAction::triggered, this, [this] {
+    pars_.FillIn();
+    statistics_->Open();
+  });
   const struct {
     QAction* action;
     void (TMarnelokForm::*handler)();
@@ -147,38 +170,34 @@ void TMarnelokForm::InitTable() {
   const SettingsRecord& record = settings_.Record();
   game_.SetKind(record.PlayRegular() != 0 ? GameKind::kRegular : GameKind::kThrowDown);
   const bool altColors = record.AltColors() != 0;
-  if (record.LargeCards() != 0)
+  // A screen too small for large cards leaves the request in the record for the next start.
+  if (options_.LargeAsked())
     UseLargeCards();
   else
     UseRegularCards();
   ShowOptions();
-  painter_->SetRowPitch(geometry_.cardHeight + 2);
+  painter_->SetRowPitch(options_.Geometry().cardHeight + 2);
   if (altColors)
     UseAlternateColors();
   else
     UseNormalColors();
-  // Reading the record again undoes in memory a refused request for large cards, so that a
-  // later save keeps asking for them.
-  settings_.Load();
 }
-
-bool TMarnelokForm::LargeCardsInUse() const { return geometry_ == kLargeCards; }
 
 void TMarnelokForm::ShowOptions() {
   for (GameKind kind : kGameKinds) KindItem(kind).setChecked(kind == game_.state().kind);
-  ui_->MenuOptionsSetLargeCards->setChecked(LargeCardsInUse());
-  ui_->MenuOptionsAltColorsItem->setChecked(look_.altColors);
+  ui_->MenuOptionsSetLargeCards->setChecked(options_.LargeInUse());
+  ui_->MenuOptionsAltColorsItem->setChecked(options_.Look().altColors);
 }
 
 // ---- Input ----
 
 void TMarnelokForm::PaintBoxMouseDown(Qt::MouseButton button, int x, int y) {
-  if (button == Qt::LeftButton && DeckArea(geometry_).Contains(x, y)) DealFromDeck();
+  if (button == Qt::LeftButton && DeckArea(options_.Geometry()).Contains(x, y)) DealFromDeck();
 }
 
 // While the Top 5 panel shows, a release anywhere closes it: the cell under it does not matter.
 void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
-  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(geometry_, x, y));
+  if (button == Qt::LeftButton) PlaceCurrentCard(CellAt(options_.Geometry(), x, y));
 }
 
 void TMarnelokForm::PlaceCurrentCard(Cell cell) {
@@ -255,12 +274,10 @@ void TMarnelokForm::MenuGameDemoItemClick() {
 
 void TMarnelokForm::FollowDemo() {
   painter_->FollowDemoCell(demo_->Framed());
-  connect(demo_.get(), &DemoPlayer::frameShown, this, [this] {
-    painter_->DrawCellFrame(*demo_->Framed(), TablePainter::CellFrame::kAdvised);
-    cursor_->MoveTo(*demo_->Framed());  // a player who takes over with the keys starts there
-  });
-  connect(demo_.get(), &DemoPlayer::frameErased, this,
-          [this](Cell c) { painter_->DrawCell(kEmptySlotCode, c.column, c.row); });
+  frames_->Follow(*demo_, &DemoPlayer::Framed, TablePainter::CellFrame::kAdvised);
+  // A player who takes over with the keys starts at the demo's cell.
+  connect(demo_.get(), &DemoPlayer::frameShown, cursor_.get(),
+          [this] { cursor_->MoveTo(*demo_->Framed()); });
   connect(demo_.get(), &DemoPlayer::placing, &recorder_, &GameRecorder::DemoPlaced);
 }
 
@@ -270,7 +287,9 @@ bool TMarnelokForm::CheckHighScore() {
   topFivePlayer_ = QString();
   // A game the demo placed cards in enters no Top 5 list, and the record is left as it was.
   if (recorder_.DemoGame()) return true;
-  if (!settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_)) return false;
+  const bool saved = settings_.EnterHighScore(game_.state().totalScore, &topFivePlayer_);
+  speech_->SayTopFive(!topFivePlayer_.isNull());
+  if (!saved) return false;
   painter_->DrawBoard();
   return true;
 }
@@ -291,13 +310,15 @@ void TMarnelokForm::MenuOptionsResetHighItemClick() {
 }
 
 void TMarnelokForm::MenuGameExitItemClick() {
-  settings_.SetOptions(game_.state().kind, look_.altColors, LargeCardsInUse());
+  options_.AskLarge(options_.LargeInUse());  // Quit stores the size in use
+  settings_.SetOptions(game_.state().kind, options_.Look().altColors);
   if (settings_.Save()) close();
 }
 
 void TMarnelokForm::closeEvent(QCloseEvent* event) {
   demo_->Stop();   // no card is placed while the window closes
   hint_.Cancel();  // the worker stops now; the window's end waits only for that
+  pars_.Stop();    // first: the game kept now gets its par when a window next needs it
   recorder_.Closing();
   donate_.CheckDonateReminder(this);
   settings_.Save();  // the window always closes; a failed save is still shown

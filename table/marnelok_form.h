@@ -11,11 +11,13 @@
 
 #include "card_images.h"
 #include "deal_commands.h"
+#include "display_options.h"
 #include "game.h"
 #include "game_facts.h"
 #include "game_recorder.h"
 #include "geometry.h"
 #include "outer_size.h"
+#include "par_keeper.h"
 #include "random.h"
 #include "record_keeper.h"
 #include "splash_form.h"
@@ -32,6 +34,7 @@ class TMarnelokForm;
 namespace marnelok {
 
 class Canvas;
+class CellFrames;
 class DemoPlayer;
 class Desktop;
 class DonateReminder;
@@ -60,6 +63,8 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
 
   // Deals game number `deal` in the current kind (marnelok --deal N).
   void DealNumber(std::uint32_t deal) { deals_->Deal(deal); }
+  // Deals today's daily deal (marnelok --daily).
+  void DailyDeal() { deals_->Daily(); }
 
   // Menu handlers, one per command.
   void MenuGameNewItemClick();
@@ -92,12 +97,11 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   PaintBox& paintBox() const;
   void InitTable();
   void ShowOptions();  // the check marks of the Options menu, from the choices in use
-  bool LargeCardsInUse() const;
   void ChooseGameKind(GameKind kind);
   QAction& KindItem(GameKind kind) const;  // the Options menu's item that chooses the kind
   void UseLargeCards();
   void UseRegularCards();
-  void ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer);
+  void ApplyCardSize(bool large);
   void UseAlternateColors();
   void UseNormalColors();
   void ApplyColorScheme(bool alternate);
@@ -124,20 +128,19 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   DonateReminder& donate_;
   std::unique_ptr<::Ui::TMarnelokForm> ui_;
   CardImages images_;
-  RandomSource random_;        // the one generator of the program, seeded at start-up
-  GameFacts facts_;            // what the rules report, for whatever follows the game
-  Game game_{*this, random_};  // also the one owner of the game kind
-  RecordKeeper settings_;      // the settings record and its Top 5 list
-  // The card size in use; the record's LargeCards byte is the size asked for, which a
-  // refused request leaves as it was.
-  TableGeometry geometry_ = kRegularCards;
-  TableLook look_;  // the colour scheme and the card back
+  RandomSource random_;              // the one generator of the program, seeded at start-up
+  GameFacts facts_;                  // what the rules report, for whatever follows the game
+  Game game_{*this, random_};        // also the one owner of the game kind
+  DisplayOptions options_{images_};  // card size, colours, card back; read by all that draw
+  RecordKeeper settings_;            // the settings record and its Top 5 list
   std::unique_ptr<TablePainter> painter_;
+  std::unique_ptr<CellFrames> frames_;  // the hint's and the demo's frames on their cells
   QTimer Timer1;
   QPointer<TsplashForm> splashForm_;
   OuterSize outerSize_{*this};
   GameRecorder recorder_;  // every game into the history, once it is finished or left
   QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
+  ParKeeper pars_;         // the advisor's total on each deal kept
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;

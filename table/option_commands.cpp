@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The display options of the main window: card size and colour scheme.
+// The window's commands of the display options: card size and colour scheme.
 #include <QMenuBar>
 #include <algorithm>
 
@@ -12,8 +12,7 @@
 namespace marnelok {
 
 void TMarnelokForm::UseLargeCards() {
-  const QSize client = desktop_.FullScreenClientSize();
-  if (client.width() < 750 || client.height() < 550) {
+  if (!DisplayOptions::LargeCardsFit(desktop_.FullScreenClientSize())) {
     // No owner: the box is centred on the screen, not over a window that may lie off it.
     desktop_.ShowMessage(nullptr, tr("Large Cards"),
                          tr("Sorry! Screen resolution should be at least 800 x 600 "
@@ -21,24 +20,19 @@ void TMarnelokForm::UseLargeCards() {
     UseRegularCards();
     return;
   }
-  ApplyCardSize(kLargeCards, images_.largeBack, QSize(745, 625));
+  ApplyCardSize(true);
   // Where only the compositor places windows (Wayland), the window grows where it stands.
   if (desktop_.CanMoveWindows()) move(4, 4);
 }
 
-void TMarnelokForm::UseRegularCards() {
-  ApplyCardSize(kRegularCards, images_.regularBack, QSize(660, 500));
-}
+void TMarnelokForm::UseRegularCards() { ApplyCardSize(false); }
 
 // The card size, its back and the window's outer size; the row pitch follows with the next
-// cell drawn. The record's LargeCards byte is written at once, so that a close stores the
-// size; InitTable reads the record again after a refused request.
-void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back, QSize outer) {
-  geometry_ = size;
-  settings_.SetLargeCards(LargeCardsInUse());
-  look_.cardBack = &back;
+// cell drawn.
+void TMarnelokForm::ApplyCardSize(bool large) {
+  const QSize outer = options_.UseCards(large);
   // The client area holds the menu bar and, below it, the whole table.
-  const TableSize table = TableNeeds(size);
+  const TableSize table = TableNeeds(options_.Geometry());
   const int menu = std::max(menuBar()->heightForWidth(table.width), menuBar()->sizeHint().height());
   outerSize_.Set(outer, QSize(table.width, menu + table.height));
 }
@@ -46,10 +40,12 @@ void TMarnelokForm::ApplyCardSize(const TableGeometry& size, const QImage& back,
 void TMarnelokForm::MenuOptionsSetLargeCardsClick() {
   // A question out is dropped; a hint that stands is drawn again at the new size.
   hint_.Cancel();
-  if (LargeCardsInUse())
+  if (options_.LargeInUse())
     UseRegularCards();
   else
     UseLargeCards();
+  // The record asks for the size now in use, at once, so that a close stores it.
+  options_.AskLarge(options_.LargeInUse());
   ShowOptions();  // a refused change leaves it off
   paintBox().Invalidate();
   painter_->PaintBoxPaint();
@@ -61,7 +57,7 @@ void TMarnelokForm::UseNormalColors() { ApplyColorScheme(false); }
 
 // The painter takes the table and panel colors from the option.
 void TMarnelokForm::ApplyColorScheme(bool alternate) {
-  look_.altColors = alternate;
+  options_.SetAltColors(alternate);
   ShowOptions();
   // Only the table takes the colour; the menu bar keeps the desktop's look.
   QPalette p = paintBox().palette();
@@ -72,7 +68,7 @@ void TMarnelokForm::ApplyColorScheme(bool alternate) {
 }
 
 void TMarnelokForm::SetAltColorClick() {
-  if (look_.altColors)
+  if (options_.Look().altColors)
     UseNormalColors();
   else
     UseAlternateColors();

@@ -3,6 +3,7 @@
 #include "record_keeper.h"
 
 #include "desktop.h"
+#include "display_options.h"
 #include "name_text.h"
 #include "settings_store.h"
 #include "table_words.h"
@@ -62,18 +63,26 @@ std::string DesktopNamePrompt::AskName(const std::string& initial) {
 
 }  // namespace
 
-RecordKeeper::RecordKeeper(RecordStore& store, Desktop& desktop, QWidget* owner)
-    : store_(store), desktop_(desktop), owner_(owner) {
+RecordKeeper::RecordKeeper(RecordStore& store, Desktop& desktop, DisplayOptions& options,
+                           QWidget* owner)
+    : store_(store), desktop_(desktop), options_(options), owner_(owner) {
   ListChanged();
 }
 
 void RecordKeeper::Load() {
   LoadSettings(record_, store_);
+  options_.AskLarge(record_.LargeCards() != 0);
   ListChanged();
 }
 
+SettingsRecord RecordKeeper::Record() const {
+  SettingsRecord record = record_;
+  record.SetLargeCards(options_.LargeAsked() ? 1 : 0);
+  return record;
+}
+
 bool RecordKeeper::Save() {
-  const auto error = SaveSettings(record_, store_);
+  const auto error = SaveSettings(Record(), store_);
   if (!error) return true;
   desktop_.ShowMessage(owner_, QStringLiteral("Marnelok"), tr(error->c_str()));
   return false;
@@ -96,12 +105,9 @@ void RecordKeeper::ResetHighScores() {
   ListChanged();
 }
 
-void RecordKeeper::SetLargeCards(bool large) { record_.SetLargeCards(large ? 1 : 0); }
-
-void RecordKeeper::SetOptions(GameKind kind, bool altColors, bool largeCards) {
+void RecordKeeper::SetOptions(GameKind kind, bool altColors) {
   record_.SetPlayRegular(kind == GameKind::kRegular ? 1 : 0);
   record_.SetAltColors(altColors ? 1 : 0);
-  SetLargeCards(largeCards);
 }
 
 void RecordKeeper::ListChanged() {

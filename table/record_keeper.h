@@ -15,6 +15,7 @@ class QWidget;
 namespace marnelok {
 
 class Desktop;
+class DisplayOptions;
 class RecordStore;
 
 // Owns the record in memory. The record is only ever loaded and saved as a whole; every change
@@ -24,9 +25,12 @@ class RecordKeeper {
 
  public:
   // The store and the desktop outlive the keeper; a failed save is told over owner.
-  RecordKeeper(RecordStore& store, Desktop& desktop, QWidget* owner);
+  // The display options own the card size the record asks for: a load tells them the stored
+  // request, and a save stores theirs.
+  RecordKeeper(RecordStore& store, Desktop& desktop, DisplayOptions& options, QWidget* owner);
 
-  const SettingsRecord& Record() const { return record_; }
+  // The record as it will be saved: the card size it asks for is the display options'.
+  SettingsRecord Record() const;
   const TopFiveList& TopFive() const { return topFive_; }
 
   void Load();
@@ -37,15 +41,15 @@ class RecordKeeper {
   // letters of it), or stays null when no name was asked.
   bool EnterHighScore(int total, QString* player = nullptr);
   void ResetHighScores();  // in memory; Save stores it
-  // The option bytes, 0 or 1 each. The card size is written as it is applied, the rest by Quit.
-  void SetLargeCards(bool large);
-  void SetOptions(GameKind kind, bool altColors, bool largeCards);
+  // The game kind's and the colour scheme's bytes, 0 or 1 each, which only Quit writes.
+  void SetOptions(GameKind kind, bool altColors);
 
  private:
   void ListChanged();
 
   RecordStore& store_;
   Desktop& desktop_;
+  DisplayOptions& options_;
   QWidget* owner_;
   SettingsRecord record_;
   TopFiveList topFive_;

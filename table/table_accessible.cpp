@@ -62,7 +62,8 @@ TableAccessibility::TableAccessibility(PaintBox& box, TableSource source)
   }();
   Q_UNUSED(installed);
   box_.installEventFilter(this);
-  connect(&source_.cursor, &KeyboardCursor::moved, this, &TableAccessibility::FocusCursorCell);
+  connect(&source_.cursor, &KeyboardCursor::moved, this, &TableAccessibility::CursorMoved);
+  connect(&source_.cursor, &KeyboardCursor::statusAsked, this, &TableAccessibility::SayStatus);
 }
 
 void TableAccessibility::Changed() {
@@ -76,18 +77,71 @@ void TableAccessibility::Refresh() {
   if (!QAccessible::isActive()) return;
   if (auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_)))
     table->Refresh();
+  // Already after the event: said now.
+  const QString news = news_.Since(source_.state);
+  if (!news.isEmpty()) {
+    words_ << news;
+    Speak();
+  }
 }
 
 void TableAccessibility::FocusCursorCell() {
-  if (!QAccessible::isActive() || !box_.hasFocus()) return;
+  if (!QAccessible::isActive() || !box_.hasFocus() || !source_.cursor.Shown()) return;
   if (auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_)))
     if (QAccessibleInterface* cell = table->CursorCell()) Send(cell, QAccessible::Focus);
 }
 
-// Qt tells of the table's own focus first; the cell under the cursor follows, as a view's
-// current item does.
+void TableAccessibility::CursorMoved(Cell cell) {
+  FocusCursorCell();
+  Say(TableWords::Position(cell.row, cell.column - kFirstGridColumn + 1), true);
+}
+
+void TableAccessibility::SayHint(Cell cell) {
+  Say(TableWords::Hint(cell.row, cell.column - kFirstGridColumn + 1), true);
+}
+
+void TableAccessibility::SayTopFive(bool entered) {
+  if (!QAccessible::isActive()) return;
+  topFive_ = TableWords::TopFive(entered);
+  Say({});
+}
+
+void TableAccessibility::SayStatus() {
+  const GameState& s = source_.state;
+  Say(TableWords::Status(s.currentCard(), s.gameActive, s.totalScore), true);
+}
+
+void TableAccessibility::Say(const QString& words, bool instead) {
+  if (!QAccessible::isActive()) return;
+  if (instead) words_.clear();
+  if (!words.isEmpty()) words_ << words;
+  if (speakDue_) return;
+  speakDue_ = true;
+  QMetaObject::invokeMethod(this, &TableAccessibility::Speak, Qt::QueuedConnection);
+}
+
+// Said only while the table has the keyboard, after the screen reader has heard of its focus:
+// what happens behind a dialog waits for the table to come back.
+void TableAccessibility::Speak() {
+  speakDue_ = false;
+  if (!QAccessible::isActive() || !box_.hasFocus() || (words_.isEmpty() && topFive_.isEmpty()))
+    return;
+  if (!topFive_.isEmpty()) words_ << topFive_;
+  const QString words = words_.join(u' ');
+  words_.clear();
+  topFive_.clear();
+  auto* table = dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(&box_));
+  if (table == nullptr) return;
+  table->Say(words);
+}
+
+// Qt tells of the table's own focus after this filter; the cell under the cursor follows it,
+// as a view's current item does, and then anything that waits to be said.
 bool TableAccessibility::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &box_ && event->type() == QEvent::FocusIn) FocusCursorCell();
+  if (watched == &box_ && event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+    QMetaObject::invokeMethod(this, &TableAccessibility::FocusCursorCell, Qt::QueuedConnection);
+    Say({});
+  }
   return false;
 }
 
@@ -99,7 +153,10 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
   current_ = new TablePart(
       *this, this, QAccessible::StaticText,
       [](S s) { return TableWords::CurrentCard(s.state.currentCard()); },
-      [](S s) { return CellArea(s.geometry, 1, 4); });
+      [](S s) { return CellArea(s.geometry, 1, 4); },
+      [](S s) {
+        return s.state.dealCount > 0 ? TableWords::DealNumber(s.state.dealNumber) : QString();
+      });
 
   score_ = new TablePart(
       *this, this, QAccessible::Grouping, [](S) { return TableWords::ScorePanel(); },
@@ -141,8 +198,15 @@ TableAccessible::TableAccessible(PaintBox* box) : QAccessibleWidget(box, QAccess
       [box](S s) { return QRect(0, BannerTop(s.rowPitch), box->width(), kBannerHeight); },
       [](S) { return TableWords::WinDescription(); });
 
+  // Not among the children: they are found through the events that show them. Two in turn,
+  // so that news that follows before a busy screen reader spoke the last does not replace it.
+  for (size_t i = 0; i < news_.size(); ++i)
+    news_[i] = new TablePart(
+        *this, this, QAccessible::Notification, [this, i](S) { return saying_[i]; },
+        [](S s) { return CellArea(s.geometry, 1, 4); });
   for (QAccessibleInterface* part :
-       {static_cast<QAccessibleInterface*>(grid_), static_cast<QAccessibleInterface*>(current_),
+       {static_cast<QAccessibleInterface*>(news_[0]), static_cast<QAccessibleInterface*>(news_[1]),
+        static_cast<QAccessibleInterface*>(grid_), static_cast<QAccessibleInterface*>(current_),
         static_cast<QAccessibleInterface*>(score_), static_cast<QAccessibleInterface*>(topFive_),
         static_cast<QAccessibleInterface*>(banner_)})
     Register(part);
@@ -245,6 +309,15 @@ QAccessibleInterface* TableAccessible::CursorCell() const {
 const QAccessibleInterface* TableAccessible::TopPart(const QAccessibleInterface* part) const {
   while (part != nullptr && part->parent() != this) part = part->parent();
   return part;
+}
+
+const QAccessibleInterface* TableAccessible::News() const { return news_[said_]; }
+
+// A screen reader speaks a notification as it shows; it keeps its words until it shows again.
+void TableAccessible::Say(const QString& words) {
+  said_ = 1 - said_;
+  saying_[said_] = words;
+  Send(news_[said_], QAccessible::ObjectShow);
 }
 
 void TableAccessible::Refresh() {

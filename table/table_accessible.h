@@ -8,11 +8,14 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
+#include <array>
 #include <vector>
 
 #include "game_state.h"
 #include "geometry.h"
 #include "table_look.h"
+#include "table_news.h"
 
 namespace marnelok {
 
@@ -47,16 +50,28 @@ class TableAccessibility : public QObject {
   void Changed();
   // Tells it now.
   void Refresh();
+  // Says `words` once the event in hand is done and the table has the keyboard. Words said in
+  // between are joined; `instead` drops what waits.
+  void Say(const QString& words, bool instead = false);
+  void SayHint(Cell cell);
+  void SayTopFive(bool entered);
+  void SayStatus();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FocusCursorCell();
+  void CursorMoved(Cell cell);
+  void Speak();
 
   PaintBox& box_;
   TableSource source_;
   bool refreshDue_ = false;
+  TableNews news_;
+  QStringList words_;  // waiting to be said
+  QString topFive_;    // said after the news of the game's end
+  bool speakDue_ = false;
 };
 
 // The interface of the table widget, made by the factory that TableAccessibility installs.
@@ -83,6 +98,9 @@ class TableAccessible : public QAccessibleWidget {
 
   void Refresh();
   QAccessibleInterface* CursorCell() const;
+  // Shows `words` as a notification, which a screen reader speaks.
+  void Say(const QString& words);
+  const QAccessibleInterface* News() const;  // the one shown last
 
  private:
   std::vector<QAccessibleInterface*> Shown() const;  // the children, in order
@@ -101,6 +119,9 @@ class TableAccessible : public QAccessibleWidget {
   std::vector<QAccessibleInterface*> told_;
   QHash<const QAccessibleInterface*, QString> names_;
   QString description_;
+  std::array<TablePart*, 2> news_{};
+  std::array<QString, 2> saying_;
+  size_t said_ = 0;  // the one shown last
 };
 
 }  // namespace marnelok

@@ -38,8 +38,7 @@ void TableHint::Drop() {
   if (!shown_) return;
   const Cell cell = *shown_;
   shown_.reset();
-  if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
-    emit frameErased(cell);
+  emit frameErased(cell);
 }
 
 void TableHint::Cancel() { search_.Cancel(); }

@@ -15,7 +15,7 @@ namespace marnelok {
 class Game;
 
 // Starts, cancels and clears the hint. It reads the game and never changes it; what it draws
-// it asks for through its two signals, which the window passes to the painter.
+// it asks for through its two signals, which the window's cell frames follow.
 class TableHint : public QObject {
   Q_OBJECT
 
@@ -31,8 +31,7 @@ class TableHint : public QObject {
   // Asks the advisor about the current card, unless a hint stands or is on its way.
   void Ask();
   // The game is about to change: the question is cancelled and the frame erased, before the
-  // rules draw anything. While the Top 5 panel is up the cell is left alone; the panel's
-  // removal repaints all.
+  // rules draw anything.
   void Drop();
   // Cancels the question only; a hint that stands keeps its frame.
   void Cancel();
@@ -42,8 +41,8 @@ class TableHint : public QObject {
 
  signals:
   void asked();                 // a question about the current card went to the advisor
-  void frameShown();            // draw the frame on Shown() now
-  void frameErased(Cell cell);  // draw the cell again as the empty slot it is
+  void frameShown();            // the frame on Shown() comes
+  void frameErased(Cell cell);  // the frame on `cell` goes
 
  private:
   void Show(int cell);

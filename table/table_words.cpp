@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "board.h"
 #include "cards.h"
 #include "game_state.h"
 #include "panel_texts.h"
@@ -76,6 +77,53 @@ QString TableWords::Progress(bool gameActive, int dealCount, int cardsPlaced, in
 
 QString TableWords::ScoreBeingEntered(int score) {
   return tr("Your score of %1 enters the Top 5 list").arg(score);
+}
+
+QString TableWords::Placed(int code, int row, int column) {
+  return tr("%1 to row %2, column %3.").arg(Card(code)).arg(row).arg(column);
+}
+
+QString TableWords::Next(int code) { return tr("Next: %1.").arg(Card(code)); }
+
+QString TableWords::RowDone(int row, int handClass) {
+  return tr("Row %1: %2.").arg(row).arg(PanelTexts::Hand(handClass));
+}
+
+QString TableWords::ColumnDone(int column, int handClass) {
+  return tr("Column %1: %2.").arg(column).arg(PanelTexts::Hand(handClass));
+}
+
+QString TableWords::TotalNews(int total) { return tr("Total %1.").arg(total); }
+
+QString TableWords::GameOver(int total) {
+  return IsWin(total) ? tr("Game over. Total %1. WIN.").arg(total)
+                      : tr("Game over. Total %1.").arg(total);
+}
+
+QString TableWords::TopFive(bool entered) {
+  return entered ? tr("It enters the Top 5 list.") : tr("It does not enter the Top 5 list.");
+}
+
+QString TableWords::TakenBack(int code, int row, int column) {
+  return tr("Taken back: %1 from row %2, column %3.").arg(Card(code)).arg(row).arg(column);
+}
+
+QString TableWords::DealNumber(std::uint32_t deal) { return tr("Deal %1").arg(deal); }
+
+QString TableWords::Dealt(int code) { return tr("New game. First card: %1.").arg(Card(code)); }
+
+QString TableWords::Position(int row, int column) {
+  return tr("Row %1, column %2.").arg(row).arg(column);
+}
+
+QString TableWords::Hint(int row, int column) {
+  return tr("Hint: row %1, column %2.").arg(row).arg(column);
+}
+
+QString TableWords::Status(int code, bool gameActive, int total) {
+  const QString card =
+      gameActive && IsCard(code) ? tr("Current card: %1.").arg(Card(code)) : CurrentCard(0) + u'.';
+  return card + u' ' + TotalNews(total);
 }
 
 }  // namespace marnelok

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <cstdint>
 
 namespace marnelok {
 
@@ -31,6 +32,22 @@ class TableWords {
   static QString WinDescription() { return tr("150 points or more: a win"); }
   // The name prompt's description: the score that enters the Top 5 list.
   static QString ScoreBeingEntered(int score);
+
+  // What is told as it happens; rows and columns of the grid count from 1.
+  static QString Placed(int code, int row, int column);     // "Queen of Clubs to row 1, column 1."
+  static QString Next(int code);                            // "Next: Two of Spades."
+  static QString RowDone(int row, int handClass);           // "Row 1: One Pair (2)."
+  static QString ColumnDone(int column, int handClass);     // "Column 4: Flush (20)."
+  static QString TotalNews(int total);                      // "Total 2."
+  static QString GameOver(int total);                       // "Game over. Total 152. WIN."
+  static QString TopFive(bool entered);                     // whether the total enters the list
+  static QString TakenBack(int code, int row, int column);  // what Undo took back, and whence
+  static QString DealNumber(std::uint32_t deal);            // "Deal 1234", the current card's
+  static QString Dealt(int code);                           // "New game. First card: Six of Clubs."
+  static QString Position(int row, int column);             // "Row 2, column 3."
+  static QString Hint(int row, int column);                 // "Hint: row 3, column 5."
+  // The current card and the total, on demand.
+  static QString Status(int code, bool gameActive, int total);
 };
 
 }  // namespace marnelok

@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Spil %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Spil %1: rådgiveren fik %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
         <source>De&amp;mo</source>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Dagens s&amp;pil</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Vælg OK for at gemme det sådan, eller Annuller for at ændre det.</translation
         <source>150 points or more: a win</source>
         <translation>150 point eller mere: en sejr</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 til række %2, kolonne %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Næste: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Række %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolonne %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>I alt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spillet er slut. I alt %1. SEJR.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spillet er slut. I alt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Det kommer på toplisten.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Det kommer ikke på toplisten.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Fortrudt: %1 fra række %2, kolonne %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nyt spil. Første kort: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Række %1, kolonne %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tip: række %1, kolonne %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuelt kort: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spil %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Brug: %1 [--deal N] [Qt-tilvalg]
+        <translation>Brug: %1 [--deal N | --daily] [Qt-tilvalg]
 Pokerkabale på et gitter med fem gange fem felter.
 
   --deal N     start med spil nummer N (0 til 4294967295) givet, i den
                spiltype, der sidst blev valgt
+  --daily      begynd med dagens spil, det samme for alle spillere på samme
+               dato
   -h, --help   vis denne hjælp og afslut
   --version    vis versionen og afslut
 
@@ -607,6 +680,16 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Hints</source>
         <translation>Tip</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (dagens)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
         <source>Points</source>
         <translation>Point</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>Rådgiveren fik %1 i dette spil: %2 i forhold til par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Vurdering af trækkene</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet ved træk %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Points</source>
         <translation>Point</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Endnu intet afsluttet spil</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spil, de fleste mellem %2 og %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, det seneste %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>I forhold til par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Dagens spil</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Par er rådgiverens resultat i det samme spil. Intet afsluttet spil har sit par endnu.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Spil på eller over par: %1 af %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Gennemsnit af resultat minus par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Bedste spil i forhold til par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>I dag: ikke spillet endnu</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>I dag: ikke afsluttet endnu</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>I dag: %1, par endnu ukendt</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>I dag: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Spillede dage: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Nuværende række af dage: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Længste række af dage: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Bedste dagsresultat: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysér</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Tal</translation>
     </message>
 </context>
 <context>

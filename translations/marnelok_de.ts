@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Spiel %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Spiel %1: der Ratgeber erreichte %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
         <source>De&amp;mo</source>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Spiel des Ta&amp;ges</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Wählen Sie OK, um ihn so zu speichern, oder Abbrechen, um ihn zu ändern.</tran
         <source>150 points or more: a win</source>
         <translation>150 Punkte oder mehr: ein Sieg</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 in Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nächste: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Zeile %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Spalte %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spiel beendet. Gesamt %1. SIEG.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spiel beendet. Gesamt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Das kommt in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Das kommt nicht in die Bestenliste.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Zurückgenommen: %1 aus Zeile %2, Spalte %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Neues Spiel. Erste Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tipp: Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuelle Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spiel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Aufruf: %1 [--deal N] [Qt-Optionen]
+        <translation>Aufruf: %1 [--deal N | --daily] [Qt-Optionen]
 Poker-Patience auf einem Raster von fünf mal fünf Feldern.
 
   --deal N     mit dem Spiel Nummer N (0 bis 4294967295) beginnen, in der
                zuletzt gewählten Spielart
+  --daily      mit dem Spiel des Tages beginnen, für alle Spieler am selben
+               Datum dasselbe
   -h, --help   diese Hilfe anzeigen und beenden
   --version    die Version anzeigen und beenden
 
@@ -607,6 +680,16 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Hints</source>
         <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (Tagesspiel)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
         <source>Points</source>
         <translation>Punkte</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>Der Ratgeber erreichte bei diesem Spiel %1: %2 gegenüber Par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bewertung der Züge</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Der Tisch in Zug %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Noch kein beendetes Spiel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 Spiele, die meisten zwischen %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 Punkte, zuletzt %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Gegenüber Par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Tagesspiel</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Par ist die Punktzahl des Ratgebers im selben Spiel. Noch kein beendetes Spiel hat sein Par.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Spiele auf oder über Par: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Mittel von Punktzahl minus Par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Bestes Spiel gegenüber Par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Heute: noch nicht gespielt</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Heute: noch nicht beendet</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Heute: %1, Par noch nicht bekannt</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Heute: %1, Par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Gespielte Tage: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Aktuelle Tagesserie: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Längste Tagesserie: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Beste Tagespunktzahl: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analysieren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Kennzahlen</translation>
     </message>
 </context>
 <context>

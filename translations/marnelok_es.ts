@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Reparto %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Reparto %1: el consejero logró %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
         <source>De&amp;mo</source>
         <translation>De&amp;mo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Reparto diar&amp;io</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 puntos o más: partida ganada</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 a la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Siguiente: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Columna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Fin de la partida. Total %1. OLÉ.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Fin de la partida. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>No entra en la lista de récords.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Deshecho: %1 de la fila %2, columna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Partida nueva. Primera carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Pista: fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta actual: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Reparto %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Uso: %1 [--deal N] [opciones de Qt]
+        <translation>Uso: %1 [--deal N | --daily] [opciones de Qt]
 Solitario de póker en una cuadrícula de cinco por cinco.
 
   --deal N     empezar con el reparto número N (de 0 a 4294967295) ya
                repartido, en el tipo de partida elegido por última vez
+  --daily      empezar con el reparto diario de hoy, el mismo para todos los
+               jugadores en la misma fecha
   -h, --help   mostrar esta ayuda y salir
   --version    mostrar la versión y salir
 
@@ -608,6 +681,16 @@ funcionan.
     <message>
         <source>Hints</source>
         <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (diario)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -774,6 +857,18 @@ funcionan.
         <source>Points</source>
         <translation>Puntos</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>El consejero logró %1 en este reparto: %2 frente al par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Evaluación de las jugadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La mesa en el turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -816,6 +911,79 @@ funcionan.
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aún no hay partidas terminadas</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, la mayoría entre %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 puntos, el último %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Frente al par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>El par es la puntuación del consejero en el mismo reparto. Ninguna partida terminada tiene aún su par.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Partidas en el par o por encima: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Media de la puntuación menos el par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Mejor partida frente al par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Hoy: aún sin jugar</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Hoy: aún sin terminar</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Hoy: %1, par aún desconocido</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Hoy: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Días jugados: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Racha actual de días: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Racha más larga de días: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Mejor puntuación diaria: %1</translation>
     </message>
 </context>
 <context>
@@ -875,6 +1043,10 @@ funcionan.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analizar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifras</translation>
     </message>
 </context>
 <context>

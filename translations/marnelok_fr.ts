@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Donne %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Donne %1&#xa0;: le conseiller a marqué %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
         <source>De&amp;mo</source>
         <translation>&amp;Démo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Donne du &amp;jour</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
         <source>150 points or more: a win</source>
         <translation>150 points ou plus&#xa0;: partie gagnée</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 en ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Suivante&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Colonne %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Partie terminée. Total %1. Gagné.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Partie terminée. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Il entre dans le Top 5.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Il n’entre pas dans le Top 5.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Reprise&#xa0;: %1 de la ligne %2, colonne %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nouvelle partie. Première carte&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Conseil&#xa0;: ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carte à placer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Donne %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Utilisation&#xa0;: %1 [--deal N] [options de Qt]
+        <translation>Utilisation&#xa0;: %1 [--deal N | --daily] [options de Qt]
 Réussite de poker sur une grille de cinq sur cinq.
 
   --deal N     commencer avec la donne numéro N (0 à 4294967295) distribuée,
                dans le type de partie choisi en dernier
+  --daily      commencer par la donne du jour, la même pour tous les joueurs
+               à la même date
   -h, --help   afficher cette aide et quitter
   --version    afficher la version et quitter
 
@@ -607,6 +680,16 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Hints</source>
         <translation>Indices</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (du jour)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
         <source>Points</source>
         <translation>Points</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>Le conseiller a marqué %1 sur cette donne&#xa0;: %2 par rapport au par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Évaluation des coups</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>La table au coup %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Points</source>
         <translation>Points</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Aucune partie terminée</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 parties, la plupart entre %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 points, le dernier %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Par rapport au par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Donne du jour</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Le par est le score du conseiller sur la même donne. Aucune partie terminée n&apos;a encore son par.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Parties au par ou au-dessus&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Moyenne du score moins le par&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Meilleure partie par rapport au par&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Aujourd&apos;hui&#xa0;: pas encore jouée</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Aujourd&apos;hui&#xa0;: pas encore terminée</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Aujourd&apos;hui&#xa0;: %1, par pas encore connu</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Aujourd&apos;hui&#xa0;: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Jours joués&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Série de jours en cours&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Plus longue série de jours&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Meilleur score du jour&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyser</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Chiffres</translation>
     </message>
 </context>
 <context>

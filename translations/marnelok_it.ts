@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Partita n. %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Partita n. %1: il consigliere ha totalizzato %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
         <source>De&amp;mo</source>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Partita del &amp;giorno</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 punti o più: partita vinta</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 in riga %2, colonna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Prossima: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Riga %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Colonna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totale %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Partita finita. Totale %1. Vittoria.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Partita finita. Totale %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra in classifica.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Non entra in classifica.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Ripresa: %1 dalla riga %2, colonna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nuova partita. Prima carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Suggerimento: riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta attuale: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partita n. %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Uso: %1 [--deal N] [opzioni di Qt]
+        <translation>Uso: %1 [--deal N | --daily] [opzioni di Qt]
 Solitario di poker su una griglia di cinque per cinque.
 
   --deal N     inizia con la partita numero N (da 0 a 4294967295) distribuita,
                nel tipo di partita scelto per ultimo
+  --daily      iniziare con la partita del giorno, la stessa per tutti i
+               giocatori nella stessa data
   -h, --help   mostra questo aiuto ed esce
   --version    mostra la versione ed esce
 
@@ -607,6 +680,16 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Hints</source>
         <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (del giorno)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
         <source>Points</source>
         <translation>Punti</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>Il consigliere ha totalizzato %1 in questa partita: %2 rispetto al par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Valutazione delle mosse</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Il tavolo al turno %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Ancora nessuna partita conclusa</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partite, la maggior parte tra %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punti, l’ultimo %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Rispetto al par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Del giorno</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Il par è il punteggio del consigliere nella stessa partita. Nessuna partita finita ha ancora il suo par.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Partite al par o sopra: %1 su %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Media del punteggio meno il par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Migliore partita rispetto al par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Oggi: non ancora giocata</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Oggi: non ancora finita</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Oggi: %1, par non ancora noto</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Oggi: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Giorni giocati: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Serie attuale di giorni: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Serie più lunga di giorni: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Miglior punteggio del giorno: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lizza</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cifre</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Spel %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Spel %1: de adviseur scoorde %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
         <source>De&amp;mo</source>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Spel van de da&amp;g</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
         <source>150 points or more: a win</source>
         <translation>150 punten of meer: gewonnen</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 naar rij %2, kolom %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Volgende: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rij %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolom %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totaal %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spel afgelopen. Totaal %1. WIN.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spel afgelopen. Totaal %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Dit komt in de Top 5-lijst.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Dit komt niet in de Top 5-lijst.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Teruggenomen: %1 van rij %2, kolom %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nieuw spel. Eerste kaart: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Rij %1, kolom %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Hint: rij %1, kolom %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Huidige kaart: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Spel %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Gebruik: %1 [--deal N] [Qt-opties]
+        <translation>Gebruik: %1 [--deal N | --daily] [Qt-opties]
 Pokerpatience op een raster van vijf bij vijf.
 
   --deal N     begin met spel nummer N (0 tot en met 4294967295) op tafel,
                in de laatst gekozen spelsoort
+  --daily      beginnen met het spel van de dag, hetzelfde voor elke speler op
+               dezelfde datum
   -h, --help   deze hulp tonen en afsluiten
   --version    de versie tonen en afsluiten
 
@@ -607,6 +680,16 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Hints</source>
         <translation>Tips</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (van de dag)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
         <source>Points</source>
         <translation>Punten</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>De adviseur scoorde %1 op dit spel: %2 ten opzichte van par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Beoordeling van de zetten</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>De tafel bij beurt %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Points</source>
         <translation>Punten</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nog geen voltooid spel</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spellen, de meeste tussen %2 en %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punten, de laatste %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Ten opzichte van par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Dagelijks</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Par is de score van de adviseur op hetzelfde spel. Nog geen uitgespeeld spel heeft zijn par.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Spellen op of boven par: %1 van %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Gemiddelde van score min par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Beste spel ten opzichte van par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Vandaag: nog niet gespeeld</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Vandaag: nog niet uitgespeeld</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Vandaag: %1, par nog niet bekend</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Vandaag: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Gespeelde dagen: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Huidige reeks dagen: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Langste reeks dagen: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Beste dagscore: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analyseren</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Cijfers</translation>
     </message>
 </context>
 <context>

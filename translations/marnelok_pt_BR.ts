@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Partida %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Partida %1: o conselheiro fez %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
         <source>De&amp;mo</source>
         <translation>De&amp;monstração</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Partida do d&amp;ia</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,89 @@ Escolha OK para mantê-lo assim ou Cancelar para alterá-lo.</translation>
         <source>150 points or more: a win</source>
         <translation>150 pontos ou mais: vitória</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 na linha %2, coluna %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Próxima: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Linha %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Coluna %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Total %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Fim de jogo. Total %1. VITÓRIA.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Fim de jogo. Total %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Entra na lista Top 5.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Não entra na lista Top 5.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Desfeito: %1 da linha %2, coluna %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Novo jogo. Primeira carta: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Dica: linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Carta atual: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partida %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Uso: %1 [--deal N] [opções do Qt]
+        <translation>Uso: %1 [--deal N | --daily] [opções do Qt]
 Paciência de pôquer numa grade de cinco por cinco.
 
   --deal N     começa com a partida número N (0 a 4294967295) distribuída,
                no tipo de jogo escolhido por último
+  --daily      começar com a partida do dia, a mesma para todos os jogadores
+               na mesma data
   -h, --help   mostra esta ajuda e sai
   --version    mostra a versão e sai
 
@@ -607,6 +680,16 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Hints</source>
         <translation>Dicas</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (do dia)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +856,18 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
         <source>Points</source>
         <translation>Pontos</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>O conselheiro fez %1 nesta partida: %2 em relação ao par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Avaliação das jogadas</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>A mesa na rodada %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +910,79 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Points</source>
         <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Nenhuma partida concluída ainda</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 partidas, a maioria entre %2 e %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 pontos, o último %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Em relação ao par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Do dia</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>O par é a pontuação do conselheiro na mesma partida. Nenhum jogo terminado tem seu par ainda.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Jogos no par ou acima: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Média da pontuação menos o par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Melhor jogo em relação ao par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>Hoje: ainda não jogado</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>Hoje: ainda não terminado</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>Hoje: %1, par ainda desconhecido</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>Hoje: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Dias jogados: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Sequência atual de dias: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Maior sequência de dias: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Melhor pontuação do dia: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1042,10 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Re&amp;view</source>
         <translation>&amp;Analisar</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Números</translation>
     </message>
 </context>
 <context>

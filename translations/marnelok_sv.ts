@@ -20,6 +20,11 @@
         <extracomment>The deck&apos;s tooltip: the number of the deal on the table.</extracomment>
         <translation>Giv %1</translation>
     </message>
+    <message>
+        <source>Deal %1: the advisor scored %2</source>
+        <extracomment>The deck&apos;s tooltip once the advisor has played the same deal.</extracomment>
+        <translation>Giv %1: rådgivaren fick %2</translation>
+    </message>
 </context>
 <context>
     <name>DonateReminder</name>
@@ -322,6 +327,10 @@ Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
         <source>De&amp;mo</source>
         <translation>&amp;Demo</translation>
     </message>
+    <message>
+        <source>Dai&amp;ly Deal</source>
+        <translation>Dagens &amp;giv</translation>
+    </message>
 </context>
 <context>
     <name>TableWords</name>
@@ -465,25 +474,88 @@ Välj OK för att spara det så, eller Avbryt för att ändra det.</translation>
         <source>150 points or more: a win</source>
         <translation>150 poäng eller mer: vinst</translation>
     </message>
+    <message>
+        <source>%1 to row %2, column %3.</source>
+        <translation>%1 till rad %2, kolumn %3.</translation>
+    </message>
+    <message>
+        <source>Next: %1.</source>
+        <translation>Nästa: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Rad %1: %2.</translation>
+    </message>
+    <message>
+        <source>Column %1: %2.</source>
+        <translation>Kolumn %1: %2.</translation>
+    </message>
+    <message>
+        <source>Total %1.</source>
+        <translation>Totalt %1.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1. WIN.</source>
+        <translation>Spelet är slut. Totalt %1. VINST.</translation>
+    </message>
+    <message>
+        <source>Game over. Total %1.</source>
+        <translation>Spelet är slut. Totalt %1.</translation>
+    </message>
+    <message>
+        <source>It enters the Top 5 list.</source>
+        <translation>Det kommer in på topplistan.</translation>
+    </message>
+    <message>
+        <source>It does not enter the Top 5 list.</source>
+        <translation>Det kommer inte in på topplistan.</translation>
+    </message>
+    <message>
+        <source>Taken back: %1 from row %2, column %3.</source>
+        <translation>Ångrat: %1 från rad %2, kolumn %3.</translation>
+    </message>
+    <message>
+        <source>New game. First card: %1.</source>
+        <translation>Nytt spel. Första kort: %1.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2.</source>
+        <translation>Rad %1, kolumn %2.</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tips: rad %1, kolumn %2.</translation>
+    </message>
+    <message>
+        <source>Current card: %1.</source>
+        <translation>Aktuellt kort: %1.</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Giv %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::CommandLine</name>
     <message>
-        <source>Usage: %1 [--deal N] [Qt options]
+        <source>Usage: %1 [--deal N | --daily] [Qt options]
 Poker solitaire on a five-by-five grid.
 
   --deal N     start with deal number N (0 to 4294967295) dealt, in the game
                kind chosen last
+  --daily      start with today&apos;s daily deal, the same for every player on
+               the same date
   -h, --help   show this help and exit
   --version    show the version and exit
 
 Qt&apos;s standard options, such as -platform NAME or -style NAME, work as well.
 </source>
-        <translation>Användning: %1 [--deal N] [Qt-flaggor]
+        <translation>Användning: %1 [--deal N | --daily] [Qt-flaggor]
 Pokerpatiens på ett rutnät med fem gånger fem rutor.
 
   --deal N     börja med giv nummer N (0 till 4294967295) utdelad, i den
                spelform som valdes senast
+  --daily      börja med dagens giv, samma för alla spelare samma datum
   -h, --help   visa den här hjälpen och avsluta
   --version    visa versionen och avsluta
 
@@ -607,6 +679,16 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Hints</source>
         <translation>Tips</translation>
+    </message>
+    <message>
+        <source>%1 (daily)</source>
+        <extracomment>A game of the day&apos;s daily deal, in the list&apos;s Kind column.</extracomment>
+        <translation>%1 (dagens)</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <extracomment>The column of the advisor&apos;s total on each game&apos;s deal.</extracomment>
+        <translation>Par</translation>
     </message>
 </context>
 <context>
@@ -773,6 +855,18 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
         <source>Points</source>
         <translation>Poäng</translation>
     </message>
+    <message>
+        <source>The advisor scored %1 on this deal: %2 against par</source>
+        <translation>Rådgivaren fick %1 på den här given: %2 mot par</translation>
+    </message>
+    <message>
+        <source>Judging the placements</source>
+        <translation>Bedömning av dragen</translation>
+    </message>
+    <message>
+        <source>The table at turn %1</source>
+        <translation>Bordet vid drag %1</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::StatisticsCharts</name>
@@ -815,6 +909,79 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Points</source>
         <translation>Poäng</translation>
+    </message>
+    <message>
+        <source>No finished game yet</source>
+        <translation>Inget avslutat spel ännu</translation>
+    </message>
+    <message>
+        <source>%1 games, most between %2 and %3</source>
+        <translation>%1 spel, de flesta mellan %2 och %3</translation>
+    </message>
+    <message>
+        <source>%1 points, the latest %2</source>
+        <translation>%1 punkter, den senaste %2</translation>
+    </message>
+</context>
+<context>
+    <name>marnelok::StatisticsParts</name>
+    <message>
+        <source>Against par</source>
+        <extracomment>The title of the Statistics window&apos;s part on the games against the advisor&apos;s total.</extracomment>
+        <translation>Mot par</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <extracomment>The title of the Statistics window&apos;s part on the daily deal.</extracomment>
+        <translation>Dagens giv</translation>
+    </message>
+    <message>
+        <source>Par is the advisor&apos;s total on the same deal. No finished game has its par yet.</source>
+        <translation>Par är rådgivarens poäng på samma giv. Inget avslutat spel har sitt par ännu.</translation>
+    </message>
+    <message>
+        <source>Games at or above par: %1 of %2</source>
+        <translation>Spel på eller över par: %1 av %2</translation>
+    </message>
+    <message>
+        <source>Mean of total minus par: %1</source>
+        <translation>Medel av poäng minus par: %1</translation>
+    </message>
+    <message>
+        <source>Best game against par: %1</source>
+        <translation>Bästa spelet mot par: %1</translation>
+    </message>
+    <message>
+        <source>Today: not played yet</source>
+        <translation>I dag: inte spelat ännu</translation>
+    </message>
+    <message>
+        <source>Today: not finished yet</source>
+        <translation>I dag: inte avslutat ännu</translation>
+    </message>
+    <message>
+        <source>Today: %1, par not yet known</source>
+        <translation>I dag: %1, par inte känt ännu</translation>
+    </message>
+    <message>
+        <source>Today: %1, par %2 (%3)</source>
+        <translation>I dag: %1, par %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Days played: %1</source>
+        <translation>Spelade dagar: %1</translation>
+    </message>
+    <message>
+        <source>Current run of days: %1</source>
+        <translation>Nuvarande svit av dagar: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of days: %1</source>
+        <translation>Längsta svit av dagar: %1</translation>
+    </message>
+    <message>
+        <source>Best daily total: %1</source>
+        <translation>Bästa dagspoäng: %1</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1041,10 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Re&amp;view</source>
         <translation>Ana&amp;lysera</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Siffror</translation>
     </message>
 </context>
 <context>

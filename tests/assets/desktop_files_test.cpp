@@ -29,7 +29,8 @@ const QString kMetainfoFile = QStringLiteral("io.example.Marnelok.metainfo.xml")
 
 TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
-  ASSERT_FALSE(tool.isEmpty()) << "desktop-file-validate is missing: run scripts/install-deps";
+  ASSERT_FALSE(tool.isEmpty())
+      << "desktop-file-validate is missing: run scripts/install-deps tests";
   const ToolRun run = RunTool(tool, {kAssets.filePath(kDesktopFile)}, true);
   EXPECT_EQ(run.exitCode, 0) << run.output.toStdString();
   EXPECT_TRUE(run.output.trimmed().isEmpty()) << run.output.toStdString();
@@ -37,7 +38,7 @@ TEST(DesktopFiles, DesktopEntryPassesDesktopFileValidate) {
 
 TEST(DesktopFiles, MetainfoPassesAppstreamValidation) {
   const QString tool = QStandardPaths::findExecutable(QStringLiteral("appstreamcli"));
-  ASSERT_FALSE(tool.isEmpty()) << "appstreamcli is missing: run scripts/install-deps";
+  ASSERT_FALSE(tool.isEmpty()) << "appstreamcli is missing: run scripts/install-deps tests";
   const ToolRun run = RunTool(
       tool,
       {QStringLiteral("validate"), QStringLiteral("--no-net"), kAssets.filePath(kMetainfoFile)},

@@ -64,11 +64,14 @@ TEST(ReviewWindow, ProgressCancelResumeAndAJudgedGame) {
   EXPECT_EQ(source.asked, (std::vector<std::int64_t>{9, 9}));
 
   // The whole verdict: losses below half a point count as none, the costliest come first.
-  source.done({JudgedGame(), QString(), false, false});
+  history::GameRecord judged = JudgedGame();
+  judged.par = 120;
+  source.done({judged, QString(), false, false});
   EXPECT_FALSE(cancel.isVisible());
   const QString lost = QLocale().toString(17.5, 'f', 1);
   EXPECT_EQ(summary.text().toStdString(),
-            ("Deal 77, throw-down game\nTotal: 123\nPoints lost: " + lost +
+            ("Deal 77, throw-down game\nTotal: 123\nThe advisor scored 120 on this deal: " +
+             QLocale().positiveSign() + "3 against par\nPoints lost: " + lost +
              "\nPlacements within half a point of the best: 2 of 4 (50 %)\n"
              "Costliest placements (marked in the list): turns " +
              QLocale().createSeparatedList({"4", "5"}))
@@ -90,11 +93,22 @@ TEST(ReviewWindow, ProgressCancelResumeAndAJudgedGame) {
             testing::FakeReviewSource::PictureColor(3));
   list.selectRow(0);
   EXPECT_EQ(source.pictures.back(), 0u);
+  // By ear: the picture names its turn, the bar what it measures.
+  EXPECT_EQ(picture.accessibleName(),
+            "The table at turn " + list.model()->index(0, 0).data().toString());
+  EXPECT_EQ(progress.accessibleName(), "Judging the placements");
 
-  // A close during a review stops it.
+  // A close during a review stops it; so does Escape, which closes the window.
   window.Review(9);
   window.close();
-  EXPECT_EQ(source.cancels, 2);
+  window.Review(9);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&list, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(source.cancels, 3);
+  window.Review(9);
+  window.close();
+  EXPECT_EQ(source.cancels, 4);
 }
 
 }  // namespace

@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
@@ -65,6 +68,10 @@ class StatisticsWindowTest : public ::testing::Test {
     s.recent = {Recent(3, 4000000000u, false, 151), Recent(2, 7, true, 90),
                 Recent(1, 12, true, 130)};
     s.recent[1].finished = false;  // left early: nothing to review
+    s.recent[0].par = 160;
+    s.recent[2].daily = true;
+    s.par = {4, 3, 2.5, 12};
+    s.daily = {5, 2, 3, 160, history::DailyDay{QDate(2026, 3, 6), 155, 150}};
   }
   QTableView& List() { return *window.findChild<QTableView*>("recentGames"); }
   QPushButton& Button(const char* name) { return *window.findChild<QPushButton*>(name); }
@@ -94,11 +101,25 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   history.answer.statistics.histogram.resize(15);  // no total of 150 or more
   window.Reload();
   EXPECT_EQ(CountInPlot(histogram, QColor(0, 150, 60)), 0);
+  // Each chart is named and summed up in a line.
+  EXPECT_EQ(histogram.accessibleName(), "Totals of finished games");
+  EXPECT_EQ(histogram.accessibleDescription(), "20 games, most between 120 and 130");
+  EXPECT_EQ(window.findChild<QChartView*>("means")->accessibleDescription(),
+            "2 points, the latest 151,5");  // German decimals
 
   // Newest first; sorted by total, lowest first, on a click on its header.
   QTableView& list = List();
   EXPECT_EQ(list.model()->index(0, 1).data().toString(), "4000000000");
   EXPECT_EQ(list.model()->index(0, 2).data().toString(), "Throw-down");
+  EXPECT_EQ(list.model()->index(0, 4).data().toString(), "160");  // par
+  EXPECT_EQ(list.model()->index(1, 4).data().toString(), "");     // not yet worked out
+  EXPECT_EQ(list.model()->index(2, 2).data().toString(), "Regular (daily)");
+  const QString signedFigures = window.findChild<QLabel*>("againstPar")->text() + '\n' +
+                                window.findChild<QLabel*>("daily")->text();
+  for (const char* line : {"Games at or above par: 3 of 4", "Mean of total minus par: +2,5",
+                           "Best game against par: +12", "Current run of days: 2",
+                           "Best daily total: 160", "Today: 155, par 150 (+5)"})
+    EXPECT_TRUE(signedFigures.contains(line)) << line << "\n" << signedFigures.toStdString();
   QHeaderView& header = *list.horizontalHeader();
   QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                     QPoint(header.sectionViewportPosition(3) + 5, header.height() / 2));
@@ -114,6 +135,10 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   ASSERT_TRUE(Button("review").isEnabled());
   Button("review").click();
   EXPECT_EQ(reviewed, std::vector<std::int64_t>{3});
+  // The history read again, as when the review closes: the same game stays chosen.
+  window.Reload();
+  Button("review").click();
+  EXPECT_EQ(reviewed, (std::vector<std::int64_t>{3, 3}));
   list.selectRow(0);
   EXPECT_TRUE(Button("playDealAgain").isEnabled());
   EXPECT_FALSE(Button("review").isEnabled());
@@ -137,6 +162,55 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   EXPECT_EQ(figures.Cell(0, 0), "0");
   EXPECT_EQ(list.model()->rowCount(), 0);
   EXPECT_FALSE(Button("playDealAgain").isEnabled());
+}
+
+// At an 18 pt system font every heading and value of the figures is shown in full.
+TEST_F(StatisticsWindowTest, TheFiguresFitALargeSystemFont) {
+  const QFont original = QApplication::font();
+  QFont large = original;
+  large.setPointSize(18);
+  QApplication::setFont(large);
+  StatisticsWindow big(history, desktop, {}, {}, nullptr);
+  big.show();
+  auto& figures = *big.findChild<FiguresTable*>("figures");
+  const QFontMetrics metrics(figures.font());
+  QStringList cut;
+  for (int c = 0; c < figures.columnCount(); ++c) {
+    if (figures.horizontalHeader()->sectionSize(c) < figures.horizontalHeader()->sectionSizeHint(c))
+      cut << figures.horizontalHeaderItem(c)->text();
+    for (int r = 0; r < figures.rowCount(); ++r)
+      if (figures.visualItemRect(figures.item(r, c)).width() <
+          metrics.horizontalAdvance(figures.Cell(r, c)) + 6)
+        cut << figures.Cell(r, c);
+  }
+  QApplication::processEvents();
+  const bool scrolls = figures.horizontalScrollBar()->isVisible();
+  QApplication::setFont(original);
+  EXPECT_EQ(cut, QStringList());
+  EXPECT_FALSE(scrolls);
+}
+
+// By keyboard alone: the focus starts on the list, Tab leaves it, Escape closes the window.
+TEST_F(StatisticsWindowTest, TabLeavesTheListsAndEscapeCloses) {
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTableView& list = List();
+  EXPECT_EQ(QApplication::focusWidget(), &list);
+  QTest::keyClick(&list, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), &list);
+  auto* figures = window.findChild<FiguresTable*>("figures");
+  figures->setFocus();
+  QTest::keyClick(figures, Qt::Key_Tab);
+  EXPECT_NE(QApplication::focusWidget(), figures);
+  list.selectRow(0);
+  QPushButton& play = Button("playDealAgain");
+  play.setFocus();
+  QTest::keyClick(&play, Qt::Key_Return);
+  EXPECT_EQ(played.size(), 1u);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
 }
 
 TEST(StatisticsModule, LoadsAndMakesTheWindow) {

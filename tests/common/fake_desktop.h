@@ -49,6 +49,7 @@ class FakeDesktop : public Desktop {
   QSize fullScreenClient{1280, 990};
   int screenWidth = 1280;
   bool canMoveWindows = true;  // false: as on Wayland
+  bool onXWayland = false;
 
   void ShowMessage(QWidget* owner, const QString& caption, const QString& text) override {
     messages << caption + "|" + text;
@@ -84,6 +85,7 @@ class FakeDesktop : public Desktop {
   QSize FullScreenClientSize() override { return fullScreenClient; }
   int Today() override { return today; }
   bool CanMoveWindows() override { return canMoveWindows; }
+  bool OnXWayland() override { return onXWayland; }
 };
 
 }  // namespace marnelok::testing

@@ -61,6 +61,22 @@ class FakeHistory : public history::GameHistory {
         for (const history::PlacementRecord& p : placements)
           if (p.review) g.placements[static_cast<std::size_t>(p.turn - 1)].review = p.review;
   }
+  // Stores a par as the history does; DealsWithoutPar answers with the kept games' deals.
+  void StorePar(const history::DealOfKind& deal, int par) override {
+    for (history::GameRecord& g : kept)
+      if (!g.par && g.deal == deal.deal && g.kind == deal.kind) g.par = par;
+  }
+  void DealsWithoutPar(int limit, QObject*,
+                       std::function<void(const std::vector<history::DealOfKind>&)> done) override {
+    std::vector<history::DealOfKind> deals;
+    for (auto g = kept.rbegin(); g != kept.rend(); ++g) {
+      const history::DealOfKind deal{g->deal, g->kind};
+      if (!g->par && std::find(deals.begin(), deals.end(), deal) == deals.end() &&
+          static_cast<int>(deals.size()) < limit)
+        deals.push_back(deal);
+    }
+    done(deals);
+  }
   void SetFaultHandler(std::function<void(const QString&)> handler) override {
     tell = std::move(handler);
   }

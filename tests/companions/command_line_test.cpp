@@ -46,6 +46,12 @@ TEST(CommandLine, OwnOptionsQtOptionsAndMistakes) {
       {{"game.txt"}, Action::kError, std::nullopt, "unexpected argument 'game.txt'"},
       {{"--", "--deal"}, Action::kError, std::nullopt, "unexpected argument '--deal'"},
       {{"-platform"}, Action::kError, std::nullopt, "option '-platform' needs a value"},
+      {{"--daily", "-style", "fusion"}, Action::kRun, std::nullopt, ""},
+      {{"--daily", "--deal", "3"},
+       Action::kError,
+       std::nullopt,
+       "options '--deal' and '--daily' cannot be combined"},
+      {{"--daily=1"}, Action::kError, std::nullopt, "unknown option '--daily=1'"},
   };
   for (const auto& c : cases) {
     std::string shown;
@@ -54,6 +60,7 @@ TEST(CommandLine, OwnOptionsQtOptionsAndMistakes) {
     EXPECT_EQ(line.action, c.action) << shown;
     if (c.action == Action::kRun) {
       EXPECT_EQ(line.deal, c.deal) << shown;
+      EXPECT_EQ(line.daily, !c.args.empty() && c.args[0] == "--daily") << shown;
     }
     EXPECT_EQ(line.error, c.error) << shown;
   }
@@ -72,6 +79,7 @@ TEST(CommandLine, AnswersAndExitStatus) {
   EXPECT_EQ(help.status, 0);
   EXPECT_FALSE(help.toError);
   EXPECT_NE(help.text.find("--deal N"), std::string::npos);
+  EXPECT_NE(help.text.find("--daily "), std::string::npos);
   const CommandLineAnswer version = AnswerCommandLine(ParseCommandLine({"--version"}), program);
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.text, "Marnelok 8.0\n");

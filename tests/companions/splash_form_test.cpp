@@ -98,6 +98,11 @@ TEST(SplashForm, AboutModeClosesByMouseOrKeyboardAndItsLinkWorksByEither) {
   // Enter on "X" closes, and so do Space, a click on it and a click on the picture.
   QTest::keyClick(link, Qt::Key_Tab);
   ASSERT_EQ(about.focusWidget(), close);
+  // Tabbed to, "X" shows that it has the keyboard.
+  const QImage focused = close->grab().toImage();
+  close->clearFocus();
+  EXPECT_NE(close->grab().toImage(), focused);
+  close->setFocus();
   QTest::keyClick(close, Qt::Key_Return);
   EXPECT_FALSE(about.isVisible());
   about.show();
@@ -131,6 +136,13 @@ TEST(SplashForm, AppearsCentredOverItsOwnerOrTheScreen) {
   EXPECT_TRUE(early.isVisible());
   const QRect screen = early.screen()->availableGeometry();
   EXPECT_LE((early.frameGeometry().center() - screen.center()).manhattanLength(), 2);
+
+  // Under XWayland it is a part of its owner's window, over its middle.
+  desktop.onXWayland = true;
+  TsplashForm inside(&owner, Mode::kStartup, desktop);
+  inside.ShowOverOwner();
+  EXPECT_FALSE(inside.isWindow());
+  EXPECT_EQ(inside.geometry().center(), owner.rect().center());
 }
 
 // Where only the desktop places windows, a child shows over a parent that is on screen: the

@@ -123,8 +123,9 @@ TEST(EndToEnd, PlayAWholeGameWithTheMouse) {
 // the table with that deal dealt.
 TEST(EndToEnd, CommandLine) {
   ASSERT_FALSE(g_program.isEmpty());
-  for (const QStringList& args : {QStringList{"--deal", "4294967296"}, QStringList{"--bogus"},
-                                  QStringList{"--deal"}, QStringList{"extra"}}) {
+  for (const QStringList& args :
+       {QStringList{"--deal", "4294967296"}, QStringList{"--bogus"}, QStringList{"--deal"},
+        QStringList{"extra"}, QStringList{"--daily", "--deal", "1"}}) {
     const testing::ToolRun run = testing::RunTool(g_program, args, true);
     EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(run.output.contains("Try 'marnelok --help'")) << run.output.toStdString();
@@ -141,9 +142,10 @@ TEST(EndToEnd, CommandLine) {
     const bool german = lang[0] == 'd';
     const testing::ToolRun help = testing::RunTool(g_program, {"--help"}, false, env);
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.output.startsWith(german ? "Aufruf: marnelok [--deal N] [Qt-Optionen]\n"
-                                              : "Usage: marnelok [--deal N] [Qt options]\n"
-                                                "Poker solitaire on a five-by-five grid.\n"))
+    EXPECT_TRUE(help.output.startsWith(german
+                                           ? "Aufruf: marnelok [--deal N | --daily] [Qt-Optionen]\n"
+                                           : "Usage: marnelok [--deal N | --daily] [Qt options]\n"
+                                             "Poker solitaire on a five-by-five grid.\n"))
         << help.output.toStdString();
     const testing::ToolRun mistake = testing::RunTool(g_program, {"--bogus"}, true, env);
     EXPECT_EQ(mistake.output,

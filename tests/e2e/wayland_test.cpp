@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on native Wayland, under a headless Weston: the splash over the table as the
 // main window's popup, a deal and a placement with the compositor's own pointer, and Quit from
-// the keyboard through the menu.
+// the keyboard through the menu; and as an X11 client of Weston's XWayland, the splash.
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 
@@ -116,6 +116,45 @@ TEST(Wayland, SplashOverTheTableThenADealAPlacementAndQuit) {
   EXPECT_EQ(weston.Program().exitCode(), 0);
   EXPECT_EQ(QFile(weston.ConfigHome() + QStringLiteral("/Marnelok/fRegInfo")).size(), 180)
       << "Quit saved no record";
+}
+
+// Under XWayland Weston puts a new X11 window where it likes, so the splash is drawn inside the
+// main window instead: no window of its own, over the middle of the table, gone after 1500 ms.
+TEST(Wayland, XWaylandSplashInsideTheMainWindow) {
+  ASSERT_FALSE(g_program.isEmpty() || g_inputModule.isEmpty());
+  WestonSession weston(g_inputModule, true);
+  ASSERT_TRUE(weston.Started()) << weston.Problem().toStdString();
+  ASSERT_TRUE(weston.StartProgram(g_program, true));
+  Stack stack;
+  for (int tries = 0; tries < 200 && !stack.main; ++tries) {
+    WestonSession::Wait(20);
+    stack = ReadStack(weston);
+  }
+  ASSERT_TRUE(stack.main.has_value()) << "the main window did not appear";
+  // Weston fades a new window in: the table is its own green once it has.
+  QImage with;
+  for (int tries = 0; tries < 50 && FindTable(with, stack.main->place).x() < 0; ++tries)
+    with = weston.Screen();
+  EXPECT_TRUE(ReadStack(weston).above.empty()) << "the splash is a window of its own";
+  WestonSession::Wait(2500);
+  const QImage without = weston.Screen();
+
+  // What changed in the window when the splash went: the splash, 280 by 140 pixels.
+  QRect changed;
+  const QRect window = stack.main->place.intersected(with.rect());
+  for (int y = window.top(); y <= window.bottom(); ++y)
+    for (int x = window.left(); x <= window.right(); ++x)
+      if (with.pixel(x, y) != without.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+  ASSERT_EQ(changed.size(), QSize(280, 140));
+  // Around it the table: 190 pixels of it on the left, as in the middle of the 660-pixel-wide
+  // window, and above it 180 pixels less the menu bar's height.
+  const QPoint mid = changed.center();
+  int left = changed.left(), top = changed.top();
+  while (without.pixelColor(left - 1, mid.y()) == kGreen) --left;
+  while (without.pixelColor(mid.x(), top - 1) == kGreen) --top;
+  EXPECT_EQ(changed.left() - left, (660 - 280) / 2);
+  EXPECT_GT(changed.top() - top, 140);
+  EXPECT_LT(changed.top() - top, (500 - 140) / 2);
 }
 
 }  // namespace

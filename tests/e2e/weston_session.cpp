@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace marnelok::e2e {
@@ -30,7 +31,7 @@ bool WaitFor(Done done, int ms) {
 
 }  // namespace
 
-WestonSession::WestonSession(const QString& inputModule) {
+WestonSession::WestonSession(const QString& inputModule, bool xwayland) {
   const QString runtime = dir_.filePath(QStringLiteral("runtime"));
   const QString fifo = dir_.filePath(QStringLiteral("input"));
   if (!dir_.isValid() || mkdir(qPrintable(runtime), 0700) != 0 ||
@@ -49,9 +50,10 @@ WestonSession::WestonSession(const QString& inputModule) {
                 {QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--use-pixman"),
                  QStringLiteral("--no-config"), QStringLiteral("--socket=") + kSocket,
                  QStringLiteral("--width=1280"), QStringLiteral("--height=1024"),
-                 QStringLiteral("--idle-time=0"), QStringLiteral("--modules=") + inputModule});
+                 QStringLiteral("--idle-time=0"),
+                 QStringLiteral("--modules=") + (xwayland ? "xwayland.so," : "") + inputModule});
   if (!weston_.waitForStarted(10000)) {
-    problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps)");
+    problem_ = QStringLiteral("weston did not start (install it with scripts/install-deps tests)");
     return;
   }
   const QString socket = runtime + QLatin1Char('/') + kSocket;
@@ -60,6 +62,20 @@ WestonSession::WestonSession(const QString& inputModule) {
     QFile log(dir_.filePath(QStringLiteral("weston.log")));
     log.open(QIODevice::ReadOnly);
     problem_ = QStringLiteral("weston did not come up:\n") + QString::fromUtf8(log.readAll());
+    return;
+  }
+  // Weston names the display its X server listens on; the server starts at its first client.
+  const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+  QFile log(dir_.filePath(QStringLiteral("weston.log")));
+  if (xwayland && !WaitFor(
+                      [&] {
+                        log.open(QIODevice::ReadOnly);
+                        xDisplay_ = listening.match(QString::fromUtf8(log.readAll())).captured(1);
+                        log.close();
+                        return !xDisplay_.isEmpty();
+                      },
+                      10000)) {
+    problem_ = QStringLiteral("weston offers no X server (install xwayland)");
     return;
   }
   // The module holds the FIFO open for reading, so this open does not wait.
@@ -79,14 +95,20 @@ WestonSession::~WestonSession() {
   if (fifo_ >= 0) close(fifo_);
 }
 
-bool WestonSession::StartProgram(const QString& program) {
+bool WestonSession::StartProgram(const QString& program, bool x11) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir_.filePath(QStringLiteral("runtime")));
+  // As in a Wayland session, whose X11 clients see the compositor's socket too.
   env.insert(QStringLiteral("WAYLAND_DISPLAY"), kSocket);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-  env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("1"));
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), ConfigHome());
-  env.remove(QStringLiteral("DISPLAY"));
+  if (x11) {
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DISPLAY"), xDisplay_);
+  } else {
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("1"));
+    env.remove(QStringLiteral("DISPLAY"));
+  }
   // In the sanitizer build: Qt's Wayland plugin leaves its last protocol objects to the end of
   // the process and is unloaded before the leak check, so no suppression can name them. The
   // program's own leaks are checked by the window tests; every other error still counts.

@@ -21,16 +21,16 @@ struct CompositorWindow {
 
 class WestonSession {
  public:
-  // Starts Weston with the input module `inputModule`; Started() tells whether it runs and
-  // Problem() why not.
-  explicit WestonSession(const QString& inputModule);
+  // Starts Weston with the input module `inputModule`, and with an X server for X11 clients
+  // (XWayland) when `xwayland`; Started() tells whether it runs and Problem() why not.
+  explicit WestonSession(const QString& inputModule, bool xwayland = false);
   ~WestonSession();
   bool Started() const { return problem_.isEmpty(); }
   QString Problem() const { return problem_; }
 
   // Starts `program` on the compositor with a private configuration folder and the Wayland
-  // protocol log on; returns whether it started.
-  bool StartProgram(const QString& program);
+  // protocol log on, or as an X11 client of XWayland when `x11`; returns whether it started.
+  bool StartProgram(const QString& program, bool x11 = false);
   QProcess& Program() { return program_; }
   QString ProtocolLog() const;
   QString ConfigHome() const { return dir_.filePath(QStringLiteral("config")); }
@@ -49,6 +49,7 @@ class WestonSession {
 
   QTemporaryDir dir_;
   QString problem_;
+  QString xDisplay_;  // XWayland's, as ":N"
   QProcess weston_;
   QProcess program_;
   int fifo_ = -1;

@@ -30,6 +30,7 @@ class FixedDay : public marnelok::Desktop {
   QSize FullScreenClientSize() override { return {}; }
   int Today() override { return 45000; }
   bool CanMoveWindows() override { return true; }
+  bool OnXWayland() override { return false; }
 };
 
 }  // namespace

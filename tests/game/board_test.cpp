@@ -73,18 +73,5 @@ TEST(Board, FullGridAddsAllTenLines) {
   EXPECT_FALSE(IsWin(149));
 }
 
-TEST(Board, ResetAndClear) {
-  GameState s = EmptyGrid();
-  s.lineResults[3] = {5, 6};
-  s.totalScore = 99;
-  ResetScores(s);
-  for (const auto& lr : s.lineResults) EXPECT_EQ(lr.column + lr.row, 0);
-  EXPECT_EQ(s.totalScore, 0);
-  ClearBoard(s);
-  for (int c = 1; c <= 6; ++c)
-    for (int r = 1; r <= 5; ++r)
-      EXPECT_EQ(s.board[c][r], (c == 1 && r == 1) ? kDeckCode : kVoidCode) << c << "," << r;
-}
-
 }  // namespace
 }  // namespace marnelok

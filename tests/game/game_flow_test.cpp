@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "board.h"
+#include "daily_deal.h"
 #include "deal_number.h"
 #include "game.h"
 #include "hand.h"
@@ -278,6 +279,15 @@ TEST_F(GameFlow, TheTwentyFifthPlacementEndsTheGame) {
   EXPECT_EQ(req.Count("banner"), 1);
   EXPECT_FALSE(s().gameActive);
   EXPECT_EQ(s().totalScore, 10);
+
+  // The start-up state after a finished game: no scores, only the deck on the table.
+  game.InitState();
+  EXPECT_EQ(s().totalScore, 0);
+  for (int c = 1; c <= 6; ++c) {
+    EXPECT_EQ(s().lineResults[c].column + s().lineResults[c].row, kNone) << c;
+    for (int r = 1; r <= 5; ++r)
+      EXPECT_EQ(s().board[c][r], (c == 1 && r == 1) ? kDeckCode : kVoidCode) << c << "," << r;
+  }
 }
 
 TEST_F(GameFlow, WholeGamesOfBothKinds) {
@@ -385,6 +395,18 @@ TEST(DealNumber, OnlyWholeNumbersInRange) {
   for (const char* bad :
        {"", "4294967296", "99999999999999999999999", "-1", "+1", " 1", "1 ", "1e3", "0x10", "12a"})
     EXPECT_EQ(ParseDealNumber(bad), std::nullopt) << bad;
+}
+
+// Other tools compute the same numbers from the documented formula: these pin it.
+TEST(DealNumber, EachDateHasItsOwnFixedDeal) {
+  EXPECT_EQ(DailyDealNumber(2000, 1, 1), 2707003478u);
+  EXPECT_EQ(DailyDealNumber(1999, 12, 31), 3591696243u);  // before day zero
+  EXPECT_EQ(DailyDealNumber(2024, 2, 29), 2537914217u);   // a leap day
+  EXPECT_EQ(DailyDealNumber(2024, 12, 31), 3421951708u);  // a year's end and the next day
+  EXPECT_EQ(DailyDealNumber(2025, 1, 1), 1473727089u);
+  EXPECT_EQ(DailyDealNumber(2024, 12, 31), DailyDealOfDay(9131));
+  for (const auto [y, m, d] : {std::array{2023, 2, 29}, {2024, 13, 1}, {2024, 4, 31}, {2024, 0, 5}})
+    EXPECT_EQ(DailyDealNumber(y, m, d), std::nullopt) << y << '-' << m << '-' << d;
 }
 
 }  // namespace

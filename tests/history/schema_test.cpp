@@ -61,6 +61,15 @@ TEST_F(HistoryTest, FirstVersionIsMigratedWithItsGames) {
   EXPECT_EQ(s.recent.size(), 4u);
   EXPECT_EQ(s.recent[3].deal, 5u);
 
+  // Par comes after the games, into every game of its deal and kind, and leaves the summaries
+  // standing, which any other change of a game empties.
+  worker = MakeWorker();
+  worker->StorePar({5, GameKind::kRegular}, 170);
+  worker->Close();
+  EXPECT_EQ(Rows("SELECT id, par, daily FROM games ORDER BY id"),
+            (QStringList{"1|170|-", "2|-|-", "3|-|-", "4|-|-"}));
+  EXPECT_EQ(Rows("SELECT count(*) FROM summary_kinds"), QStringList{"2"});
+
   // A file from a newer program is neither changed nor written to, and that is told.
   Rows("PRAGMA user_version = 99");
   worker = MakeWorker();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a small history with known answers, the same figures after a game is
-// deleted by hand, the CSV export and the reset.
+// deleted by hand, the games against par and the daily part, the CSV export and the reset.
 #include <QFile>
 
 #include "history_fixture.h"
@@ -111,11 +111,66 @@ TEST_F(Figures, KnownAnswers) {
   EXPECT_TRUE(told.isEmpty());
 }
 
+// Daily games on five dates with a gap (03-03 has only a demo, 03-04 only a left game), a
+// replay that does not count, and pars stored after the games, as the program stores them.
+TEST_F(Figures, AgainstParAndTheDailyPart) {
+  auto worker = MakeWorker();
+  const auto daily = [](int day, int total, bool finished = true, bool demo = false) {
+    GameRecord g = KnownGame(true, total, finished, kRegularHands, 0, demo);
+    g.daily = QDate(2026, 3, day);
+    g.deal = 500 + static_cast<std::uint32_t>(day);
+    return g;
+  };
+  GameRecord withPar = KnownGame(false, 190, true, kThrowDownHands);
+  withPar.par = 150;  // a par known when the game is kept
+  for (const GameRecord& g :
+       {daily(1, 140), daily(2, 160), daily(2, 190), daily(3, 300, true, true), daily(4, 0, false),
+        daily(5, 120), daily(6, 155), withPar})
+    worker->Keep(g);
+  EXPECT_EQ(worker->DealsWithoutPar(3),
+            (std::vector<DealOfKind>{
+                {506, GameKind::kRegular}, {505, GameKind::kRegular}, {504, GameKind::kRegular}}));
+  for (std::uint32_t deal : {501u, 502u, 506u}) worker->StorePar({deal, GameKind::kRegular}, 150);
+  worker->StorePar({502, GameKind::kThrowDown},
+                   10);  // another kind of the same deal: no game of it
+  const Statistics s = worker->Read(10, QDate(2026, 3, 6)).statistics;
+  EXPECT_EQ(s.all.played, 7);  // storing par left the summaries standing
+
+  EXPECT_EQ(s.par.compared, 5);  // 140, 160, 190, 155 and 190: the 120 and the demo have none
+  EXPECT_EQ(s.par.atOrAbove, 4);
+  EXPECT_DOUBLE_EQ(s.par.meanAgainst, (-10 + 10 + 40 + 5 + 40) / 5.0);
+  EXPECT_EQ(s.par.bestAgainst, 40);
+  EXPECT_EQ(s.recent[1].par, 150);
+  EXPECT_TRUE(s.recent[1].daily);
+  EXPECT_EQ(s.recent[2].par, std::nullopt);
+  EXPECT_FALSE(s.recent[0].daily);
+
+  const DailyFigures& d = s.daily;
+  EXPECT_EQ(d.daysPlayed, 5);
+  EXPECT_EQ(d.longestRun, 2);  // 03-01 and 03-02, then 03-05 and 03-06
+  EXPECT_EQ(d.currentRun, 2);
+  EXPECT_EQ(d.bestTotal, 160);  // the replay's 190 came after the day's first result
+  ASSERT_TRUE(d.today);
+  EXPECT_EQ(d.today->total, 155);
+  EXPECT_EQ(d.today->par, 150);
+  // Today not yet played leaves yesterday's run standing; a missed day ends it.
+  EXPECT_EQ(worker->Read(1, QDate(2026, 3, 7)).statistics.daily.currentRun, 2);
+  const DailyFigures later = worker->Read(1, QDate(2026, 3, 8)).statistics.daily;
+  EXPECT_EQ(later.currentRun, 0);
+  EXPECT_EQ(later.today, std::nullopt);
+  const GameReading read = worker->ReadGame(2);
+  EXPECT_EQ(read.game.daily, QDate(2026, 3, 2));
+  EXPECT_EQ(read.game.par, 150);
+  EXPECT_TRUE(told.isEmpty());
+}
+
 TEST_F(Figures, ExportThenReset) {
   auto worker = MakeWorker();
   KeepKnownGames(*worker);
   GameRecord named = KnownGame(true, 152, true, kRegularHands);
   named.player = QStringLiteral("Ann, \"the\" player");
+  named.par = 5;  // a number, never a hand's name
+  named.daily = QDate(2026, 3, 1);
   worker->Keep(named);
 
   const QString csv = dir.filePath("games.csv");
@@ -126,16 +181,17 @@ TEST_F(Figures, ExportThenReset) {
   ASSERT_EQ(lines.size(), 13);  // a header, eleven games, and the end of the last line
   EXPECT_EQ(lines[0],
             "id,started_at,finished_at,deal,kind,total,won,finished,hints,demo,player,row1,row2,"
-            "row3,row4,row5,col1,col2,col3,col4,col5");
+            "row3,row4,row5,col1,col2,col3,col4,col5,par,daily");
   EXPECT_EQ(lines[1],
             "1,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1160,regular,160,1,1,0,0,,None,None,"
             "One Pair (2),One Pair (2),One Pair (2),Two Pair (5),Three of a kind (10),"
-            "Flush (20),Full House (25),Royal Flush (100)");
+            "Flush (20),Full House (25),Royal Flush (100),,");
   EXPECT_EQ(lines[5],
             "5,2026-03-01T12:00:00Z,2026-03-01T12:05:00Z,1000,regular,0,0,0,0,0,,"
-            "One Pair (2),,,,,,,,,");
+            "One Pair (2),,,,,,,,,,,");
   EXPECT_TRUE(lines[11].startsWith("11,")) << lines[11].toStdString();
   EXPECT_TRUE(lines[11].contains(",\"Ann, \"\"the\"\" player\",")) << lines[11].toStdString();
+  EXPECT_TRUE(lines[11].endsWith(",Royal Flush (100),5,2026-03-01")) << lines[11].toStdString();
   EXPECT_EQ(lines[12], "");
   // A folder that does not exist leaves no file and says why.
   EXPECT_NE(worker->Export(dir.filePath("missing/games.csv")), std::nullopt);

@@ -83,7 +83,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
             "marnelok_" MARNELOK_VERSION "_" + arch + ".deb");
 
   std::map<std::string, std::string> fields;
-  for (const char* field : {"Package", "Version", "Architecture", "Section", "Depends"}) {
+  for (const char* field :
+       {"Package", "Version", "Architecture", "Section", "Depends", "Recommends"}) {
     const ToolRun run = RunTool(QStringLiteral("dpkg-deb"),
                                 {QStringLiteral("--field"), g_deb, QString::fromLatin1(field)});
     ASSERT_EQ(run.exitCode, 0) << field;
@@ -99,6 +100,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
                               "libqt6sql6 (>= ", "libqt6charts6 (>= ", "libqt6sql6-sqlite"})
     EXPECT_NE(fields["Depends"].find(library), std::string::npos)
         << library << " missing from " << fields["Depends"];
+  // A Wayland desktop runs the game natively with Qt's Wayland plugin.
+  EXPECT_NE(fields["Recommends"].find("qt6-wayland"), std::string::npos) << fields["Recommends"];
 
   // The listing holds these files and no others, all owned by root.
   const QMap<QString, QPair<QString, int>> icons = ExpectedIcons();
@@ -162,7 +165,8 @@ TEST(Package, ControlFieldsAndEveryInstalledFile) {
   // Built as Debian builds its packages: PIE, stack protector, fortified functions, full RELRO
   // and immediate binding. Control-flow protection is not among Debian 12's build flags.
   const QString hardeningCheck = QStandardPaths::findExecutable(QStringLiteral("hardening-check"));
-  ASSERT_FALSE(hardeningCheck.isEmpty()) << "hardening-check is missing: run scripts/install-deps";
+  ASSERT_FALSE(hardeningCheck.isEmpty())
+      << "hardening-check is missing: run scripts/install-deps tests";
   const ToolRun hardening =
       RunTool(hardeningCheck,
               {QStringLiteral("--nocfprotection"), QStringLiteral("--verbose"),

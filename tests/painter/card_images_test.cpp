@@ -19,7 +19,7 @@ TEST(CardImages, BitmapsAreFoundWithoutRegardToCase) {
   }
 }
 
-TEST(CardImages, TheTenCardBitmapsHaveTheirDocumentedSizes) {
+TEST(CardImages, TheTenCardBitmapsHaveTheSizesOfTheTablesLayout) {
   ASSERT_FALSE(LoadBitmapByName(QStringLiteral("RCBmp")).isNull()) << "no artwork linked";
   const CardImages loaded = LoadCardImages();
   const CardImages expected = StandInImages();  // same sizes

@@ -24,8 +24,8 @@ inline QColor PipColor(int suit) { return {40 * suit, 200, 100}; }
 inline QColor TwinSymbolColor(int suit) { return {40 * suit, 60, 240}; }
 inline QColor TwinPipColor(int suit) { return {40 * suit, 240, 60}; }
 inline const QColor kTwinRegularBackFill(160, 160, 160);
-// Documented sizes; the backs have a black border. Every picture has a twin of twice the
-// size with a device pixel ratio of 2.
+// The sizes of the table's layout; the backs have a black border. Every picture has a twin of twice
+// the size with a device pixel ratio of 2.
 CardImages StandInImages();
 inline int CodeOf(int rank, int suit) { return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1); }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The review's judging: a position whose best cell is certain, the same verdicts on every run
-// whatever the number of threads, and a cancel that stops the job and drops its verdicts.
+// whatever the number of threads, and a cancel that stops the job and drops its verdicts; the
+// advisor's par on whole deals, the same on one thread and two, and a stop that ends it at once.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <random>
 
 #include "deck.h"
+#include "par_job.h"
 #include "placement_judge.h"
 #include "random.h"
 #include "review_job.h"
@@ -140,6 +142,52 @@ TEST(Judging, CancelStopsTheJobAndDropsItsVerdicts) {
   EXPECT_LT(verdicts, 25);
   EXPECT_TRUE(finished.isEmpty());
   EXPECT_FALSE(job.Running());
+}
+
+constexpr GameKind kRegular = GameKind::kRegular, kThrowDown = GameKind::kThrowDown;
+
+// Par of three deals of both kinds, on one worker and on two; a deal added twice is played once.
+std::map<std::uint32_t, int> PlayAll(int threads) {
+  ParJob job(threads);
+  std::map<std::uint32_t, int> pars;
+  int played = 0;
+  QObject::connect(&job, &ParJob::played, [&](const ParDeal& deal, int par) {
+    pars[deal.deal] = par;
+    ++played;
+  });
+  for (const ParDeal deal :
+       {ParDeal{11, kRegular}, ParDeal{12, kThrowDown}, ParDeal{11, kRegular}, {13, kRegular}})
+    job.Add(deal);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return played >= 3 && job.Idle(); }, 120000));
+  QTest::qWait(20);
+  EXPECT_EQ(played, 3);
+  return pars;
+}
+
+TEST(Par, SameParOnOneThreadAndTwoAndAStopThatEndsAtOnce) {
+  const auto once = PlayAll(2);
+  ASSERT_EQ(once.size(), 3u);
+  EXPECT_EQ(PlayAll(1), once);
+  // The same numbers on every run and every machine: the seed rule and the budget's count fix
+  // them, whatever the time each placement takes.
+  EXPECT_EQ(once, (std::map<std::uint32_t, int>{{11, 79}, {12, 94}, {13, 169}}));
+
+  ParJob job(1);
+  int played = 0;
+  QObject::connect(&job, &ParJob::played, [&] { ++played; });
+  job.Add({21, kRegular});
+  QTest::qWait(30);
+  QElapsedTimer clock;
+  clock.start();
+  job.Stop();
+  job.Add({22, kRegular});  // nothing starts after a stop
+  while (!job.Idle()) QTest::qWait(2);
+  EXPECT_LT(clock.elapsed(), 200);
+  QTest::qWait(30);
+  EXPECT_EQ(played, 0);
+  std::stop_source asked;
+  asked.request_stop();
+  EXPECT_EQ(PlayPar({21, kRegular}, asked.get_token()), std::nullopt);
 }
 
 }  // namespace

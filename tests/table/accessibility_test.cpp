@@ -196,7 +196,7 @@ class ScreenReaderTest : public WindowTest {
     const QAccessible::Event type = event->type();
     if (type != QAccessible::NameChanged && type != QAccessible::DescriptionChanged &&
         type != QAccessible::Focus && type != QAccessible::ObjectCreated &&
-        type != QAccessible::ObjectDestroyed)
+        type != QAccessible::ObjectDestroyed && type != QAccessible::ObjectShow)
       return;
     const QAccessibleInterface* part = event->accessibleInterface();
     if (part == nullptr || !part->isValid()) return;
@@ -213,6 +213,14 @@ class ScreenReaderTest : public WindowTest {
     QAccessible::installUpdateHandler(nullptr);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
     WindowTest::TearDown();
+  }
+  // The notifications shown since Heard() was last cleared, which a screen reader speaks.
+  static QStringList Said() {
+    QStringList said;
+    for (const Telling& t : Heard())
+      if (t.type == QAccessible::ObjectShow && t.part->role() == QAccessible::Notification)
+        said << t.text;
+    return said;
   }
   // Whether a screen reader was told `text` of `part` since Heard() was last cleared.
   bool Told(QAccessible::Event type, const QAccessibleInterface* part, const QString& text) {
@@ -240,10 +248,15 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   EXPECT_TRUE(Told(QAccessible::ObjectCreated, score, "Score"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Current card: Queen of Clubs"));
   EXPECT_TRUE(Told(QAccessible::DescriptionChanged, table, "Cards placed: 0 of 25"));
+  EXPECT_EQ(Said(), QStringList{"New game. First card: Queen of Clubs."});
+  EXPECT_EQ(current->text(QAccessible::Description), "Deal " + QString::number(State().dealNumber));
 
   // A placement: the cell, the next card and the count.
   Heard().clear();
   Key(Qt::Key_Return);
+  EXPECT_EQ(
+      Said(),
+      QStringList{"Queen of Clubs to row 1, column 1. Next: " + NameOf(current).mid(14) + "."});
   EXPECT_EQ(NameOf(topLeft), "Queen of Clubs");
   EXPECT_TRUE(Told(QAccessible::NameChanged, topLeft, "Queen of Clubs"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, NameOf(current)));
@@ -253,8 +266,13 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   QAccessibleInterface* next = grid->tableInterface()->cellAt(0, 1);
   Heard().clear();
   Key(Qt::Key_Left);
+  EXPECT_TRUE(Told(QAccessible::Focus, topLeft, "Queen of Clubs"));  // the first arrow too
   Key(Qt::Key_Right);
   EXPECT_TRUE(Told(QAccessible::Focus, next, "Empty"));
+  EXPECT_EQ(Said(), (QStringList{"Row 1, column 1.", "Row 1, column 2."}));
+  Heard().clear();
+  Key(Qt::Key_C);
+  EXPECT_EQ(Said(), QStringList{"C" + NameOf(current).mid(1) + ". Total 0."});
   EXPECT_EQ(table->focusChild(), next);
   EXPECT_TRUE(next->state().focused);
   EXPECT_FALSE(topLeft->state().focused);
@@ -264,6 +282,7 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_TRUE(Told(QAccessible::NameChanged, topLeft, "Empty"));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Current card: Queen of Clubs"));
+  EXPECT_EQ(Said(), QStringList{"Taken back: Queen of Clubs from row 1, column 1."});
 
   // The Top 5 panel comes and goes.
   Heard().clear();
@@ -276,12 +295,25 @@ TEST_F(ScreenReaderTest, HearsEveryChangeOfAGame) {
   EXPECT_TRUE(Told(QAccessible::ObjectDestroyed, topFive, "The Marnelok Top 5 List"));
   EXPECT_EQ(table->childCount(), 3);
 
-  // The end of the game: the total, the count and the way to the next deal.
+  // The end of the game: the total, the count and the way to the next deal. A completed row
+  // is told with its hand and the total.
   for (int r = 1; r <= 5; ++r)
-    for (int c = 2; c <= 6; ++c) PlaceAt(c, r);
-  Flush();
+    for (int c = 2; c <= 6; ++c) {
+      Heard().clear();
+      PlaceAt(c, r);
+      Flush();
+      if (r == 1 && c == 6) {
+        ASSERT_EQ(Said().size(), 1);
+        EXPECT_TRUE(Said()[0].endsWith(" " + NameOf(score->child(5)) + ". Total " +
+                                       QString::number(State().totalScore) + "."))
+            << Said()[0].toStdString();
+      }
+    }
   ASSERT_FALSE(State().gameActive);
   const QString total = QString::number(State().totalScore);
+  const QString end = Said().join(u' ');
+  EXPECT_TRUE(end.contains("Game over. Total " + total + ".")) << end.toStdString();
+  EXPECT_TRUE(end.endsWith(" enters the Top 5 list.")) << end.toStdString();
   EXPECT_TRUE(Told(QAccessible::NameChanged, score->child(10), "Total Score: " + total));
   EXPECT_TRUE(Told(QAccessible::DescriptionChanged, table, "Game over. Total Score: " + total));
   EXPECT_TRUE(Told(QAccessible::NameChanged, current, "Click the deck or press Enter to deal"));

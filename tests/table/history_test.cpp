@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window and the history: deals by number from the menu, the deck's tooltip, every game
-// kept when it ends or is left, and the faults and commands that tell the player something.
+// The window and the history: deals by number from the menu, the daily deal, the deck's tooltip
+// with par, every game kept when it ends or is left, and the faults and commands that tell the
+// player something.
 #include <QHelpEvent>
+#include <QTest>
 #include <QToolTip>
 
+#include "daily_deal.h"
 #include "window_fixture.h"
 
 namespace marnelok::testing {
@@ -62,6 +65,13 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(history.kept[1].hints, 0);
   EXPECT_EQ(history.kept[1].total, State().totalScore);
 
+  // The advisor plays the deal off the window's thread; its par goes to both games of the deal
+  // and to the deck's tooltip.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return history.kept[1].par.has_value(); }, 60000));
+  EXPECT_EQ(history.kept[0].par, history.kept[1].par);
+  QApplication::sendEvent(&Box(), &help);
+  EXPECT_EQ(QToolTip::text(), QString("Deal 0: the advisor scored %1").arg(*history.kept[1].par));
+
   // A new deal right after the end keeps nothing more; a change of kind leaves the game; and
   // the window's close leaves the last one.
   Trigger("MenuGameNewItem");
@@ -74,11 +84,19 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(history.kept.size(), 3u);
   EXPECT_EQ(State().kind, GameKind::kThrowDown);
   PlaceAt(State().board[2][2] == kEmptySlotCode ? 2 : 3, 2);
+  // The daily deal is today's, a regular game, kept with its date.
+  Trigger("MenuGameDailyItem");
+  EXPECT_EQ(State().kind, GameKind::kRegular);
+  EXPECT_TRUE(Action("MenuOptionsPlayRegGameItem")->isChecked());
+  EXPECT_EQ(State().dealNumber, DailyDealNumber(2023, 3, 15));  // day 45000 of the desktop
+  PlaceAt(2, 2);
   form->close();
-  ASSERT_EQ(history.kept.size(), 4u);
+  ASSERT_EQ(history.kept.size(), 5u);
   EXPECT_EQ(history.kept[3].kind, GameKind::kThrowDown);
   EXPECT_EQ(history.kept[3].deal, thrown);
   EXPECT_GT(history.kept[3].placements.size(), 1u);  // the thrown cards with the placed one
+  EXPECT_FALSE(history.kept[3].daily.isValid());
+  EXPECT_EQ(history.kept[4].daily, QDate(2023, 3, 15));
 
   // A fault of the history is told over the window; a missing statistics module too.
   desktop.messages.clear();

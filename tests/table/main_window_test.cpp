@@ -65,8 +65,8 @@ TEST_F(WindowTest, MenusHoldTheirCommandsInOrder) {
   };
   const QStringList game = texts(menus[0]);
   EXPECT_EQ(game, QStringList({"&Start a New Game", "Select &Deal...", "&Replay This Deal",
-                               "&Undo Last Move", "Hin&t", "View &High Scores", "Stat&istics...",
-                               "Re&view Last Game...", "De&mo", "-", "&Quit"}));
+                               "Dai&ly Deal", "&Undo Last Move", "Hin&t", "View &High Scores",
+                               "Stat&istics...", "Re&view Last Game...", "De&mo", "-", "&Quit"}));
   QSet<QChar> keys;  // each access key of the Game menu chooses one command
   for (const QString& t : game)
     if (t != "-") keys.insert(t.at(t.indexOf('&') + 1).toLower());

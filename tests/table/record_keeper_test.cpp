@@ -4,6 +4,7 @@
 // record cannot hold is shown as it will be kept before it is kept.
 #include "record_keeper.h"
 
+#include "display_options.h"
 #include "window_fixture.h"
 
 namespace marnelok::testing {
@@ -14,7 +15,9 @@ TEST(RecordKeeper, TheListFollowsEveryChangeAndARefusedSaveIsTold) {
   CountingStore store(dir.filePath("fRegInfo"));
   FakeDesktop desktop;
   QWidget window;
-  RecordKeeper keeper(store, desktop, &window);
+  const CardImages images;
+  DisplayOptions options(images);
+  RecordKeeper keeper(store, desktop, options, &window);
   const auto first = [&keeper] { return keeper.TopFive()[0]; };
 
   keeper.Load();  // nothing stored: the defaults
@@ -44,7 +47,9 @@ TEST(RecordKeeper, ANameTheRecordCannotHoldIsShownAsItWillBeKeptAndMayBeChanged)
   QTemporaryDir dir;
   CountingStore store(dir.filePath("fRegInfo"));
   FakeDesktop desktop;
-  RecordKeeper keeper(store, desktop, nullptr);
+  const CardImages images;
+  DisplayOptions options(images);
+  RecordKeeper keeper(store, desktop, options, nullptr);
   keeper.Load();
   const QString typed = QStringLiteral("\u0141ukasz Dvo\u0159\u00E1k \u0141");
   QStringList answers{typed, QStringLiteral("Lukasz")};

@@ -32,8 +32,8 @@ namespace marnelok::testing {
 class WindowProbe {
  public:
   static const GameState& State(const TMarnelokForm& f) { return f.game_.state(); }
-  static const SettingsRecord& Record(const TMarnelokForm& f) { return f.settings_.Record(); }
-  static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.geometry_; }
+  static SettingsRecord Record(const TMarnelokForm& f) { return f.settings_.Record(); }
+  static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.options_.Geometry(); }
   static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
   static QTimer& Timer1(TMarnelokForm& f) { return f.Timer1; }
   static TableHint& Hint(TMarnelokForm& f) { return f.hint_; }
@@ -91,7 +91,7 @@ class WindowTest : public ::testing::Test {
     Box().repaint();
   }
   const GameState& State() const { return WindowProbe::State(*form); }
-  const SettingsRecord& Record() const { return WindowProbe::Record(*form); }
+  SettingsRecord Record() const { return WindowProbe::Record(*form); }
   const TableGeometry& Geometry() const { return WindowProbe::Geometry(*form); }
   void Seed(std::uint32_t seed) { WindowProbe::Random(*form) = RandomSource(seed); }
   PaintBox& Box() const { return *form->findChild<PaintBox*>(); }
