@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   for (std::uint32_t deal = 1; deal <= 3; ++deal) {
     QElapsedTimer clock;
     clock.start();
-    const auto par = PlayPar({deal, true});
+    const auto par = PlayPar({deal, GameKind::kRegular});
     const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     slowestPar = std::max(slowestPar, seconds);
     std::printf("par of deal %u: %d in %.2f s\n", deal, par.value_or(-1), seconds);
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     QObject::connect(&pars, &ParJob::played, [&] { ++played; });
     QElapsedTimer clock;
     clock.start();
-    for (std::uint32_t deal = 11; deal <= 14; ++deal) pars.Add({deal, true});
+    for (std::uint32_t deal = 11; deal <= 14; ++deal) pars.Add({deal, GameKind::kRegular});
     while (played < 4) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     std::printf("par of 4 deals on %d threads: %.2f s\n", threads,
                 static_cast<double>(clock.nsecsElapsed()) / 1e9);

@@ -19,8 +19,10 @@ struct Figure {
   std::function<QString(const KindFigures&, const QLocale&)> text;
 };
 
+// A share in per cent, spaced as the language writes it.
 QString Share(double share, const QLocale& locale) {
-  return locale.toString(share * 100, 'f', 1) + locale.percent();
+  //: A share in per cent; a language that writes "12,5 %" puts a no-break space before the sign.
+  return FiguresTable::tr("%1%").arg(locale.toString(share * 100, 'f', 1));
 }
 
 // A total is only a figure once a game has been finished.

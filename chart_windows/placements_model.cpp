@@ -10,6 +10,20 @@
 #include "review_texts.h"
 
 namespace marnelok {
+namespace {
+
+// A heading of several words on two lines, broken at the space nearest its middle, so that the
+// columns of numbers below stay narrow.
+QString TwoLines(QString heading) {
+  const qsizetype middle = heading.size() / 2;
+  qsizetype best = -1;
+  for (qsizetype k = 0; k < heading.size(); ++k)
+    if (heading[k] == ' ' && (best < 0 || std::abs(k - middle) < std::abs(best - middle))) best = k;
+  if (best > 0) heading[best] = '\n';
+  return heading;
+}
+
+}  // namespace
 
 void PlacementsModel::SetGame(const history::GameRecord& game) {
   beginResetModel();
@@ -93,7 +107,7 @@ QVariant PlacementsModel::data(const QModelIndex& index, int role) const {
 
 QVariant PlacementsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  return review_texts::Header(section);
+  return TwoLines(review_texts::Header(section));
 }
 
 }  // namespace marnelok

@@ -95,9 +95,8 @@ QString NoneCostly() {
 }
 QString PartialLine(int judged, int total) {
   return ReviewTexts::tr(
-             "The review was stopped with %1 of %2 placements judged; Resume "
-             "finishes it.")
-      .arg(judged)
+             "The review was stopped with %n of %1 placements judged; Resume finishes it.", nullptr,
+             judged)
       .arg(total);
 }
 

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -45,6 +46,9 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   list_->setModel(model_);
   MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // The stretched last column may narrow to its heading, not only to the default 100 pixels
+  // that it holds when it is made to stretch.
+  list_->horizontalHeader()->setDefaultSectionSize(list_->horizontalHeader()->minimumSectionSize());
   list_->horizontalHeader()->setStretchLastSection(true);
   chart_->setObjectName(QStringLiteral("chart"));
   chart_->setRenderHint(QPainter::Antialiasing);
@@ -54,8 +58,8 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   caption_->setObjectName(QStringLiteral("caption"));
   caption_->setTextFormat(Qt::PlainText);
   caption_->setWordWrap(true);
-  auto* legend = new QLabel(texts::Legend(), this);
-  legend->setWordWrap(true);
+  legend_ = new QLabel(texts::Legend(), this);
+  legend_->setWordWrap(true);
   progress_->setObjectName(QStringLiteral("progress"));
   progress_->setFormat(texts::Judging());
   cancel_->setObjectName(QStringLiteral("cancel"));
@@ -68,7 +72,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   auto* right = new QVBoxLayout;
   right->addWidget(picture_);
   right->addWidget(caption_);
-  right->addWidget(legend);
+  right->addWidget(legend_);
   right->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addLayout(left, 1);
@@ -85,6 +89,9 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
   connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           &ReviewWindow::ShowPlacement);
+  // The columns fit their contents once the list lays them out: the picture makes room then.
+  connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &ReviewWindow::FitPicture,
+          Qt::QueuedConnection);
   chart_->setChart(MakeReviewChart({}, {}));
   list_->setAccessibleName(texts::WindowTitle());
   progress_->setAccessibleName(texts::JudgingName());
@@ -191,6 +198,7 @@ void ReviewWindow::ShowPlacement() {
   const history::GameRecord& game = model_->Game();
   if (!current.isValid() || current.row() >= static_cast<int>(game.placements.size())) {
     picture_->clear();
+    table_ = {};
     picture_->setAccessibleName({});
     caption_->clear();
     return;
@@ -198,8 +206,10 @@ void ReviewWindow::ShowPlacement() {
   const auto index = static_cast<std::size_t>(current.row());
   const history::PlacementRecord& p = game.placements[index];
   const qreal ratio = devicePixelRatioF();
-  QImage image = source_.Picture(game, index, ratio);
-  picture_->setPixmap(QPixmap::fromImage(image));
+  table_ = source_.Picture(game, index, ratio);
+  table_.setDevicePixelRatio(ratio);
+  picture_->clear();
+  FitPicture();
   picture_->setAccessibleName(texts::PictureName(p.turn));
   if (p.thrown)
     caption_->setText(texts::ThrownCaption(p.turn, p.card));
@@ -209,6 +219,44 @@ void ReviewWindow::ShowPlacement() {
     caption_->setText(texts::JudgedCaption(p.turn, p.card, p.cell, p.review->expectedChosen,
                                            p.review->bestCell, p.review->expectedBest,
                                            PointsLost(*p.review)));
+}
+
+int ReviewWindow::ListNeeds() const {
+  const QHeaderView& header = *list_->horizontalHeader();
+  int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < model_->columnCount(); ++c) {
+    int column = header.sectionSizeHint(c);
+    // Every row, not only those in sight.
+    for (int r = 0; r < model_->rowCount(); ++r)
+      column = std::max(column, list_->sizeHintForIndex(model_->index(r, c)).width() + 1);
+    width += column;
+  }
+  return width;
+}
+
+void ReviewWindow::FitPicture() {
+  if (table_.isNull()) return;
+  const qreal ratio = table_.devicePixelRatio();
+  const int full = qRound(table_.width() / ratio);
+  const QMargins margins = layout()->contentsMargins();
+  const int room =
+      width() - margins.left() - margins.right() - 2 * layout()->spacing() - ListNeeds();
+  const int shown = std::clamp(room, full * 3 / 5, full);
+  if (shown == pictureWidth_ && !picture_->pixmap().isNull()) return;
+  pictureWidth_ = shown;
+  // The words under the picture wrap at its width, so that the side takes no more room.
+  caption_->setMaximumWidth(shown);
+  legend_->setMaximumWidth(shown);
+  QImage image = shown == full
+                     ? table_
+                     : table_.scaledToWidth(qRound(shown * ratio), Qt::SmoothTransformation);
+  image.setDevicePixelRatio(ratio);
+  picture_->setPixmap(QPixmap::fromImage(image));
+}
+
+void ReviewWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitPicture();
 }
 
 void ReviewWindow::CancelOrResume() {

@@ -4,6 +4,7 @@
 // modal; the program keeps one and reviews each game asked for in it.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <cstdint>
 
@@ -32,6 +33,7 @@ class ReviewWindow : public QWidget, public ReviewView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // a review under way stops
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void Progress(int judged, int total);
@@ -41,6 +43,9 @@ class ReviewWindow : public QWidget, public ReviewView {
   void ShowSummary(const ReviewOutcome& outcome);
   void ShowPlacement();  // the selected placement's table and words
   void CancelOrResume();
+  // The table's picture, narrowed where the list's columns need its room (to 60% at most).
+  void FitPicture();
+  int ListNeeds() const;  // the list's width with every column whole and no scroll bar
 
   ReviewSource& source_;
   std::int64_t id_ = 0;  // the game under review, once known
@@ -50,7 +55,10 @@ class ReviewWindow : public QWidget, public ReviewView {
   QTableView* list_;
   ChartView* chart_;
   QLabel* picture_;
+  QImage table_;          // the picture as drawn
+  int pictureWidth_ = 0;  // as shown
   QLabel* caption_;
+  QLabel* legend_;
   QProgressBar* progress_;
   QPushButton* cancel_;
 };

@@ -10,6 +10,7 @@
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "chart_style.h"
 #include "game_state.h"
@@ -74,8 +75,18 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
   chart->addSeries(series);
   const double first = means.empty() ? 0 : double(means.front().game);
   const double last = means.empty() ? 1 : std::max(double(means.back().game), first + 1);
-  SetAxes(chart, WholeNumberAxis(first, last, false), StatisticsCharts::tr("Game"),
-          WholeNumberAxis(0, top, true), StatisticsCharts::tr("Points"));
+  QValueAxis* x = WholeNumberAxis(first, last, false);
+  // Games are counted whole: ticks 1, 2 or 5 times a power of ten apart, at most 8 of them.
+  double step = 1;
+  for (double scale = 1; (last - first) / step > 7; scale *= 10)
+    for (const double m : {1.0, 2.0, 5.0})
+      if ((last - first) / step > 7) step = m * scale;
+  x->setTickType(QValueAxis::TicksDynamic);
+  x->setTickAnchor(std::ceil(first / step) * step);
+  x->setTickInterval(step);
+  x->setMinorTickCount(0);
+  SetAxes(chart, x, StatisticsCharts::tr("Game"), WholeNumberAxis(0, top, true),
+          StatisticsCharts::tr("Points"));
   AddWinLine(chart, {first, double(kWinningScore)}, {last, double(kWinningScore)});
   return chart;
 }

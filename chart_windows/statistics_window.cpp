@@ -80,6 +80,11 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   list_->sortByColumn(RecentGamesModel::kDate, Qt::DescendingOrder);
   MakeReadOnlyList(*list_);
   list_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // The longest texts keep their width; the other columns share what is left.
+  list_->horizontalHeader()->setSectionResizeMode(RecentGamesModel::kDate,
+                                                  QHeaderView::ResizeToContents);
+  list_->horizontalHeader()->setSectionResizeMode(RecentGamesModel::kKind,
+                                                  QHeaderView::ResizeToContents);
   playAgain_->setObjectName(QStringLiteral("playDealAgain"));
   review_->setObjectName(QStringLiteral("review"));
   auto* exportButton = new QPushButton(tr("&Export..."), this);

@@ -31,7 +31,8 @@ class StatisticsWindow : public QWidget {
                    ReviewGame reviewGame, QWidget* owner);
   ~StatisticsWindow() override;
 
-  // Also asked for by name by the program when a game's par has been stored.
+  // Reads the history again and shows it; the program asks for it by name once a game is kept
+  // and when a game's par has been stored.
   Q_INVOKABLE void Reload();
   // Shows what a reading of the history gave back.
   void Show(const history::StatisticsResult& result);

@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include "desktop.h"
+#include "donate_words.h"
 #include "glyph_icon.h"
 #include "sharp_picture.h"
 #include "ui_donate_form.h"
@@ -59,7 +60,8 @@ void TDonateForm::ApplyLook() {
   // A missing picture leaves the dialog's own background. On a scaled screen the label fills
   // itself with the picture, so Qt resamples it smoothly to the screen's pixels.
   const qreal ratio = devicePixelRatioF();
-  ui_->Image1->setPixmap(QPixmap::fromImage(SharpPicture(QStringLiteral("DONATE"), ratio)));
+  ui_->Image1->setPixmap(
+      QPixmap::fromImage(DonateWords::Over(SharpPicture(QStringLiteral("DONATE"), ratio))));
   if (ratio != 1.0) ui_->Image1->setScaledContents(true);
   ui_->ntmOK->setIcon(GlyphIcon(QImage(QStringLiteral(":/bitmaps/PROCEED")),
                                 DoubledPicture(QStringLiteral("PROCEED"))));

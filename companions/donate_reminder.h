@@ -30,6 +30,8 @@ class DonateReminder {
   // $XDG_CONFIG_HOME/<executable base name>.ini (~/.config when unset); on Windows the
   // registry key HKEY_CURRENT_USER\Software\<executable base name>.
   static QString DefaultPath();
+  // Where the state is kept; the program keeps its windows' places there too.
+  const QString& SettingsPath() const { return keyPath_; }
 
   // Reads the stored state; missing or unreadable values give status 4 and today. Any
   // stored 32-bit day is taken as it is: the schedule's day arithmetic cannot overflow.

@@ -19,11 +19,23 @@ const char* const kColumns[] = {"id",   "started_at", "finished_at", "deal", "ki
                                 "col3", "col4",       "col5",        "par",  "daily"};
 constexpr int kFirstHandColumn = 11;
 
+QString Quoted(const QString& text) {
+  return '"' + QString(text).replace('"', QStringLiteral("\"\"")) + '"';
+}
+
 QString Field(const QString& text) {
   static const QString kSpecial = QStringLiteral(",\"\r\n");
   for (const QChar c : text)
-    if (kSpecial.contains(c)) return '"' + QString(text).replace('"', QStringLiteral("\"\"")) + '"';
+    if (kSpecial.contains(c)) return Quoted(text);
   return text;
+}
+
+// A text a spreadsheet would take for a formula starts with one of these. Such a cell is kept
+// as text: a single quote before it, and the field quoted.
+QString TextField(const QString& text) {
+  static const QString kFormulaStart = QStringLiteral("=+-@\t\r");
+  if (!text.isEmpty() && kFormulaStart.contains(text.front())) return Quoted('\'' + text);
+  return Field(text);
 }
 
 }  // namespace
@@ -49,6 +61,8 @@ std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
       if (c >= kFirstHandColumn && c < kFirstHandColumn + kLines && !value.isNull() && hand >= 0 &&
           hand < kHandClasses)
         row << Field(HandName(hand));
+      else if (value.typeId() == QMetaType::QString)
+        row << TextField(value.toString());
       else
         row << Field(value.toString());
     }

@@ -9,7 +9,9 @@
 namespace marnelok::history {
 
 // Writes every game, oldest first, to `path` (RFC 4180, UTF-8, a header row). The file is
-// replaced only once it is complete. Gives the reason when it could not be written.
+// replaced only once it is complete. A text
+// cell that a spreadsheet would run as a formula (=, +, -, @, a tab or a carriage return first)
+// is written with a single quote before it. Gives the reason when it could not be written.
 std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path);
 
 }  // namespace marnelok::history

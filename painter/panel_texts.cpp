@@ -73,7 +73,8 @@ QString PanelTexts::TopFiveName(const QString& name, int score) {
   return name;
 }
 
-//: The banner of a winning total, repeated in boxes 48 pixels wide.
+//: The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide
+//: as a longer word. Capitals, as in English.
 QString PanelTexts::Win() { return tr("WIN"); }
 
 }  // namespace marnelok

@@ -33,6 +33,8 @@ constexpr int kTopFiveNameRoom = kTopFiveScoreLeft - kTopFiveTextLeft - 10;
 constexpr int kTopFiveLineRoom = 459 - kTopFiveTextLeft - 4;
 constexpr int kTopFiveScoreRoom = 459 - kTopFiveScoreLeft - 4;
 constexpr int kBannerTextOffset = 4;
+// The banner's word is measured at the cards' usual size, the largest it takes on the board.
+constexpr int kBannerWordPoints = 12;
 // The score panel's texts start this far right of its left edge: headings and line numbers,
 // hand names and the total.
 constexpr int kPanelTextLeft = 3;
@@ -48,6 +50,16 @@ constexpr int kHintFrameWidth = 3;
 // two frames of a placement that was the best one both show; its dashes are as long as its gaps.
 constexpr int kAdvisedFrameInset = kHintFrameInset + kHintFrameWidth + 2;
 constexpr int kAdvisedDash = 6;
+
+// The banner's boxes are 48 pixels wide, or as wide as a longer word in another language, so
+// that the word is never squeezed past reading.
+int BannerBox(Canvas& canvas, const QString& word) {
+  const int points = canvas.FontSize();
+  canvas.SetFontSize(kBannerWordPoints);
+  const int width = canvas.TextWidth(word);
+  canvas.SetFontSize(points);
+  return std::max(kBannerBox, width + 2 * kBannerTextOffset);
+}
 
 }  // namespace
 
@@ -344,12 +356,13 @@ void TablePainter::DrawWinBanner() {
   // loop whatever screen width is reported.
   const int end = std::min(look_.screenWidth, canvas_.LogicalSize().width());
   const QString win = PanelTexts::Win();
-  for (int x = 0; x < end; x += kBannerBox) {
+  const int box = BannerBox(canvas_, win);
+  for (int x = 0; x < end; x += box) {
     canvas_.SetPen(kBlack);
     canvas_.SetFontColor(kRed);
     // Over the Top 5 panel the word is 16 points, which would not fit its box whole.
-    canvas_.TextInRect(x, y, x + kBannerBox, y + kBannerHeight, x + kBannerTextOffset,
-                       y + kBannerTextOffset, win, kBannerBox - kBannerTextOffset);
+    canvas_.TextInRect(x, y, x + box, y + kBannerHeight, x + kBannerTextOffset,
+                       y + kBannerTextOffset, win, box - kBannerTextOffset);
   }
 }
 
@@ -357,6 +370,8 @@ std::vector<PlacedText> TablePainter::PlacedTexts(const TableGeometry& g) {
   // Up to the panel's right border, one pixel clear of it.
   const int panelRoom = g.panelWidth - 2;
   const int headingRoom = panelRoom - kPanelTextLeft;
+  Canvas measure;
+  const int bannerRoom = BannerBox(measure, PanelTexts::Win()) - kBannerTextOffset;
   std::vector<PlacedText> texts = {
       {"score panel heading", PanelTexts::Score(), kPanelFontSize, headingRoom},
       {"score panel heading", PanelTexts::DownTheColumns(), kPanelFontSize, headingRoom},
@@ -366,10 +381,8 @@ std::vector<PlacedText> TablePainter::PlacedTexts(const TableGeometry& g) {
       {"label over the current card", PanelTexts::Play(), kPanelFontSize,
        CellOrigin(g, 2, 1).x - 1 - kPlayLabelLeft},
       // The banner takes the size of what was drawn before it: the board or the Top 5 panel.
-      {"WIN banner over the board", PanelTexts::Win(), kPanelFontSize,
-       kBannerBox - kBannerTextOffset, true},
-      {"WIN banner over the Top 5 panel", PanelTexts::Win(), kTopFiveFontSize,
-       kBannerBox - kBannerTextOffset, true},
+      {"WIN banner over the board", PanelTexts::Win(), kPanelFontSize, bannerRoom, true},
+      {"WIN banner over the Top 5 panel", PanelTexts::Win(), kTopFiveFontSize, bannerRoom, true},
       {"Top 5 title", PanelTexts::TopFiveTitle(), kTopFiveFontSize, kTopFiveLineRoom, true},
       {"Top 5 last line", PanelTexts::TopFiveResume(), kTopFiveFontSize, kTopFiveLineRoom, true},
       {"Top 5 empty entry", PanelTexts::TopFiveName(QStringLiteral("None"), 0), kTopFiveFontSize,

@@ -38,9 +38,18 @@ void DealCommands::SelectDeal() {
   if (answer.isEmpty()) return;
   const auto deal = ParseDealNumber(answer.toStdString());
   if (!deal) {
+    // A long answer is shortened, so that the message stays within its box; line breaks and
+    // other control characters are shown as spaces.
+    constexpr qsizetype kShown = 24;
+    QString shown = answer;
+    for (QChar& c : shown)
+      if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+          c.category() == QChar::Separator_Paragraph)
+        c = u' ';
+    if (shown.size() > kShown) shown = shown.left(kShown - 1) + QChar(0x2026);
     desktop_.ShowMessage(
         &table_, tr("Select Deal"),
-        tr("\"%1\" is not a deal number. Enter a whole number from 0 to 4294967295.").arg(answer));
+        tr("\"%1\" is not a deal number. Enter a whole number from 0 to 4294967295.").arg(shown));
     return;
   }
   Deal(*deal);

@@ -79,6 +79,7 @@ void GameRecorder::Keep(const GameState& state, const QString& player) {
   const bool wanted = pars_ != nullptr && !record.par && !record.demo;
   history_.Keep(std::move(record));
   if (wanted) pars_->Want(deal);
+  if (kept_) kept_();
 }
 
 }  // namespace marnelok

@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "game_state.h"
@@ -39,6 +40,8 @@ class GameRecorder : public QObject {
   // list and counts in no figure.
   bool DemoGame() const { return demo_; }
   void Closing();  // the window closes: a game in progress is left
+  // Called each time a game has been handed to the history.
+  void OnKept(std::function<void()> kept) { kept_ = std::move(kept); }
   // Where the par of each game kept is found or asked for; it outlives the recorder.
   void SetParKeeper(ParKeeper* pars) { pars_ = pars; }
 
@@ -59,6 +62,7 @@ class GameRecorder : public QObject {
   bool demo_ = false;
   bool prepared_ = false;
   bool closed_ = false;
+  std::function<void()> kept_;
 };
 
 }  // namespace marnelok

@@ -34,6 +34,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       settings_(store, desktop, options_, this),
       recorder_(game_, facts_, history, desktop, this),
       pars_(history),
+      places_(donate.SettingsPath(), desktop.CanMoveWindows()),
       hint_(game_, static_cast<std::uint64_t>(
                        std::chrono::steady_clock::now().time_since_epoch().count())) {
   ui_->setupUi(this);
@@ -82,7 +83,7 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   deals_ = std::make_unique<DealCommands>(game_, facts_, options_.Geometry(), desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });
   statistics_ = std::make_unique<StatisticsCommand>(
-      history, desktop_, *this,
+      history, desktop_, *this, places_,
       [this](std::uint32_t deal, GameKind kind) {
         demo_->Stop();
         deals_->Deal(deal, kind);
@@ -94,7 +95,10 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
       });
   review_ = std::make_unique<ReviewCommand>(
       history, desktop_, *this, ReviewLook{options_.Geometry(), options_.Look(), images_},
-      *ui_->MenuGame, *ui_->MenuGameReviewItem);
+      *ui_->MenuGame, *ui_->MenuGameReviewItem, places_);
+  recorder_.OnKept([this] {
+    if (statistics_) statistics_->GameKept();
+  });
   connect(ui_->MenuGameReviewItem, &QAction::triggered, this, [this] {
     pars_.FillIn();
     review_->Open(history::kNewestFinished);

@@ -26,6 +26,7 @@
 #include "table_hint.h"
 #include "table_look.h"
 #include "table_requests.h"
+#include "window_place.h"
 
 namespace Ui {
 class TMarnelokForm;
@@ -141,6 +142,7 @@ class TMarnelokForm : public QMainWindow, private TableRequests, private TableAc
   GameRecorder recorder_;  // every game into the history, once it is finished or left
   QString topFivePlayer_;  // the name entered at the last Top 5 prompt, until the game is kept
   ParKeeper pars_;         // the advisor's total on each deal kept
+  WindowPlaces places_;    // where the Statistics and review windows open
   std::unique_ptr<DealCommands> deals_;
   std::unique_ptr<StatisticsCommand> statistics_;
   std::unique_ptr<ReviewCommand> review_;

@@ -11,12 +11,13 @@
 #include "placement_judge.h"
 #include "review_picture.h"
 #include "statistics_command.h"
+#include "window_place.h"
 
 namespace marnelok {
 
 ReviewCommand::ReviewCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner,
-                             ReviewLook look, QMenu& menu, QAction& command)
-    : history_(history), desktop_(desktop), owner_(owner), look_(look) {
+                             ReviewLook look, QMenu& menu, QAction& command, WindowPlaces& places)
+    : history_(history), desktop_(desktop), owner_(owner), look_(look), places_(places) {
   // Asked each time the menu opens, never while the program starts: the history's file is
   // opened the first time the menu is.
   connect(&menu, &QMenu::aboutToShow, this, [this, &command] {
@@ -27,6 +28,7 @@ ReviewCommand::ReviewCommand(history::GameHistory& history, Desktop& desktop, QW
 }
 
 ReviewCommand::~ReviewCommand() {
+  if (window_) places_.Remember(*window_);
   delete window_;  // it may still ask for a cancel, which needs the members below
   job_.Cancel();
 }
@@ -40,6 +42,7 @@ void ReviewCommand::Open(std::int64_t id) {
     view_ = factory->CreateReviewWindow(*this, &owner_);
     window_ = view_->Widget();
   }
+  if (!window_->isVisible()) places_.Show(*window_, owner_);
   view_->Review(id);
 }
 

@@ -23,6 +23,7 @@ class QWidget;
 namespace marnelok {
 
 class Desktop;
+class WindowPlaces;
 namespace history {
 class GameHistory;
 }
@@ -38,9 +39,10 @@ struct ReviewLook {
 class ReviewCommand : public QObject, public ReviewSource {
  public:
   // `command` (Review Last Game...) is enabled, each time `menu` opens, by whether the history
-  // holds a finished game. Everything passed in outlives the command; the window belongs to it.
+  // holds a finished game. Everything passed in outlives the command; the window belongs to it
+  // and opens where `places` says.
   ReviewCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner, ReviewLook look,
-                QMenu& menu, QAction& command);
+                QMenu& menu, QAction& command, WindowPlaces& places);
   ~ReviewCommand() override;  // the window goes first, then the judging stops
 
   // Opens the window on game `id` (history::kNewestFinished for the last one).
@@ -61,6 +63,7 @@ class ReviewCommand : public QObject, public ReviewSource {
   Desktop& desktop_;
   QWidget& owner_;
   ReviewLook look_;
+  WindowPlaces& places_;
   ReviewView* view_ = nullptr;
   QPointer<QWidget> window_;
   // The review under way: its number (a later one makes earlier answers void), the game as far

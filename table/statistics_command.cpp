@@ -6,6 +6,7 @@
 
 #include "desktop.h"
 #include "statistics_loader.h"
+#include "window_place.h"
 
 namespace marnelok {
 
@@ -20,10 +21,12 @@ StatisticsWindowFactory* LoadWindowsModule(Desktop& desktop, QWidget& owner,
 }
 
 StatisticsCommand::StatisticsCommand(history::GameHistory& history, Desktop& desktop,
-                                     QWidget& owner, PlayDeal playDeal, ReviewGame reviewGame)
+                                     QWidget& owner, WindowPlaces& places, PlayDeal playDeal,
+                                     ReviewGame reviewGame)
     : history_(history),
       desktop_(desktop),
       owner_(owner),
+      places_(places),
       playDeal_(std::move(playDeal)),
       reviewGame_(std::move(reviewGame)) {}
 
@@ -34,9 +37,18 @@ void StatisticsCommand::Open() {
     if (factory == nullptr) return;
     window_ = factory->CreateStatisticsWindow(history_, desktop_, playDeal_, reviewGame_, &owner_);
   }
-  window_->show();
+  if (!window_->isVisible()) places_.Show(*window_, owner_);
   window_->raise();
   window_->activateWindow();
+}
+
+StatisticsCommand::~StatisticsCommand() {
+  if (window_) places_.Remember(*window_);
+}
+
+// The reading is queued behind the write on the history's thread, so it sees the game.
+void StatisticsCommand::GameKept() {
+  if (window_ && window_->isVisible()) QMetaObject::invokeMethod(window_, "Reload");
 }
 
 }  // namespace marnelok

@@ -11,6 +11,8 @@
 
 namespace marnelok {
 
+class WindowPlaces;
+
 // The module of the Statistics and review windows, loaded the first time it is asked for and
 // kept; nullptr when it cannot be, once the player has been told over `owner` in `failure`
 // (whose %1 is the reason).
@@ -22,17 +24,22 @@ class StatisticsCommand {
 
  public:
   // The module is looked for beside the program and below its prefix when the window first
-  // opens. The history and the desktop outlive the command; the window belongs to `owner`.
+  // opens. The history, the desktop and the places outlive the command; the window belongs to
+  // `owner` and opens where `places` says.
   StatisticsCommand(history::GameHistory& history, Desktop& desktop, QWidget& owner,
-                    PlayDeal playDeal, ReviewGame reviewGame);
+                    WindowPlaces& places, PlayDeal playDeal, ReviewGame reviewGame);
+  ~StatisticsCommand();
 
   void Open();
+  // A game was handed to the history: an open window shows it once it is written.
+  void GameKept();
   QWidget* Window() const { return window_; }
 
  private:
   history::GameHistory& history_;
   Desktop& desktop_;
   QWidget& owner_;
+  WindowPlaces& places_;
   PlayDeal playDeal_;
   ReviewGame reviewGame_;
   QPointer<QWidget> window_;

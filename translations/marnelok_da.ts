@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Kan du lide
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>En lille donation holder
+kortene i gang.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,7 +191,7 @@ spil!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
         <translation>SEJR</translation>
     </message>
 </context>
@@ -630,6 +647,11 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -786,10 +808,6 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
         <translation>Alle træk var højst et halvt point fra det bedste.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>Analysen blev stoppet med %1 af %2 træk bedømt; Fortsæt gør den færdig.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Læser spillet...</translation>
     </message>
@@ -855,6 +873,13 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Points</source>
         <translation>Point</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>Analysen blev stoppet med %n af %1 træk bedømt; Fortsæt gør den færdig.</numerusform>
+            <numerusform>Analysen blev stoppet med %n af %1 træk bedømt; Fortsæt gør den færdig.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

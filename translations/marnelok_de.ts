@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Gefällt Ihnen
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Eine kleine Spende hält
+die Karten in Bewegung.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,7 +191,7 @@ Spiel!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
         <translation>SIEG</translation>
     </message>
 </context>
@@ -204,7 +221,7 @@ Spiel!</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation>Neuer Highscore</translation>
+        <translation>Neu in der Bestenliste</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
@@ -630,6 +647,11 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -786,10 +808,6 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
         <translation>Jeder Zug lag höchstens einen halben Punkt hinter dem besten.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>Die Analyse wurde angehalten, als %1 von %2 Zügen bewertet waren; Fortsetzen schließt sie ab.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Das Spiel wird gelesen...</translation>
     </message>
@@ -855,6 +873,13 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Points</source>
         <translation>Punkte</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>Die Analyse wurde angehalten, als %n von %1 Zügen bewertet war; Fortsetzen schließt sie ab.</numerusform>
+            <numerusform>Die Analyse wurde angehalten, als %n von %1 Zügen bewertet waren; Fortsetzen schließt sie ab.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>¿Disfrutas de
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Un pequeño donativo hace
+que sigamos barajando.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,7 +191,7 @@ partida!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
         <translation>OLÉ</translation>
     </message>
 </context>
@@ -293,7 +310,7 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
     </message>
     <message>
         <source>Throw down a few cards first</source>
-        <translation>Colocar primero &amp;algunas cartas</translation>
+        <translation>Con cartas &amp;previas</translation>
     </message>
     <message>
         <source>Use Large Cards</source>
@@ -468,7 +485,7 @@ Pulse Aceptar para guardarlo así, o Cancelar para cambiarlo.</translation>
     </message>
     <message>
         <source>WIN</source>
-        <translation>OLÉ</translation>
+        <translation>Victoria</translation>
     </message>
     <message>
         <source>150 points or more: a win</source>
@@ -631,6 +648,11 @@ funcionan.
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -744,7 +766,7 @@ funcionan.
     </message>
     <message>
         <source>Thrown down</source>
-        <translation>De antemano</translation>
+        <translation>Carta previa</translation>
     </message>
     <message>
         <source>Not judged</source>
@@ -787,10 +809,6 @@ funcionan.
         <translation>Todas las jugadas quedaron a menos de medio punto de la mejor.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>El análisis se detuvo con %1 de %2 jugadas evaluadas; Reanudar lo termina.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Leyendo la partida...</translation>
     </message>
@@ -827,7 +845,7 @@ funcionan.
     <message>
         <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
         <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
-        <translation>Turno %1: la carta %2 se colocó de antemano, antes de jugar, así que no se evalúa.</translation>
+        <translation>Turno %1: la carta %2 era una carta previa, colocada antes de jugar, así que no se evalúa.</translation>
     </message>
     <message>
         <source>Turn %1: the %2 went to %3. It has not been judged.</source>
@@ -856,6 +874,13 @@ funcionan.
     <message>
         <source>Points</source>
         <translation>Puntos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>El análisis se detuvo con %n jugada evaluada de %1; Reanudar lo termina.</numerusform>
+            <numerusform>El análisis se detuvo con %n jugadas evaluadas de %1; Reanudar lo termina.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>
@@ -1061,7 +1086,7 @@ funcionan.
     </message>
     <message>
         <source>I still have to check it a bit more, show this again in two weeks</source>
-        <translation>Aún quiero probarlo, recordar dentro de dos semanas</translation>
+        <translation>Aún quiero probarlo, recordármelo dentro de dos semanas</translation>
     </message>
     <message>
         <source>I already made a donation, don&apos;t show this dialog again</source>

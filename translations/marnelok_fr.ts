@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Marnelok vous
+plaît&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Un petit don, et les
+cartes restent en jeu.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,8 +191,8 @@ encore&#xa0;!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
-        <translation>Gain</translation>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
+        <translation>GAGNÉ</translation>
     </message>
 </context>
 <context>
@@ -293,7 +310,7 @@ Choisissez OK pour le conserver ainsi, ou Annuler pour le modifier.</translation
     </message>
     <message>
         <source>Throw down a few cards first</source>
-        <translation>&amp;Jeter d’abord quelques cartes</translation>
+        <translation>Avec des cartes &amp;imposées</translation>
     </message>
     <message>
         <source>Use Large Cards</source>
@@ -596,7 +613,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
     <message>
         <source>Worst total</source>
-        <translation>Moins bon score</translation>
+        <translation>Pire score</translation>
     </message>
     <message>
         <source>Current run of wins</source>
@@ -620,7 +637,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
     <message>
         <source>Throw-down</source>
-        <translation>Cartes jetées</translation>
+        <translation>Cartes imposées</translation>
     </message>
     <message>
         <source>Totals count finished games. Hands count the ten lines of every finished game, with their share of all those lines. A game left early ends a run of wins.</source>
@@ -629,6 +646,11 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 <context>
@@ -639,7 +661,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
     <message>
         <source>Throw-down</source>
-        <translation>Cartes jetées</translation>
+        <translation>Cartes imposées</translation>
     </message>
     <message>
         <source>%1 (demo)</source>
@@ -743,7 +765,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
     <message>
         <source>Thrown down</source>
-        <translation>Jetée</translation>
+        <translation>Imposée</translation>
     </message>
     <message>
         <source>Not judged</source>
@@ -755,7 +777,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     </message>
     <message>
         <source>Deal %1, throw-down game</source>
-        <translation>Donne %1, partie avec cartes jetées</translation>
+        <translation>Donne %1, partie avec cartes imposées</translation>
     </message>
     <message>
         <source>The demo placed cards in this game.</source>
@@ -784,10 +806,6 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Every placement was within half a point of the best.</source>
         <translation>Chaque coup était à moins d’un demi-point du meilleur.</translation>
-    </message>
-    <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>L’analyse a été interrompue après %1 coups évalués sur %2&#xa0;; Reprendre la termine.</translation>
     </message>
     <message>
         <source>Reading the game...</source>
@@ -826,7 +844,7 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
         <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
-        <translation>Coup %1&#xa0;: la carte %2 a été jetée avant la partie, elle n’est donc pas évaluée.</translation>
+        <translation>Coup %1&#xa0;: la carte %2 a été imposée avant la partie, elle n’est donc pas évaluée.</translation>
     </message>
     <message>
         <source>Turn %1: the %2 went to %3. It has not been judged.</source>
@@ -855,6 +873,13 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Points</source>
         <translation>Points</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>L’analyse a été interrompue après %n coup évalué sur %1&#xa0;; Reprendre la termine.</numerusform>
+            <numerusform>L’analyse a été interrompue après %n coups évalués sur %1&#xa0;; Reprendre la termine.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Ti piace
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Una piccola donazione
+fa girare le carte.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,8 +191,8 @@ partita!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
-        <translation>VIVA</translation>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
+        <translation>VINTO</translation>
     </message>
 </context>
 <context>
@@ -293,7 +310,7 @@ Scegliere OK per conservarlo così, o Annulla per modificarlo.</translation>
     </message>
     <message>
         <source>Throw down a few cards first</source>
-        <translation>Partita con carte &amp;gettate</translation>
+        <translation>Partita con carte &amp;già posate</translation>
     </message>
     <message>
         <source>Use Large Cards</source>
@@ -620,7 +637,7 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     </message>
     <message>
         <source>Throw-down</source>
-        <translation>Con carte gettate</translation>
+        <translation>Con carte già posate</translation>
     </message>
     <message>
         <source>Totals count finished games. Hands count the ten lines of every finished game, with their share of all those lines. A game left early ends a run of wins.</source>
@@ -629,6 +646,11 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -639,7 +661,7 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     </message>
     <message>
         <source>Throw-down</source>
-        <translation>Con carte gettate</translation>
+        <translation>Con carte già posate</translation>
     </message>
     <message>
         <source>%1 (demo)</source>
@@ -743,7 +765,7 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     </message>
     <message>
         <source>Thrown down</source>
-        <translation>Gettata</translation>
+        <translation>Già posata</translation>
     </message>
     <message>
         <source>Not judged</source>
@@ -755,7 +777,7 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     </message>
     <message>
         <source>Deal %1, throw-down game</source>
-        <translation>Partita n. %1, con carte gettate</translation>
+        <translation>Partita n. %1, con carte già posate</translation>
     </message>
     <message>
         <source>The demo placed cards in this game.</source>
@@ -784,10 +806,6 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Every placement was within half a point of the best.</source>
         <translation>Ogni mossa è rimasta entro mezzo punto dalla migliore.</translation>
-    </message>
-    <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>L&apos;analisi è stata interrotta con %1 mosse valutate su %2; Riprendi la completa.</translation>
     </message>
     <message>
         <source>Reading the game...</source>
@@ -826,7 +844,7 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
         <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
-        <translation>Mossa %1: la carta %2 è stata gettata prima del gioco, quindi non viene valutata.</translation>
+        <translation>Mossa %1: la carta %2 era già posata prima del gioco, quindi non viene valutata.</translation>
     </message>
     <message>
         <source>Turn %1: the %2 went to %3. It has not been judged.</source>
@@ -855,6 +873,13 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Points</source>
         <translation>Punti</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>L&apos;analisi è stata interrotta con %n mossa valutata su %1; Riprendi la completa.</numerusform>
+            <numerusform>L&apos;analisi è stata interrotta con %n mosse valutate su %1; Riprendi la completa.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Plezier met
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Een kleine donatie houdt
+de kaarten in beweging.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -164,7 +181,7 @@ spel!</translation>
     <message>
         <source>Click left button to resume...</source>
         <extracomment>The Top 5 panel&apos;s last line: a click closes the panel.</extracomment>
-        <translation>Klik links om verder te gaan...</translation>
+        <translation>Linksklik om verder te gaan...</translation>
     </message>
     <message>
         <source>None</source>
@@ -174,7 +191,7 @@ spel!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
         <translation>WIN</translation>
     </message>
 </context>
@@ -293,7 +310,7 @@ Kies OK om hem zo te bewaren, of Annuleren om hem te wijzigen.</translation>
     </message>
     <message>
         <source>Throw down a few cards first</source>
-        <translation>&amp;Eerst een paar kaarten neergooien</translation>
+        <translation>Met &amp;startkaarten</translation>
     </message>
     <message>
         <source>Use Large Cards</source>
@@ -630,6 +647,11 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -743,7 +765,7 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     </message>
     <message>
         <source>Thrown down</source>
-        <translation>Neergegooid</translation>
+        <translation>Startkaart</translation>
     </message>
     <message>
         <source>Not judged</source>
@@ -786,10 +808,6 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
         <translation>Elke zet lag hooguit een half punt onder de beste.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>De analyse is gestopt nadat %1 van %2 zetten waren beoordeeld; met Hervatten wordt die afgemaakt.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Spel wordt gelezen...</translation>
     </message>
@@ -826,7 +844,7 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Turn %1: the %2 was thrown down before play, so it is not judged.</source>
         <extracomment>%2 is a card as the list shows it: 10♥, Q♠.</extracomment>
-        <translation>Zet %1: de %2 is voor het spel neergegooid en wordt daarom niet beoordeeld.</translation>
+        <translation>Zet %1: de %2 was een startkaart, voor het spel gelegd, en wordt daarom niet beoordeeld.</translation>
     </message>
     <message>
         <source>Turn %1: the %2 went to %3. It has not been judged.</source>
@@ -855,6 +873,13 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Points</source>
         <translation>Punten</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>De analyse is gestopt nadat %n van %1 zetten was beoordeeld; met Hervatten wordt die afgemaakt.</numerusform>
+            <numerusform>De analyse is gestopt nadat %n van %1 zetten waren beoordeeld; met Hervatten wordt die afgemaakt.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Curtindo o
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>Uma pequena doação mantém
+as cartas embaralhando.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -174,8 +191,8 @@ jogo!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
-        <translation>VIVA</translation>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
+        <translation>VITÓRIA</translation>
     </message>
 </context>
 <context>
@@ -630,6 +647,11 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -786,10 +808,6 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
         <translation>Todas as jogadas ficaram no máximo meio ponto abaixo da melhor.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>A análise foi interrompida com %1 de %2 jogadas avaliadas; Retomar a conclui.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Lendo a partida...</translation>
     </message>
@@ -855,6 +873,13 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Points</source>
         <translation>Pontos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>A análise foi interrompida com %n jogada avaliada de %1; Retomar a conclui.</numerusform>
+            <numerusform>A análise foi interrompida com %n jogadas avaliadas de %1; Retomar a conclui.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -34,6 +34,23 @@
     </message>
 </context>
 <context>
+    <name>DonateWords</name>
+    <message>
+        <source>Enjoying
+Marnelok?</source>
+        <extracomment>Over the donation picture, white on green, in two short lines of at most 15 letters.</extracomment>
+        <translation>Gillar du
+Marnelok?</translation>
+    </message>
+    <message>
+        <source>A small donation keeps
+the cards shuffling.</source>
+        <extracomment>Over the donation picture, under the heading, in two lines of at most 24 letters.</extracomment>
+        <translation>En liten gåva håller
+korten i rörelse.</translation>
+    </message>
+</context>
+<context>
     <name>HandNames</name>
     <message>
         <source>None</source>
@@ -164,7 +181,7 @@ spel!</translation>
     <message>
         <source>Click left button to resume...</source>
         <extracomment>The Top 5 panel&apos;s last line: a click closes the panel.</extracomment>
-        <translation>Vänsterklicka och fortsätt...</translation>
+        <translation>Vänsterklicka för att fortsätta...</translation>
     </message>
     <message>
         <source>None</source>
@@ -174,8 +191,8 @@ spel!</translation>
     </message>
     <message>
         <source>WIN</source>
-        <extracomment>The banner of a winning total, repeated in boxes 48 pixels wide.</extracomment>
-        <translation>vinst</translation>
+        <extracomment>The banner of a winning total, repeated across the table in boxes 48 pixels wide, or as wide as a longer word. Capitals, as in English.</extracomment>
+        <translation>VINST</translation>
     </message>
 </context>
 <context>
@@ -629,6 +646,11 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in per cent; a language that writes &quot;12,5 %&quot; puts a no-break space before the sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>marnelok::RecentGamesModel</name>
@@ -785,10 +807,6 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
         <translation>Varje drag var högst en halv poäng från det bästa.</translation>
     </message>
     <message>
-        <source>The review was stopped with %1 of %2 placements judged; Resume finishes it.</source>
-        <translation>Analysen stoppades när %1 av %2 drag var bedömda; Fortsätt gör klart den.</translation>
-    </message>
-    <message>
         <source>Reading the game...</source>
         <translation>Läser spelet...</translation>
     </message>
@@ -854,6 +872,13 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Points</source>
         <translation>Poäng</translation>
+    </message>
+    <message numerus="yes">
+        <source>The review was stopped with %n of %1 placements judged; Resume finishes it.</source>
+        <translation>
+            <numerusform>Analysen stoppades när %n av %1 drag var bedömt; Fortsätt gör klart den.</numerusform>
+            <numerusform>Analysen stoppades när %n av %1 drag var bedömda; Fortsätt gör klart den.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The advisor scored %1 on this deal: %2 against par</source>

@@ -16,6 +16,10 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
+#include <cmath>
+#ifndef MARNELOK_PLAIN_CHARTS
+#include <QtCharts/QValueAxis>
+#endif
 
 #include "fake_desktop.h"
 #include "fake_history.h"
@@ -104,8 +108,24 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
   // Each chart is named and summed up in a line.
   EXPECT_EQ(histogram.accessibleName(), "Totals of finished games");
   EXPECT_EQ(histogram.accessibleDescription(), "20 games, most between 120 and 130");
-  EXPECT_EQ(window.findChild<QChartView*>("means")->accessibleDescription(),
+  EXPECT_EQ(window.findChild<ChartView*>("means")->accessibleDescription(),
             "2 points, the latest 151,5");  // German decimals
+
+#ifndef MARNELOK_PLAIN_CHARTS
+  // The game axis of the means counts whole games, a few labels however many games there are.
+  for (const int games : {2, 3, 40, 12345}) {
+    history.answer.statistics.means = {{1, 120}, {games, 151.5}};
+    window.Reload();
+    const auto* axis = qobject_cast<QValueAxis*>(
+        window.findChild<QChartView*>("means")->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(axis->tickInterval(), std::round(axis->tickInterval())) << games;
+    EXPECT_EQ(axis->tickAnchor(), std::round(axis->tickAnchor())) << games;
+    EXPECT_GE(axis->tickInterval(), 1);
+    EXPECT_LE((games - 1) / axis->tickInterval(), 8) << games;
+  }
+#endif
 
   // Newest first; sorted by total, lowest first, on a click on its header.
   QTableView& list = List();

@@ -102,6 +102,15 @@ TEST(DonateForm, ColorsOfTheDialogGroupPanelAndLink) {
       blue += c.blue() > 220 && c.red() < 40 && c.green() < 40;
     }
   EXPECT_GT(blue, 40);  // at least the underline
+
+  // The picture's words, drawn by the program in cream on the felt right of the cards.
+  int cream = 0;
+  for (int y = 30; y < 130; ++y)
+    for (int x = 158; x < 344; ++x) {
+      const QColor c = shot.pixel(x, y);
+      cream += c.red() > 220 && c.green() > 220 && c.blue() > 180;
+    }
+  EXPECT_GT(cream, 400);
 }
 
 // Whether `widget` draws a focus frame: it looks different once the focus has gone.

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of a small history with known answers, the same figures after a game is
-// deleted by hand, the games against par and the daily part, the CSV export and the reset.
+// deleted by hand, the games against par and the daily part, the CSV export (read back by a CSV
+// reader) and the reset.
 #include <QFile>
+#include <utility>
+#include <vector>
 
 #include "history_fixture.h"
 
@@ -13,6 +16,39 @@ using testing::HistoryTest;
 // Hands of every finished game of a kind: the lines' classes, rows first.
 constexpr std::array<int, kLines> kRegularHands{0, 0, 1, 1, 1, 2, 3, 5, 6, 9};
 constexpr std::array<int, kLines> kThrowDownHands{0, 0, 0, 0, 1, 1, 2, 2, 4, 8};
+
+// The records of a CSV text (RFC 4180: fields split by commas, records by CRLF, a quoted field
+// may hold commas, line breaks and doubled quotes).
+std::vector<QStringList> ParseCsv(const QString& text) {
+  std::vector<QStringList> records;
+  QStringList record;
+  QString field;
+  bool quoted = false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (quoted) {
+      if (c != '"')
+        field += c;
+      else if (i + 1 < text.size() && text[i + 1] == '"')
+        field += text[++i];
+      else
+        quoted = false;
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      record << std::exchange(field, {});
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      record << std::exchange(field, {});
+      records.push_back(std::exchange(record, {}));
+      ++i;
+    } else {
+      field += c;
+    }
+  }
+  EXPECT_FALSE(quoted) << "a quoted field left open";
+  EXPECT_TRUE(field.isEmpty() && record.isEmpty()) << "the last record has no line end";
+  return records;
+}
 
 class Figures : public HistoryTest {
  protected:
@@ -193,6 +229,36 @@ TEST_F(Figures, ExportThenReset) {
   EXPECT_TRUE(lines[11].contains(",\"Ann, \"\"the\"\" player\",")) << lines[11].toStdString();
   EXPECT_TRUE(lines[11].endsWith(",Royal Flush (100),5,2026-03-01")) << lines[11].toStdString();
   EXPECT_EQ(lines[12], "");
+
+  // Names a spreadsheet would run as formulas are kept as text, every other name as typed.
+  file.close();
+  const QStringList names{"=HYPERLINK(\"http://x\",\"y\")",
+                          "+cmd|' /C calc'!A0",
+                          "-2+3",
+                          "@SUM(A1)",
+                          "\tTab",
+                          "\rReturn",
+                          "Line\nbreak, \"quoted\"",
+                          "O'Neil -=+@"};
+  for (const QString& name : names) {
+    named.player = name;
+    worker->Keep(named);
+  }
+  EXPECT_EQ(worker->Export(csv), std::nullopt);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const std::vector<QStringList> records = ParseCsv(QString::fromUtf8(file.readAll()));
+  file.close();
+  ASSERT_EQ(records.size(), 20u);
+  for (const QStringList& record : records) ASSERT_EQ(record.size(), 23);
+  EXPECT_EQ(records[11][10], "Ann, \"the\" player");
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(records[12 + k][10], '\'' + names[k]);
+  EXPECT_EQ(records[18][10], names[6]);
+  EXPECT_EQ(records[19][10], names[7]);
+  EXPECT_EQ(records[19][4], "regular");
+  EXPECT_EQ(records[19][20], "Royal Flush (100)");
+  EXPECT_EQ(records[19][21], "5");
+  EXPECT_EQ(records[19][22], "2026-03-01");
+
   // A folder that does not exist leaves no file and says why.
   EXPECT_NE(worker->Export(dir.filePath("missing/games.csv")), std::nullopt);
 

@@ -3,6 +3,9 @@
 // the banner takes over from whatever was drawn before it.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include "table_fixture.h"
 
 namespace marnelok::test {
@@ -114,6 +117,32 @@ TEST_F(OverlaysTest, OnlyATotalOf150OrMoreShowsTheBannerAcrossTheScreenWidth) {
   canvas.Clear(kUntouched);
   painter.DrawWinBanner();
   EXPECT_EQ(Touched(), QRect(0, 210, Image().width(), 24));
+}
+
+// A language whose word for the banner is longer than the English one.
+class LongWord : public QTranslator {
+ public:
+  LongWord() { QCoreApplication::installTranslator(this); }
+  ~LongWord() override { QCoreApplication::removeTranslator(this); }
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    return qstrcmp(source, "WIN") == 0 ? QStringLiteral("GAGNÉ") : QString();
+  }
+};
+
+TEST_F(OverlaysTest, ALongerWordWidensEveryBoxAndIsNeverCut) {
+  const LongWord french;
+  look.screenWidth = 100;
+  for (int points : {10, 12, 16}) {
+    canvas.Clear(kUntouched);
+    canvas.SetFontSize(points);
+    painter.DrawWinBanner();
+    const int box = Touched().width() / 2;  // two boxes, the second from x = box
+    EXPECT_GT(box, 48);
+    EXPECT_EQ(Touched(), QRect(0, 210, 2 * box, 24)) << points;
+    EXPECT_EQ(Count(Image(), QRect(box - 2, 210, 4, 24), IsReddish), 0) << points;
+    EXPECT_GT(Count(Image(), QRect(box / 2, 210, box / 2 - 2, 24), IsReddish), 10) << points;
+  }
 }
 
 TEST_F(OverlaysTest, TheBannerTakesTheFontSizeInEffect) {

@@ -24,6 +24,12 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   Trigger("MenuGameSelectDealItem");
   EXPECT_EQ(desktop.messages, QStringList{"Select Deal|\"12x\" is not a deal number. Enter a whole "
                                           "number from 0 to 4294967295."});
+  // A long answer is shortened in the message.
+  desktop.answerText = [](const QString&) { return QString(500, u'9') + "\nx"; };
+  Trigger("MenuGameSelectDealItem");
+  EXPECT_EQ(desktop.messages.last(), "Select Deal|\"" + QString(23, u'9') +
+                                         "\u2026\" is not a deal number. Enter a whole number "
+                                         "from 0 to 4294967295.");
   EXPECT_FALSE(State().gameActive);
   desktop.answerText = [](const QString&) { return QStringLiteral(" 0 "); };
   Trigger("MenuGameSelectDealItem");

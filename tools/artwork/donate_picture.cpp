@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The donation header: a felt banner like the game table, a fanned royal flush with a heart
-// and a few coins in front of it, and a friendly line of text.
+// and a few coins in front of it, with room on the felt for the words that the program draws
+// over it in the player's language.
 #include "donate_picture.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "art_font.h"
 #include "mini_card.h"
 #include "suit_shapes.h"
 
@@ -68,20 +68,6 @@ void paintHeartAndCoins(QPainter& p) {
   p.drawEllipse(QPointF(107, 80), 5, 3.5);
 }
 
-void paintText(QPainter& p) {
-  const QRectF column(150, 22, 186, 100);
-  p.setFont(artworkFont(21));
-  p.setPen(QColor(0, 40, 0, 120));
-  p.drawText(column.translated(1, 1), Qt::AlignHCenter | Qt::AlignTop,
-             QStringLiteral("Enjoying\nMarnelok?"));
-  p.setPen(QColor(255, 248, 220));
-  p.drawText(column, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Enjoying\nMarnelok?"));
-  p.setFont(artworkFont(12, false));
-  p.setPen(QColor(236, 230, 200));
-  p.drawText(column.adjusted(0, 60, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-             QStringLiteral("A small donation keeps\nthe cards shuffling."));
-}
-
 }  // namespace
 
 QImage donatePicture(int scale) {
@@ -97,8 +83,6 @@ QImage donatePicture(int scale) {
   p.setClipPath(inside);
   paintHand(p);
   paintHeartAndCoins(p);
-  p.setClipping(false);
-  paintText(p);
   p.end();
   return image;
 }
