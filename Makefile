@@ -8,6 +8,8 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 WIN_BUILD  ?= build-windows
+WIN_CHECK_BUILD ?= build-windows-check
+QT_WINDOWS ?= $(or $(MARNELOK_QT_WINDOWS),$(HOME)/.cache/marnelok/qt-6.4.2-mingw64)
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
@@ -30,7 +32,7 @@ if [ ! -f $(1)/CMakeCache.txt ] || [ "$$(cat $$stamp 2>/dev/null)" != "$$options
 fi
 endef
 
-.PHONY: all deps game-deps build game run test test-normal test-asan fuzz package test-windows bench format clean
+.PHONY: all deps game-deps build game run test test-normal test-asan fuzz package windows test-windows bench format clean
 
 all: build
 
@@ -85,13 +87,28 @@ package: build
 	  deb=$(BUILD)/marnelok_$${version}_$$(dpkg --print-architecture).deb && \
 	  echo "$$deb" && lintian --fail-on error,warning "$$deb" && echo "lintian: no errors, no warnings"
 
-# The parts that need no Qt cross-built for Windows with mingw-w64, their tests run under Wine.
-test-windows:
+# The whole program for 64-bit Windows (docs/windows.md): Qt built once into $(QT_WINDOWS) when
+# it is not there yet, then the program, its installer and its zip in $(WIN_BUILD)/.
+windows:
 	@bash scripts/install-deps-windows
-	@cmake -S windows -B $(WIN_BUILD) \
-	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake >/dev/null
+	@MARNELOK_QT_WINDOWS=$(QT_WINDOWS) bash scripts/build-qt-windows
+	@cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMARNELOK_BENCHMARKS=OFF \
+	  -DCMAKE_TOOLCHAIN_FILE=$(QT_WINDOWS)/lib/cmake/Qt6/qt.toolchain.cmake \
+	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake $(CMAKE_ARGS) >/dev/null
 	@cmake --build $(WIN_BUILD) -j$(JOBS)
-	@bash scripts/run-windows-tests $(WIN_BUILD)/marnelok_windows_tests.exe
+	@bash windows/package $(WIN_BUILD)
+
+# Under Wine: the parts that need no Qt (one static program), the suite built for Windows on
+# Qt's offscreen platform, and a whole game from the installer on under Xvfb (checked against
+# the Linux program of `make game` on the same deal).
+test-windows: windows game
+	@cmake -S windows -B $(WIN_CHECK_BUILD) \
+	  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/windows/mingw-w64-x86_64.cmake >/dev/null
+	@cmake --build $(WIN_CHECK_BUILD) -j$(JOBS)
+	@bash scripts/run-windows-tests $(WIN_CHECK_BUILD)/marnelok_windows_tests.exe
+	@cmake --build $(WIN_BUILD) -j$(JOBS) --target windows_tests
+	@bash scripts/run-windows-tests --suite $(WIN_BUILD)
+	@bash scripts/windows-e2e $(WIN_BUILD) $(GAME_BUILD)
 
 bench: build
 	@$(BUILD)/bench/marnelok_bench_game
@@ -107,4 +124,4 @@ format: deps
 	@bash scripts/format
 
 clean:
-	rm -rf $(BUILD) $(GAME_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(GAME_BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD) $(WIN_CHECK_BUILD)

@@ -3,16 +3,16 @@
 // there on, beside what the best placement would have kept, so that the slips show as gaps.
 #pragma once
 
-#include <QtCharts/QChart>
 #include <cstddef>
 #include <vector>
 
+#include "chart_view.h"
 #include "game_record.h"
 
 namespace marnelok {
 
 // Points at each judged placement's turn; the costliest placements (indices into the game's
 // placements) are marked on the line as played.
-QChart* MakeReviewChart(const history::GameRecord& game, const std::vector<std::size_t>& costliest);
+Chart* MakeReviewChart(const history::GameRecord& game, const std::vector<std::size_t>& costliest);
 
 }  // namespace marnelok

@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
 
 #include "placements_model.h"
 #include "read_only_list.h"
@@ -30,7 +29,7 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
       summary_(new QLabel(this)),
       model_(new PlacementsModel(this)),
       list_(new QTableView(this)),
-      chart_(new QChartView(this)),
+      chart_(new ChartView(this)),
       picture_(new QLabel(this)),
       caption_(new QLabel(this)),
       progress_(new QProgressBar(this)),
@@ -148,7 +147,7 @@ void ReviewWindow::Show(const ReviewOutcome& outcome) {
   model_->SetGame(outcome.game);
   ShowSummary(outcome);
   const ReviewSummary summary = Summarise(outcome.game);
-  QChart* old = chart_->chart();
+  Chart* old = chart_->chart();
   chart_->setChart(MakeReviewChart(outcome.game, summary.costliest));
   delete old;
   chart_->setAccessibleDescription(

@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "chart_view.h"
 #include "review_view.h"
 
-class QChartView;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -53,7 +53,7 @@ class ReviewWindow : public QWidget, public ReviewView {
   QLabel* summary_;
   PlacementsModel* model_;
   QTableView* list_;
-  QChartView* chart_;
+  ChartView* chart_;
   QLabel* picture_;
   QImage table_;          // the picture as drawn
   int pictureWidth_ = 0;  // as shown

@@ -92,31 +92,3 @@ QChart* MakeMeansChart(const std::vector<history::MeanPoint>& means) {
 }
 
 }  // namespace marnelok
-
-namespace marnelok {
-
-QString HistogramName() { return StatisticsCharts::tr("Totals of finished games"); }
-
-QString HistogramSummary(const std::vector<std::int64_t>& histogram) {
-  const auto most = std::max_element(histogram.begin(), histogram.end());
-  if (most == histogram.end() || *most == 0) return StatisticsCharts::tr("No finished game yet");
-  std::int64_t games = 0;
-  for (std::int64_t count : histogram) games += count;
-  const auto low = static_cast<std::int64_t>(most - histogram.begin()) * history::kHistogramBin;
-  const QLocale locale;
-  return StatisticsCharts::tr("%1 games, most between %2 and %3")
-      .arg(locale.toString(games), locale.toString(low),
-           locale.toString(low + history::kHistogramBin));
-}
-
-QString MeansName() { return StatisticsCharts::tr("Mean of the last 20 games"); }
-
-QString MeansSummary(const std::vector<history::MeanPoint>& means) {
-  if (means.empty()) return StatisticsCharts::tr("No finished game yet");
-  const QLocale locale;
-  return StatisticsCharts::tr("%1 points, the latest %2")
-      .arg(locale.toString(static_cast<qlonglong>(means.size())),
-           locale.toString(means.back().mean, 'f', 1));
-}
-
-}  // namespace marnelok

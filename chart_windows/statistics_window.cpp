@@ -12,7 +12,6 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <QtCharts/QChartView>
 #include <algorithm>
 
 #include "desktop.h"
@@ -27,8 +26,8 @@
 namespace marnelok {
 namespace {
 
-QChartView* NewChartView(const QString& name, QWidget* parent) {
-  auto* view = new QChartView(parent);
+ChartView* NewChartView(const QString& name, QWidget* parent) {
+  auto* view = new ChartView(parent);
   view->setObjectName(name);
   view->setRenderHint(QPainter::Antialiasing);
   // Room for the axes and the legend in the system's font: the size made for an 11-point
@@ -39,8 +38,8 @@ QChartView* NewChartView(const QString& name, QWidget* parent) {
 }
 
 // A view hands its old chart back instead of deleting it.
-void ReplaceChart(QChartView& view, QChart* chart) {
-  QChart* old = view.chart();
+void ReplaceChart(ChartView& view, Chart* chart) {
+  Chart* old = view.chart();
   view.setChart(chart);
   delete old;
 }

@@ -6,9 +6,9 @@
 
 #include <QWidget>
 
+#include "chart_view.h"
 #include "statistics_factory.h"
 
-class QChartView;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -56,8 +56,8 @@ class StatisticsWindow : public QWidget {
   FiguresTable* figures_;
   QLabel* againstPar_;
   QLabel* daily_;
-  QChartView* histogram_;
-  QChartView* means_;
+  ChartView* histogram_;
+  ChartView* means_;
   RecentGamesModel* recent_;
   QSortFilterProxyModel* sorted_;
   QTableView* list_;

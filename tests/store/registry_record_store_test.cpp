@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record in the Windows registry: a binary value written and read back byte for
-// byte, and values of another type or too long taken for no record at all.
+// byte, values of another type or too long taken for no record at all, and the player's own
+// record where the machine's key refuses writes.
 #include "registry_record_store.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 #include <windows.h>
 
 #include <optional>
@@ -168,6 +170,106 @@ TEST_F(RegistryRecordStoreTest, ValueOfAnotherTypeOrTooLongIsNoRecordAndASaveRep
   EXPECT_EQ(record.bytes()[10], 0x5A);
   EXPECT_EQ(record.PlayRegular(), 0);
   EXPECT_EQ(record.AltColors(), 0xAB);
+}
+
+// A key that anyone may read and delete but no one may write, as HKEY_LOCAL_MACHINE is for a
+// player without administrator rights. `record`, when given, is stored before the key closes.
+void MakeRefusingKey(const std::wstring& path, const std::vector<std::uint8_t>* record = nullptr) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  if (record != nullptr) {
+    ASSERT_EQ(RegSetValueExW(key, kValueName, 0, REG_BINARY, record->data(),
+                             static_cast<DWORD>(record->size())),
+              ERROR_SUCCESS);
+  }
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+      L"D:P(A;;KRSD;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+  EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+  LocalFree(descriptor);
+  RegCloseKey(key);
+  HKEY probe = nullptr;
+  ASSERT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, &probe), ERROR_SUCCESS)
+      << "this registry does not refuse writes";
+}
+
+std::optional<std::vector<std::uint8_t>> ValueAt(const std::wstring& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+  std::vector<std::uint8_t> data(4096);
+  DWORD size = static_cast<DWORD>(data.size());
+  const LONG result = RegQueryValueExW(key, kValueName, nullptr, nullptr, data.data(), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS) return {};
+  data.resize(size);
+  return data;
+}
+
+std::vector<std::uint8_t> Bytes(const SettingsRecord& record) {
+  return {record.bytes().begin(), record.bytes().end()};
+}
+
+class RefusingMachineKeyTest : public ::testing::Test {
+ protected:
+  void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kRoot); }
+
+  static constexpr wchar_t kRoot[] = L"Software\\MarnelokRegistryTest";
+  const std::wstring machinePath_ = std::wstring(kRoot) + L"\\Machine";
+  const std::wstring userPath_ = std::wstring(kRoot) + L"\\User";
+  RegistryRecordStore store_{{HKEY_CURRENT_USER, machinePath_}, {HKEY_CURRENT_USER, userPath_}};
+};
+
+TEST_F(RefusingMachineKeyTest, ThePlayersOwnRecordIsKeptReadFirstAndNeverReportedAsAFailure) {
+  // The machine's record from an earlier run under an administrator is read as long as the
+  // player has none.
+  SettingsRecord machine;
+  LoadSettings(machine, store_);
+  machine.SetHighScore(1, 120);
+  const std::vector<std::uint8_t> machineBytes = Bytes(machine);
+  MakeRefusingKey(machinePath_, &machineBytes);
+  SettingsRecord loaded;
+  LoadSettings(loaded, store_);
+  EXPECT_EQ(loaded.HighScore(1), 120);
+
+  // A save lands in the player's place, whole and with no message; the machine's stays.
+  loaded.SetHighScore(1, 160);
+  loaded.SetLastName("Ann");
+  EXPECT_EQ(SaveSettings(loaded, store_), std::nullopt);
+  EXPECT_EQ(ValueAt(userPath_), Bytes(loaded));
+  EXPECT_EQ(ValueAt(machinePath_), machineBytes);
+  EXPECT_EQ(SaveSettings(loaded, store_), std::nullopt);
+
+  // The next run finds the player's record first.
+  RegistryRecordStore nextRun{{HKEY_CURRENT_USER, machinePath_}, {HKEY_CURRENT_USER, userPath_}};
+  SettingsRecord again;
+  LoadSettings(again, nextRun);
+  EXPECT_EQ(again.bytes(), loaded.bytes());
+
+  // Once the machine's key takes writes again, both places get the save, so the player's
+  // record, read first, never falls behind.
+  RegDeleteTreeW(HKEY_CURRENT_USER, machinePath_.c_str());
+  again.SetHighScore(2, 155);
+  EXPECT_EQ(SaveSettings(again, nextRun), std::nullopt);
+  EXPECT_EQ(ValueAt(machinePath_), Bytes(again));
+  EXPECT_EQ(ValueAt(userPath_), Bytes(again));
+}
+
+TEST_F(RefusingMachineKeyTest, NothingStoredYetGivesTheDefaultsAndOnlyTwoRefusalsFailASave) {
+  MakeRefusingKey(machinePath_);
+  std::vector<std::uint8_t> value{1};
+  EXPECT_EQ(store_.Read(value), RecordStore::ReadStatus::kMissing);
+  EXPECT_TRUE(value.empty());
+
+  MakeRefusingKey(userPath_);
+  EXPECT_EQ(store_.Read(value), RecordStore::ReadStatus::kMissing);
+  SettingsRecord record;
+  LoadSettings(record, store_);
+  EXPECT_EQ(record.Signature(), "Marnelok5");
+  EXPECT_EQ(SaveSettings(record, store_), "Failed to set data for 'fRegInfo'");
+  EXPECT_FALSE(ValueAt(userPath_).has_value());
+  EXPECT_FALSE(ValueAt(machinePath_).has_value());
 }
 
 }  // namespace
