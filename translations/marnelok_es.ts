@@ -1098,7 +1098,7 @@ funcionan.
     </message>
     <message>
         <source>Not now, notify me again in 1 day</source>
-        <translation>Ahora no, recordar dentro de 1 día</translation>
+        <translation>Ahora no, recordármelo dentro de 1 día</translation>
     </message>
     <message>
         <source>Proceed</source>
