@@ -9,7 +9,6 @@ namespace marnelok {
 
 void Game::InitState() {
   state_.gameActive = false;
-  state_.showingHighScores = false;
   state_.cardsPlaced = 0;
   state_.lastMoveCol = 0;
   state_.lastMoveRow = 0;

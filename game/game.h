@@ -26,7 +26,6 @@ class Game {
   // The kind of the next deal.
   void SetKind(GameKind kind) { state_.kind = kind; }
   // Whether the window's Top 5 panel covers the board.
-  void SetShowingHighScores(bool shown) { state_.showingHighScores = shown; }
 
   void NewGame();  // abandons any game in progress and deals a new one
   // The same, dealing game number `dealNumber`: the generator is seeded with it first, so the

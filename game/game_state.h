@@ -42,7 +42,6 @@ struct GameState {
 
   bool gameActive = false;
   GameKind kind = GameKind::kThrowDown;  // of the next deal
-  bool showingHighScores = false;        // the window's Top 5 panel covers the board
   int lastMoveCol = 0;
   int lastMoveRow = 0;
   int dealCount = 0;

@@ -188,7 +188,7 @@ void TablePainter::DrawDeckStack() {
 }
 
 void TablePainter::DrawBoard() {
-  if (state_.showingHighScores) {
+  if (topFiveShown_) {
     DrawTopFivePanel();
     return;
   }
@@ -210,8 +210,8 @@ void TablePainter::DrawBoard() {
 }
 
 bool TablePainter::Frameable(Cell cell) const {
-  return !state_.showingHighScores && cell.column >= kFirstGridColumn &&
-         cell.column <= kBoardColumns && cell.row >= 1 && cell.row <= kBoardRows &&
+  return !topFiveShown_ && cell.column >= kFirstGridColumn && cell.column <= kBoardColumns &&
+         cell.row >= 1 && cell.row <= kBoardRows &&
          state_.board[static_cast<size_t>(cell.column)][static_cast<size_t>(cell.row)] ==
              kEmptySlotCode;
 }

@@ -48,6 +48,10 @@ class TablePainter {
   void SetRowPitch(int pitch) { rowPitch_ = pitch; }
   // The row pitch as it stands: what places the WIN banner. It lives as long as the painter.
   const int& RowPitch() const { return rowPitch_; }
+  // Whether the Top 5 panel covers the board: the window sets it before drawing the panel and
+  // clears it when the panel closes. It lives as long as the painter.
+  void SetTopFiveShown(bool shown) { topFiveShown_ = shown; }
+  const bool& TopFiveShown() const { return topFiveShown_; }
 
   // Clear to the table colour, reset the font and brush, then PaintBoxPaint.
   void SystemRepaint();
@@ -97,6 +101,7 @@ class TablePainter {
   const std::optional<Cell>& hint_;
   const std::optional<Cell>* demo_ = nullptr;
   int rowPitch_ = kRegularCards.cardHeight + 2;
+  bool topFiveShown_ = false;
 };
 
 }  // namespace marnelok

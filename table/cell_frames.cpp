@@ -7,7 +7,7 @@
 namespace marnelok {
 
 void CellFrames::Erase(Cell cell) {
-  if (!game_.state().showingHighScores && game_.CanPlaceAt(cell.column, cell.row))
+  if (!painter_.TopFiveShown() && game_.CanPlaceAt(cell.column, cell.row))
     painter_.DrawCell(kEmptySlotCode, cell.column, cell.row);
 }
 

@@ -26,8 +26,13 @@ bool IsArrow(int key) {
 }  // namespace
 
 KeyboardCursor::KeyboardCursor(PaintBox& box, const GameState& state, const TableGeometry& geometry,
-                               Commands commands)
-    : QObject(&box), box_(box), state_(state), geometry_(geometry), commands_(commands) {
+                               const bool& topFiveShown, Commands commands)
+    : QObject(&box),
+      box_(box),
+      state_(state),
+      geometry_(geometry),
+      topFiveShown_(topFiveShown),
+      commands_(commands) {
   box_.setFocusPolicy(Qt::StrongFocus);
   box_.setFocus();
   box_.installEventFilter(this);
@@ -66,7 +71,7 @@ bool KeyboardCursor::KeyPressed(const QKeyEvent& event) {
       plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
 
   // The panel goes as it does for the next left release, and the key does nothing else.
-  if (state_.showingHighScores && (arrow || play || (plain && key == Qt::Key_Escape))) {
+  if (topFiveShown_ && (arrow || play || (plain && key == Qt::Key_Escape))) {
     if (!event.isAutoRepeat()) PlayOnCell();
     return true;
   }
@@ -128,7 +133,7 @@ QRect KeyboardCursor::Area() const {
 
 void KeyboardCursor::Draw(QPainter& painter) const {
   // The Top 5 panel covers the grid.
-  if (!shown_ || state_.showingHighScores) return;
+  if (!shown_ || topFiveShown_) return;
   const Point origin = CellOrigin(geometry_, cell_.column, cell_.row);
   // A pen centred half a pixel inside the cell's edge covers one pixel outside and two inside.
   const QRectF line(origin.x + 0.5, origin.y + 0.5, geometry_.cardWidth - 1,

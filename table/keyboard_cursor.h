@@ -39,8 +39,9 @@ class KeyboardCursor : public QObject {
 
   // Takes the keyboard focus for the table and draws over it. The table, the game, the card
   // size and the actions outlive the cursor.
+  // topFiveShown: whether the Top 5 panel covers the board, as the painter keeps it.
   KeyboardCursor(PaintBox& box, const GameState& state, const TableGeometry& geometry,
-                 Commands commands);
+                 const bool& topFiveShown, Commands commands);
   ~KeyboardCursor() override;
 
   Cell cell() const { return cell_; }  // board column 2 to 6, row 1 to 5
@@ -65,6 +66,7 @@ class KeyboardCursor : public QObject {
   PaintBox& box_;
   const GameState& state_;
   const TableGeometry& geometry_;
+  const bool& topFiveShown_;
   Commands commands_;
   Cell cell_{kFirstGridColumn, 1};
   bool shown_ = false;

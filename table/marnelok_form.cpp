@@ -54,12 +54,12 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
                                      images_, options_.Look(), settings_.TopFive(), hint_.Shown());
   paintBox().SetSystemRepaint([this] { painter_->SystemRepaint(); });
   cursor_ = std::make_unique<KeyboardCursor>(
-      paintBox(), game_.state(), options_.Geometry(),
+      paintBox(), game_.state(), options_.Geometry(), painter_->TopFiveShown(),
       KeyboardCursor::Commands{ui_->MenuGameNewItem, ui_->MenuGameUndoItem, ui_->MenuGameHintItem,
                                this});
   speech_ = std::make_unique<TableAccessibility>(
       paintBox(), TableSource{game_.state(), options_.Geometry(), settings_.TopFive(), *cursor_,
-                              painter_->RowPitch()});
+                              painter_->RowPitch(), painter_->TopFiveShown()});
 
   connect(&paintBox(), &PaintBox::pressed, this, &TMarnelokForm::PaintBoxMouseDown);
   connect(&paintBox(), &PaintBox::released, this, &TMarnelokForm::PaintBoxMouseUp);
@@ -206,7 +206,7 @@ void TMarnelokForm::PaintBoxMouseUp(Qt::MouseButton button, int x, int y) {
 
 void TMarnelokForm::PlaceCurrentCard(Cell cell) {
   const GameState& s = game_.state();
-  if (s.showingHighScores) {
+  if (painter_->TopFiveShown()) {
     HideTopFivePanel();
     return;
   }
@@ -215,12 +215,12 @@ void TMarnelokForm::PlaceCurrentCard(Cell cell) {
 
 void TMarnelokForm::DealFromDeck() {
   const GameState& s = game_.state();
-  if (!s.showingHighScores && !s.gameActive) game_.NewGame();
+  if (!painter_->TopFiveShown() && !s.gameActive) game_.NewGame();
 }
 
 void TMarnelokForm::HideTopFivePanel() {
   paintBox().Invalidate();
-  game_.SetShowingHighScores(false);
+  painter_->SetTopFiveShown(false);
   painter_->PaintBoxPaint();
   painter_->DrawBoard();
   emit facts_.topFiveShown(false);
@@ -272,7 +272,7 @@ void TMarnelokForm::MenuGameDemoItemClick() {
     demo_->Stop();
     return;
   }
-  if (game_.state().showingHighScores) HideTopFivePanel();
+  if (painter_->TopFiveShown()) HideTopFivePanel();
   demo_->Start();
 }
 
@@ -300,7 +300,7 @@ bool TMarnelokForm::CheckHighScore() {
 
 void TMarnelokForm::MenuGameHighScoresItemClick() {
   settings_.Load();
-  game_.SetShowingHighScores(true);
+  painter_->SetTopFiveShown(true);
   painter_->DrawTopFivePanel();
   painter_->DrawWinBanner();
   emit facts_.topFiveShown(true);

@@ -33,8 +33,8 @@ bool Holds(const std::vector<T*>& parts, const T* part) {
 }
 
 // The banner is drawn after a winning game, and over the Top 5 panel for a winning total.
-bool WinShown(const GameState& s) {
-  return IsWin(s.totalScore) && (!s.gameActive || s.showingHighScores);
+bool WinShown(const GameState& s, bool topFiveShown) {
+  return IsWin(s.totalScore) && (!s.gameActive || topFiveShown);
 }
 
 QRect ToRect(Area a) { return {a.x, a.y, a.width, a.height}; }
@@ -268,8 +268,8 @@ std::vector<QAccessibleInterface*> TableAccessible::Shown() const {
   const GameState& s = source->state;
   std::vector<QAccessibleInterface*> shown{grid_, current_};
   if (s.dealCount > 0) shown.push_back(score_);
-  if (s.showingHighScores) shown.push_back(topFive_);
-  if (WinShown(s)) shown.push_back(banner_);
+  if (source->topFiveShown) shown.push_back(topFive_);
+  if (WinShown(s, source->topFiveShown)) shown.push_back(banner_);
   return shown;
 }
 

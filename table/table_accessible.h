@@ -30,7 +30,8 @@ struct TableSource {
   const TableGeometry& geometry;
   const TopFiveList& topFive;  // the stored list
   const KeyboardCursor& cursor;
-  const int& rowPitch;  // the painter's, which places the WIN banner
+  const int& rowPitch;       // the painter's, which places the WIN banner
+  const bool& topFiveShown;  // the painter's: the Top 5 panel covers the board
 };
 
 // Lends the table's source to its accessible interface and tells assistive technology of the

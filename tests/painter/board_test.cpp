@@ -118,13 +118,13 @@ TEST_F(BoardTest, RowPitchAfterEachRoutineAndRepaint) {
   for (const auto& r : repaints) {
     Deal();
     state.gameActive = r.active;
-    state.showingHighScores = r.showing;
+    painter.SetTopFiveShown(r.showing);
     state.deckSlot() = r.over ? kNextGameTileCode : kDeckCode;
     painter.SetRowPitch(0);
     painter.SystemRepaint();
     EXPECT_EQ(BannerTop(), r.bannerTop) << r.what;
   }
-  state.showingHighScores = false;
+  painter.SetTopFiveShown(false);
   painter.DrawDeckStack();
   painter.DrawScorePanel();
   painter.DrawWinBanner();

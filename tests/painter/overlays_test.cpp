@@ -35,7 +35,7 @@ TEST_F(OverlaysTest, TheTopFivePanelIsYellowInBothSchemesAndHidesTheBoard) {
     const QColor table = alt ? kGrey : kGreen;
     Deal();
     painter.SystemRepaint();
-    state.showingHighScores = true;  // as the window marks it before drawing the panel
+    painter.SetTopFiveShown(true);  // as the window marks it before drawing the panel
     painter.DrawTopFivePanel();
     EXPECT_TRUE(Is(Image(), 80, 200, kYellow));
     EXPECT_TRUE(Is(Image(), 60, 150, kBlack) && Is(Image(), 459, 150, kBlack));
@@ -94,7 +94,7 @@ TEST_F(OverlaysTest, TheBannerLiesAtFiveHalvesOfTheRowPitch) {
   }
   // "View High Scores" during a game: the repaint leaves the pitch at 50, the banner at 125.
   state.gameActive = true;
-  state.showingHighScores = true;
+  painter.SetTopFiveShown(true);
   painter.SystemRepaint();
   painter.DrawTopFivePanel();
   painter.DrawWinBanner();
@@ -219,12 +219,12 @@ TEST_F(OverlaysTest, TheHintFrameLiesInsideItsEmptySlotAndGoesWithTheCell) {
   painter.DrawHintFrame();
   EXPECT_EQ(Image(), card);
   state.board[4][3] = kEmptySlotCode;
-  state.showingHighScores = true;
+  painter.SetTopFiveShown(true);
   painter.DrawCell(kEmptySlotCode, 4, 3);
   const QImage slot = Image();
   painter.DrawHintFrame();
   EXPECT_EQ(Image(), slot);
-  state.showingHighScores = false;
+  painter.SetTopFiveShown(false);
   painter.DrawHintFrame();
   EXPECT_EQ(Image(), framed);
   // At a fractional ratio the band is whole: no device pixel of table between its edges.

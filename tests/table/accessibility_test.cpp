@@ -58,11 +58,12 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   ComputeLineResults(state);
   ASSERT_GE(state.totalScore, kWinningScore);
   const TableGeometry geometry = kRegularCards;
-  KeyboardCursor cursor(box, state, geometry, {});
+  bool topFiveShown = false;
+  KeyboardCursor cursor(box, state, geometry, topFiveShown, {});
   TopFiveList list;
   for (int k = 1; k <= 5; ++k) list[k - 1] = {QStringLiteral("P%1").arg(k), 200 - k};
   const int rowPitch = geometry.cardHeight + 2;
-  TableAccessibility speech(box, {state, geometry, list, cursor, rowPitch});
+  TableAccessibility speech(box, {state, geometry, list, cursor, rowPitch, topFiveShown});
 
   QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
   ASSERT_NE(table, nullptr);
@@ -97,14 +98,14 @@ TEST(TableAccessible, ReadsTheGridTheLinesTheTopFiveAndTheBanner) {
   EXPECT_EQ(NameOf(table->child(3)), "WIN");
 
   // The Top 5 panel joins the table while it is shown; a new game takes the banner away.
-  state.showingHighScores = true;
+  topFiveShown = true;
   ASSERT_EQ(table->childCount(), 5);
   QAccessibleInterface* topFive = table->child(3);
   EXPECT_EQ(NameOf(topFive), "The Marnelok Top 5 List");
   ASSERT_EQ(topFive->childCount(), 5);
   EXPECT_EQ(NameOf(topFive->child(0)), "1. P1: 199");
   EXPECT_EQ(NameOf(topFive->child(4)), "5. P5: 195");
-  state.showingHighScores = false;
+  topFiveShown = false;
   state.gameActive = true;
   EXPECT_EQ(table->childCount(), 3);
 }
@@ -137,8 +138,9 @@ TEST(TableAccessible, PlacesThePartsWhereThePainterDrawsThem) {
     TableLook look;
     look.cardBack = &images.regularBack;
     TablePainter painter(box.canvas(), state, geometry, images, look, list, hint);
-    KeyboardCursor cursor(box, state, geometry, {});
-    TableAccessibility speech(box, {state, geometry, list, cursor, painter.RowPitch()});
+    KeyboardCursor cursor(box, state, geometry, painter.TopFiveShown(), {});
+    TableAccessibility speech(
+        box, {state, geometry, list, cursor, painter.RowPitch(), painter.TopFiveShown()});
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&box);
     ASSERT_NE(table, nullptr);
     const auto local = [&](QAccessibleInterface* part) {
@@ -170,12 +172,12 @@ TEST(TableAccessible, PlacesThePartsWhereThePainterDrawsThem) {
       EXPECT_EQ(local(table->child(3)).bottom(), banner.bottom()) << painter.RowPitch();
     }
 
-    state.showingHighScores = true;
+    painter.SetTopFiveShown(true);
     painter.SystemRepaint();
     const QRect topFive = Drawn(box, [&] { painter.DrawTopFivePanel(); });
     ASSERT_EQ(table->childCount(), 5);
     EXPECT_EQ(local(table->child(3)), topFive);
-    state.showingHighScores = false;
+    painter.SetTopFiveShown(false);
     speech.Refresh();
   }
 }

@@ -64,10 +64,10 @@ TEST_F(HighScores, ViewShowsTheStoredListAndResetClearsIt) {
   StoreList(RecordPath(), {100, 80, 60, 40, 20});
   Start();
   Trigger("MenuGameHighScoresItem");
-  EXPECT_TRUE(State().showingHighScores);
+  EXPECT_TRUE(TopFiveShown());
   Box().Invalidate();  // a system repaint under the panel keeps it
   Flush();
-  EXPECT_TRUE(State().showingHighScores);
+  EXPECT_TRUE(TopFiveShown());
   // The list is black on the yellow panel: text pixels exist in the name and score columns.
   auto hasInk = [this](int x0, int y0, int w, int h) {
     for (int y = y0; y < y0 + h; ++y)

@@ -129,11 +129,11 @@ TEST_F(KeyboardTest, AKeyPutsTheTopFivePanelAwayAndTheCursorShowsOnEveryTable) {
   const GameState before = State();
   for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
     Trigger("MenuGameHighScoresItem");
-    ASSERT_TRUE(State().showingHighScores);
+    ASSERT_TRUE(TopFiveShown());
     EXPECT_EQ(Pixel(100, 20), QColor(255, 255, 0));
     EXPECT_TRUE(CursorHidden()) << key;  // the panel covers the grid
     Key(key);
-    EXPECT_FALSE(State().showingHighScores) << key;
+    EXPECT_FALSE(TopFiveShown()) << key;
     EXPECT_EQ(State().board, before.board) << key;
     EXPECT_EQ(At(), (Cell{2, 1})) << key;
     EXPECT_TRUE(FrameOn({2, 1})) << key;

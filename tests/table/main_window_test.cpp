@@ -112,12 +112,12 @@ TEST_F(WindowTest, ReleaseAfterViewingHighScoresOnlyClosesThePanel) {
   Start();
   Trigger("MenuGameNewItem");
   Trigger("MenuGameHighScoresItem");
-  EXPECT_TRUE(State().showingHighScores);
+  EXPECT_TRUE(TopFiveShown());
   EXPECT_EQ(Pixel(100, 20), QColor(255, 255, 0));  // the panel covers the board
   Press(40, 40);  // a press on the deck while the panel shows starts nothing
   const QPoint p = CellMiddle(2, 1);
   Release(p.x(), p.y());
-  EXPECT_FALSE(State().showingHighScores);
+  EXPECT_FALSE(TopFiveShown());
   EXPECT_EQ(State().board[2][1], kEmptySlotCode);
   Flush();
   EXPECT_NE(Pixel(100, 20), QColor(255, 255, 0));

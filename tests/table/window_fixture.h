@@ -25,6 +25,7 @@
 #include "paint_box.h"
 #include "review_command.h"
 #include "settings_store.h"
+#include "table_painter.h"
 
 namespace marnelok::testing {
 
@@ -32,6 +33,7 @@ namespace marnelok::testing {
 class WindowProbe {
  public:
   static const GameState& State(const TMarnelokForm& f) { return f.game_.state(); }
+  static bool TopFiveShown(const TMarnelokForm& f) { return f.painter_->TopFiveShown(); }
   static SettingsRecord Record(const TMarnelokForm& f) { return f.settings_.Record(); }
   static const TableGeometry& Geometry(const TMarnelokForm& f) { return f.options_.Geometry(); }
   static RandomSource& Random(TMarnelokForm& f) { return f.random_; }
@@ -91,6 +93,7 @@ class WindowTest : public ::testing::Test {
     Box().repaint();
   }
   const GameState& State() const { return WindowProbe::State(*form); }
+  bool TopFiveShown() const { return WindowProbe::TopFiveShown(*form); }
   SettingsRecord Record() const { return WindowProbe::Record(*form); }
   const TableGeometry& Geometry() const { return WindowProbe::Geometry(*form); }
   void Seed(std::uint32_t seed) { WindowProbe::Random(*form) = RandomSource(seed); }
