@@ -66,7 +66,7 @@ test-normal: build
 test-asan: deps
 	@$(call configure,$(ASAN_BUILD),-DCMAKE_BUILD_TYPE=Debug -DMARNELOK_SANITIZE=ON -DMARNELOK_BENCHMARKS=OFF $(CMAKE_ARGS))
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
-	@cd $(ASAN_BUILD) && ctest --output-on-failure -j$(JOBS)
+	@cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j$(JOBS)
 
 # The two fuzz targets under libFuzzer (clang), FUZZ_SECONDS each; new inputs stay in $(FUZZ_BUILD).
 fuzz:

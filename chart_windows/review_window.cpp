@@ -92,7 +92,10 @@ ReviewWindow::ReviewWindow(ReviewSource& source, QWidget* owner)
   // The columns fit their contents once the list lays them out: the picture makes room then.
   connect(list_->horizontalHeader(), &QHeaderView::sectionResized, this, &ReviewWindow::FitPicture,
           Qt::QueuedConnection);
+  // The view's own first chart is handed back, not deleted, when the review's takes its place.
+  Chart* first = chart_->chart();
   chart_->setChart(MakeReviewChart({}, {}));
+  delete first;
   list_->setAccessibleName(texts::WindowTitle());
   progress_->setAccessibleName(texts::JudgingName());
   NameChart(*chart_, texts::ChartTitle(), {});
