@@ -14,8 +14,12 @@ namespace marnelok {
 QStringList StatisticsModuleCandidates(const QString& executableDir) {
   const QDir exe(executableDir);
   const QString name = QStringLiteral(MARNELOK_STATISTICS_MODULE);
-  return {exe.filePath(name), QDir::cleanPath(exe.filePath(QStringLiteral(
-                                  MARNELOK_STATISTICS_MODULE_DIR "/" MARNELOK_STATISTICS_MODULE)))};
+  QStringList candidates{exe.filePath(name)};
+  // Where the installation keeps the module beside the program (Windows), that is the only
+  // place: never the root of the drive.
+  const QString installed = QStringLiteral(MARNELOK_STATISTICS_MODULE_DIR);
+  if (!installed.isEmpty()) candidates << QDir::cleanPath(exe.filePath(installed + '/' + name));
+  return candidates;
 }
 
 StatisticsWindowFactory* LoadStatisticsModule(const QStringList& candidates, QString* error) {

@@ -10,7 +10,7 @@
 namespace marnelok {
 
 // Where the module may be, in the order tried: beside the program (the build tree, Windows)
-// and in lib/games/marnelok/ below the installation's prefix.
+// and, on Linux, in lib/games/marnelok/ below the installation's prefix.
 QStringList StatisticsModuleCandidates(const QString& executableDir);
 
 // The module's factory, loaded once and kept for the rest of the run; nullptr when it cannot

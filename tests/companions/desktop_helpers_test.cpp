@@ -60,10 +60,16 @@ TEST(ShellTarget, AddressesPassAndFilesBecomeAbsoluteFileUrls) {
   } cases[] = {
       {"https://www.marnelok.example/sw/donate.html", "",
        QUrl("https://www.marnelok.example/sw/donate.html")},
-      {"Marnelok.html", "/opt/marnelok", QUrl::fromLocalFile("/opt/marnelok/Marnelok.html")},
       {"Marnelok.html", "", QUrl::fromLocalFile(QDir::currentPath() + "/Marnelok.html")},
+#ifdef Q_OS_WIN
+      {"Marnelok.html", "C:\\Program Files\\Marnelok",
+       QUrl::fromLocalFile("C:/Program Files/Marnelok/Marnelok.html")},
+      {"D:\\Games\\Marnelok.html", "C:/elsewhere", QUrl::fromLocalFile("D:/Games/Marnelok.html")},
+#else
+      {"Marnelok.html", "/opt/marnelok", QUrl::fromLocalFile("/opt/marnelok/Marnelok.html")},
       {"/usr/share/m/Marnelok.html", "/elsewhere",
        QUrl::fromLocalFile("/usr/share/m/Marnelok.html")},
+#endif
   };
   for (const auto& c : cases)
     EXPECT_EQ(ShellTarget(c.document, c.directory), c.expected) << c.document;
