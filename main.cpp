@@ -28,6 +28,14 @@ int main(int argc, char* argv[]) {
     return answer.status;
   }
 
+#ifdef Q_OS_WIN
+  // Qt gives each thread that matches a regular expression with its JIT a stack of its own,
+  // freed when the thread ends; in this MinGW build that freeing crashed as a worker thread
+  // ended at the program's end (seen under Wine, after which the process never ended). Qt
+  // matches such expressions itself, e.g. to resolve links in file paths; its interpreter needs
+  // no such stack. A value set by the player stays.
+  if (qEnvironmentVariableIsEmpty("QT_ENABLE_REGEXP_JIT")) qputenv("QT_ENABLE_REGEXP_JIT", "0");
+#endif
   const QString ignored = marnelok::IgnoreAbsurdScaleFactors();
   if (!ignored.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(ignored));
   QApplication app(argc, argv);
