@@ -3,6 +3,7 @@
 #include "history_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace marnelok::history {
@@ -13,8 +14,10 @@ QString HistoryFile() {
   // The roaming application data folder; without an organisation name it ends in \Marnelok.
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + name;
 #else
-  QString base = qEnvironmentVariable("XDG_DATA_HOME");
-  if (base.isEmpty() || QDir::isRelativePath(base))
+  const QByteArray raw = qgetenv("XDG_DATA_HOME");
+  QString base = QFile::decodeName(raw);
+  // A value that is not valid in the file-name encoding would be mangled into another folder.
+  if (base.isEmpty() || QDir::isRelativePath(base) || QFile::encodeName(base) != raw)
     base = QDir::homePath() + QStringLiteral("/.local/share");
   return base + QStringLiteral("/Marnelok") + name;
 #endif

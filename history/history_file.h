@@ -7,8 +7,9 @@
 namespace marnelok::history {
 
 // Linux and others: $XDG_DATA_HOME/Marnelok/history.sqlite, where an unset, empty or relative
-// XDG_DATA_HOME means ~/.local/share (the XDG rules call a relative value invalid). Windows:
-// the user's application data folder.
+// XDG_DATA_HOME (the XDG rules call a relative value invalid), or one whose bytes do not survive
+// the round trip to a file name (bytes that are not UTF-8 in a UTF-8 locale), means
+// ~/.local/share. Windows: the user's application data folder.
 QString HistoryFile();
 
 }  // namespace marnelok::history
