@@ -2,11 +2,15 @@
 // Exporting the history as CSV.
 #include "csv_export.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
+#include "file_check.h"
 #include "game_record.h"
+#include "history_file.h"
 #include "sql_batch.h"
 #include "statistics.h"
 
@@ -41,7 +45,15 @@ QString TextField(const QString& text) {
 }  // namespace
 
 std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
-  QSaveFile file(path);
+  // Another user's link is not written through, and the history never written over.
+  const FileCheck target = CheckFileToWrite(path);
+  if (!target.refusal.isEmpty()) return target.refusal;
+  if (IsHistoryFile(target.path, db.databaseName()))
+    return QCoreApplication::translate("CsvExport",
+                                       "\"%1\" is a file of the history itself; choose another "
+                                       "name")
+        .arg(QDir::toNativeSeparators(path));
+  QSaveFile file(target.path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QTextStream out(&file);
   QStringList header;

@@ -2,11 +2,21 @@
 // The history file's place.
 #include "history_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
+#include "file_check.h"
+
 namespace marnelok::history {
+namespace {
+
+// The files SQLite keeps beside a database in WAL mode, named after it.
+const QString kCompanions[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
+
+}  // namespace
 
 QString HistoryFile() {
   const QString name = QStringLiteral("/history.sqlite");
@@ -21,6 +31,31 @@ QString HistoryFile() {
     base = QDir::homePath() + QStringLiteral("/.local/share");
   return base + QStringLiteral("/Marnelok") + name;
 #endif
+}
+
+QString CheckedHistoryFile(const QString& path, QString& refusal) {
+  const QString folder = QFileInfo(path).absolutePath();
+  refusal = MakeFolders(folder);
+  if (!refusal.isEmpty()) {
+    refusal = QCoreApplication::translate("HistoryDatabase", "the folder %1 cannot be made")
+                  .arg(QDir::toNativeSeparators(folder)) +
+              QStringLiteral(": ") + refusal;
+    return {};
+  }
+  const FileCheck file = CheckFileToWrite(path);
+  refusal = file.refusal;
+  for (const QString& companion : kCompanions)
+    if (refusal.isEmpty()) refusal = CheckFileToWrite(file.path + companion).refusal;
+  return refusal.isEmpty() ? file.path : QString();
+}
+
+bool IsHistoryFile(const QString& target, const QString& history) {
+  const FileCheck file = CheckFileToWrite(history);
+  const FileCheck aimed = CheckFileToWrite(target);
+  if (SameFile(aimed, file)) return true;
+  for (const QString& companion : kCompanions)
+    if (SameFile(aimed, CheckFileToWrite(file.path + companion))) return true;
+  return false;
 }
 
 }  // namespace marnelok::history

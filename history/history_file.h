@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the history of games is kept.
+// Where the history of games is kept, and the checks of that place before it is used.
 #pragma once
 
 #include <QString>
@@ -11,5 +11,16 @@ namespace marnelok::history {
 // the round trip to a file name (bytes that are not UTF-8 in a UTF-8 locale), means
 // ~/.local/share. Windows: the user's application data folder.
 QString HistoryFile();
+
+// Readies the history at `path` to be opened by name: makes its folder, and checks the file
+// and its companions (-wal, -shm) as the settings record's save checks the record: reached
+// only through the player's or root's links, regular files with no other names, or nothing
+// yet. Gives the path to open (the folder as the system names it, without links), or sets
+// `refusal` to why the history may not be used.
+QString CheckedHistoryFile(const QString& path, QString& refusal);
+
+// Whether `target` names the history at `history` or one of its companions: the same file, or
+// the same name in the same folder, whatever the path says.
+bool IsHistoryFile(const QString& target, const QString& history);
 
 }  // namespace marnelok::history
