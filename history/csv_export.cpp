@@ -49,6 +49,7 @@ std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
   const FileCheck target = CheckFileToWrite(path);
   if (!target.refusal.isEmpty()) return target.refusal;
   if (IsHistoryFile(target.path, db.databaseName()))
+    //: Follows "The history could not be exported: ".
     return QCoreApplication::translate("CsvExport",
                                        "\"%1\" is a file of the history itself; choose another "
                                        "name")
