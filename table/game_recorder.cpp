@@ -69,19 +69,19 @@ void GameRecorder::Closing(bool mayAsk) {
   closed_ = true;
   const GameState& s = game_.state();
   if (s.gameActive && history::GameWorthKeeping(s)) Keep(s, QString());
-  LastWrite(mayAsk);
+  LastWrite([mayAsk] { return mayAsk; });
 }
 
 // The game in progress is not kept here: the session may yet be cancelled and the game go on.
-void GameRecorder::SessionEnding(bool mayAsk) { LastWrite(mayAsk); }
+void GameRecorder::SessionEnding(const std::function<bool()>& mayAsk) { LastWrite(mayAsk); }
 
 // Nothing waits in memory past the end: one last write, and the player hears of a loss.
-void GameRecorder::LastWrite(bool mayAsk) {
+void GameRecorder::LastWrite(const std::function<bool()>& mayAsk) {
   QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
   const std::optional<QString> lost = history_.Finish();
   QGuiApplication::restoreOverrideCursor();
   if (!lost) return;
-  if (mayAsk)
+  if (mayAsk())
     desktop_.ShowMessage(owner_, QStringLiteral("Marnelok"), *lost);
   else
     std::fprintf(stderr, "Marnelok: %s\n", qPrintable(*lost));

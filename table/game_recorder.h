@@ -44,8 +44,9 @@ class GameRecorder : public QObject {
   // the window when `mayAsk`, on standard error otherwise. Only the first call does anything.
   void Closing(bool mayAsk = true);
   // The desktop session ends: the games waiting get their last write while the session
-  // manager waits, and a loss is told as Closing tells it.
-  void SessionEnding(bool mayAsk);
+  // manager waits, and a loss is told as Closing tells it; `mayAsk` is asked only then, as
+  // asking the session manager is a request of its own.
+  void SessionEnding(const std::function<bool()>& mayAsk);
   // Called each time a game has been handed to the history.
   void OnKept(std::function<void()> kept) { kept_ = std::move(kept); }
   // Where the par of each game kept is found or asked for; it outlives the recorder.
@@ -56,7 +57,7 @@ class GameRecorder : public QObject {
   void Changing();
   void CardCurrent(bool current);
   void Keep(const GameState& state, const QString& player);
-  void LastWrite(bool mayAsk);
+  void LastWrite(const std::function<bool()>& mayAsk);
 
   const Game& game_;
   history::GameHistory& history_;

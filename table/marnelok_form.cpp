@@ -84,9 +84,10 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   // The desktop session may end the program without closing the window; the games are
   // written all the same, and told lost where they cannot be.
 #if QT_CONFIG(sessionmanager)
-  connect(
-      qGuiApp, &QGuiApplication::commitDataRequest, &recorder_,
-      [this](QSessionManager& session) { recorder_.SessionEnding(session.allowsInteraction()); });
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, &recorder_,
+          [this](QSessionManager& session) {
+            recorder_.SessionEnding([&session] { return session.allowsInteraction(); });
+          });
 #endif
   connect(qApp, &QCoreApplication::aboutToQuit, &recorder_, [this] {
     pars_.Stop();

@@ -104,6 +104,7 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(State().dealNumber, DailyDealNumber(2023, 3, 15));  // day 45000 of the desktop
   PlaceAt(2, 2);
   form->close();
+  EXPECT_EQ(history.finished, 1);  // the last write, once every game was handed over
   ASSERT_EQ(history.kept.size(), 5u);
   EXPECT_EQ(history.kept[3].kind, GameKind::kThrowDown);
   EXPECT_EQ(history.kept[3].deal, thrown);
