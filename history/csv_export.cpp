@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "file_check.h"
 #include "game_record.h"
 #include "history_file.h"
 #include "sql_batch.h"
@@ -46,15 +45,15 @@ QString TextField(const QString& text) {
 
 std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
   // Another user's link is not written through, and the history never written over.
-  const FileCheck target = CheckFileToWrite(path);
-  if (!target.refusal.isEmpty()) return target.refusal;
-  if (IsHistoryFile(target.path, db.databaseName()))
+  QString target;
+  if (const QString refusal = RefusalToWrite(path, &target); !refusal.isEmpty()) return refusal;
+  if (IsHistoryFile(target, db.databaseName()))
     //: Follows "The history could not be exported: ".
     return QCoreApplication::translate("CsvExport",
                                        "\"%1\" is a file of the history itself; choose another "
                                        "name")
         .arg(QDir::toNativeSeparators(path));
-  QSaveFile file(target.path);
+  QSaveFile file(target);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QTextStream out(&file);
   QStringList header;

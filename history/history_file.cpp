@@ -16,6 +16,29 @@ namespace {
 // The files SQLite keeps beside a database in WAL mode, named after it.
 const QString kCompanions[] = {QStringLiteral("-wal"), QStringLiteral("-shm")};
 
+// The reason of a refusal in the player's language; the system's own reason as it gives it.
+QString Reason(const FileCheck& check) {
+  switch (check.why) {
+    case FileCheck::Why::kNone:
+      return {};
+    case FileCheck::Why::kForeignLink:
+      //: A reason, shown in brackets or after a colon; %1 is a file's or a folder's name.
+      return QCoreApplication::translate("HistoryFile", "the link \"%1\" belongs to another user")
+          .arg(check.subject);
+    case FileCheck::Why::kNotRegular:
+      //: A reason, shown in brackets or after a colon; %1 is a file's or a folder's name.
+      return QCoreApplication::translate("HistoryFile", "\"%1\" is not a regular file")
+          .arg(check.subject);
+    case FileCheck::Why::kOtherNames:
+      //: A reason, shown in brackets or after a colon; %1 is a file's or a folder's name.
+      return QCoreApplication::translate("HistoryFile", "\"%1\" has other names (hard links)")
+          .arg(check.subject);
+    case FileCheck::Why::kSystem:
+      break;
+  }
+  return check.refusal;
+}
+
 }  // namespace
 
 QString HistoryFile() {
@@ -33,20 +56,26 @@ QString HistoryFile() {
 #endif
 }
 
+QString RefusalToWrite(const QString& path, QString* checked) {
+  const FileCheck file = CheckFileToWrite(path);
+  if (checked != nullptr) *checked = file.path;
+  return Reason(file);
+}
+
 QString CheckedHistoryFile(const QString& path, QString& refusal) {
   const QString folder = QFileInfo(path).absolutePath();
-  refusal = MakeFolders(folder);
+  refusal = Reason(MakeFolders(folder));
   if (!refusal.isEmpty()) {
     refusal = QCoreApplication::translate("HistoryDatabase", "the folder %1 cannot be made")
                   .arg(QDir::toNativeSeparators(folder)) +
               QStringLiteral(": ") + refusal;
     return {};
   }
-  const FileCheck file = CheckFileToWrite(path);
-  refusal = file.refusal;
+  QString checked;
+  refusal = RefusalToWrite(path, &checked);
   for (const QString& companion : kCompanions)
-    if (refusal.isEmpty()) refusal = CheckFileToWrite(file.path + companion).refusal;
-  return refusal.isEmpty() ? file.path : QString();
+    if (refusal.isEmpty()) refusal = RefusalToWrite(checked + companion);
+  return refusal.isEmpty() ? checked : QString();
 }
 
 bool IsHistoryFile(const QString& target, const QString& history) {

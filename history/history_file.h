@@ -19,6 +19,11 @@ QString HistoryFile();
 // `refusal` to why the history may not be used.
 QString CheckedHistoryFile(const QString& path, QString& refusal);
 
+// Why the file at `path` may not be written through, in the player's language, or an empty
+// text when it may: another user's link on the way or at the end, anything but a regular file,
+// a file with other names. `checked`, when given, gets the path to hand on, without links.
+QString RefusalToWrite(const QString& path, QString* checked = nullptr);
+
 // Whether `target` names the history at `history` or one of its companions: the same file, or
 // the same name in the same folder, whatever the path says.
 bool IsHistoryFile(const QString& target, const QString& history);

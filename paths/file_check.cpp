@@ -31,19 +31,30 @@ QString FolderPath(int folder) {
   return QFile::decodeName(target);
 }
 
+// Notes a walk's refusal: another user's link, or the system's error.
+void Refused(FileCheck& check, const QString& refusal, const QByteArray& foreignLink) {
+  check.refusal = refusal;
+  if (refusal.isEmpty()) return;
+  check.why = foreignLink.isEmpty() ? FileCheck::Why::kSystem : FileCheck::Why::kForeignLink;
+  check.subject = QFile::decodeName(foreignLink);
+}
+
 }  // namespace
 
-QString MakeFolders(const QString& path) {
+FileCheck MakeFolders(const QString& path) {
+  FileCheck check;
   QString refusal;
-  OpenFolder(path, true, refusal);
-  return refusal;
+  QByteArray foreignLink;
+  OpenFolder(path, true, refusal, &foreignLink);
+  Refused(check, refusal, foreignLink);
+  return check;
 }
 
 FileCheck CheckFileToWrite(const QString& path) {
   FileCheck check;
   check.path = path;
   const PathEnd end = WalkToFile(path);
-  check.refusal = end.refusal;
+  Refused(check, end.refusal, end.foreignLink);
   if (!check.refusal.isEmpty()) return check;
   struct stat folder {};
   if (::fstat(end.folder.get(), &folder) == 0) {
@@ -57,10 +68,14 @@ FileCheck CheckFileToWrite(const QString& path) {
   if (!end.exists) return check;
   check.device = end.entry.st_dev;
   check.inode = end.entry.st_ino;
-  if (!S_ISREG(end.entry.st_mode))
+  if (!S_ISREG(end.entry.st_mode)) {
+    check.why = FileCheck::Why::kNotRegular;
     check.refusal = QStringLiteral("\"%1\" is not a regular file").arg(check.name);
-  else if (end.entry.st_nlink > 1)
+  } else if (end.entry.st_nlink > 1) {
+    check.why = FileCheck::Why::kOtherNames;
     check.refusal = QStringLiteral("\"%1\" has other names (hard links)").arg(check.name);
+  }
+  if (check.why != FileCheck::Why::kNone) check.subject = check.name;
   return check;
 }
 
@@ -72,8 +87,13 @@ bool SameFile(const FileCheck& a, const FileCheck& b) {
 
 #else
 
-QString MakeFolders(const QString& path) {
-  return QDir().mkpath(path) ? QString() : QStringLiteral("mkdir failed");
+FileCheck MakeFolders(const QString& path) {
+  FileCheck check;
+  if (!QDir().mkpath(path)) {
+    check.why = FileCheck::Why::kSystem;
+    check.refusal = QStringLiteral("mkdir failed");
+  }
+  return check;
 }
 
 FileCheck CheckFileToWrite(const QString& path) {

@@ -10,7 +10,10 @@ namespace marnelok {
 
 // A file's place, once its path has been walked.
 struct FileCheck {
-  QString refusal;  // why the file may not be written; empty when it may
+  enum class Why { kNone, kForeignLink, kNotRegular, kOtherNames, kSystem };
+  Why why = Why::kNone;
+  QString refusal;  // why the file may not be written, in English; empty when it may
+  QString subject;  // the name of the link, or of the file, that was refused
   // The path to hand on: the folder as the system names it, without links, and the last name
   // after the trusted links that led to it. The given path where the system names no folder.
   QString path;
@@ -28,8 +31,8 @@ struct FileCheck {
 FileCheck CheckFileToWrite(const QString& path);
 
 // Makes the folder `path` and the missing ones above it, walking as CheckFileToWrite does;
-// each new folder reaches the disk with its parent. Why it could not, or an empty text.
-QString MakeFolders(const QString& path);
+// each new folder reaches the disk with its parent. Only `why`, `refusal` and `subject` are set.
+FileCheck MakeFolders(const QString& path);
 
 // Whether two checked paths name the same file, or the same name in the same folder.
 bool SameFile(const FileCheck& a, const FileCheck& b);

@@ -126,6 +126,24 @@ que sigamos barajando.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>el enlace «%1» pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«%1» no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«%1» tiene otros nombres (enlaces duros)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>

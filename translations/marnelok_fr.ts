@@ -126,6 +126,24 @@ cartes restent en jeu.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>le lien «&#xa0;%1&#xa0;» appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» a d’autres noms (liens physiques)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>
