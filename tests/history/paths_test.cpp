@@ -73,68 +73,56 @@ TEST_F(Paths, AnotherUsersLinksAndSecondNamesAreRefusedAndTheGamesWait) {
   ASSERT_TRUE(QDir().mkpath(theirs + "/folder"));
   const QStringList theirFiles = QDir(theirs).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-  struct Case {
-    const char* name;
-    std::function<void(const QString& history)> make;
-    const char* why;
-  };
-  const std::vector<Case> cases{
-      {"a link to their empty file", [&](const QString& h) { TheirLink(theirs + "/empty", h); },
-       "belongs to another user"},
+  using Make = std::function<void(const QString& history)>;
+  const std::vector<std::pair<const char*, Make>> cases{
+      {"a link to their empty file", [&](const QString& h) { TheirLink(theirs + "/empty", h); }},
       {"a link to their program's database",
-       [&](const QString& h) { TheirLink(theirs + "/notes.sqlite", h); },
-       "belongs to another user"},
+       [&](const QString& h) { TheirLink(theirs + "/notes.sqlite", h); }},
       {"a link into their folder",
-       [&](const QString& h) { TheirLink(theirs + "/folder/history.sqlite", h); },
-       "belongs to another user"},
+       [&](const QString& h) { TheirLink(theirs + "/folder/history.sqlite", h); }},
       {"the folder as their link",
-       [&](const QString& h) { TheirLink(theirs + "/folder", QFileInfo(h).path()); },
-       "belongs to another user"},
-      {"a log as their link", [&](const QString& h) { TheirLink(theirs + "/empty", h + "-wal"); },
-       "belongs to another user"},
+       [&](const QString& h) { TheirLink(theirs + "/folder", QFileInfo(h).path()); }},
+      {"a log as their link", [&](const QString& h) { TheirLink(theirs + "/empty", h + "-wal"); }},
       {"shared memory as their link",
-       [&](const QString& h) { TheirLink(theirs + "/empty", h + "-shm"); },
-       "belongs to another user"},
-      {"a second name of the file",
-       [&](const QString& h) {
+       [&](const QString& h) { TheirLink(theirs + "/empty", h + "-shm"); }},
+      {"a second name", [&](const QString& h) {
          Write(h, {});
          ASSERT_EQ(::link(Native(h).constData(), Native(theirs + "/second").constData()), 0);
-       },
-       "other names"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+       }}};
+  for (const auto& [name, make] : cases) {
+    SCOPED_TRACE(name);
     told.clear();
-    const QString history = dir.filePath(QString("%1/Marnelok/history.sqlite").arg(c.name));
-    c.make(history);
+    const QString history = dir.filePath(QString("%1/Marnelok/history.sqlite").arg(name));
+    make(history);
     if (::testing::Test::HasFatalFailure()) return;
+    const QString why = QFile::exists(theirs + "/second") ? "other names" : "another user";
     HistoryWorker worker(history, [this](const QString& m) { told << m; });
     worker.Keep(KnownGame(true, 150));
     worker.Keep(KnownGame(true, 151));
     EXPECT_EQ(worker.waiting(), 2u);
     ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].contains(c.why)) << told[0].toStdString();
-    EXPECT_TRUE(worker.Read(5).error.contains(c.why));
+    EXPECT_TRUE(told[0].contains(why)) << told[0].toStdString();
+    EXPECT_TRUE(worker.Read(5).error.contains(why));
     QFile::remove(theirs + "/second");
-    EXPECT_EQ(QDir(theirs).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), theirFiles)
-        << "nothing made in their folder";
+    EXPECT_EQ(QDir(theirs).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), theirFiles);
     EXPECT_EQ(Contents(theirs + "/empty"), QByteArray());
     EXPECT_TRUE(QDir(theirs + "/folder").isEmpty());
   }
   EXPECT_EQ(Tables(theirs + "/notes.sqlite"), QStringList("notes"));
 
-  // Once the link is gone, the games that waited are written; the player's own link and
-  // root's are followed.
-  const QString cleared = dir.filePath("a link to their empty file/Marnelok/history.sqlite");
-  ASSERT_TRUE(QFile::remove(cleared));
-  HistoryWorker worker(cleared, [this](const QString& m) { told << m; });
+  // Once their link is gone, the games that waited are written; the player's own link is
+  // followed.
+  const QString own = dir.filePath("own/history.sqlite");
+  TheirLink(theirs + "/empty", own);
+  HistoryWorker worker(own, [this](const QString& m) { told << m; });
   worker.Keep(KnownGame(true, 150));
-  ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-  ASSERT_TRUE(QFile::link(cleared, path));
-  auto throughOwnLink = MakeWorker();
-  throughOwnLink->Keep(KnownGame(true, 152));
-  EXPECT_EQ(throughOwnLink->Read(5).statistics.all.played, 2);
-  EXPECT_TRUE(QFileInfo(path).isSymLink());
+  ASSERT_TRUE(QFile::remove(own));
+  Write(path, {});  // a link that leads nowhere names no file
+  ASSERT_TRUE(QFile::link(path, own));
+  worker.Keep(KnownGame(true, 151));
+  EXPECT_EQ(worker.waiting(), 0u);
+  EXPECT_EQ(Rows("SELECT total FROM games ORDER BY id"), QStringList({"150", "151"}));
+  EXPECT_TRUE(QFileInfo(own).isSymLink());
 }
 
 TEST_F(Paths, TheExportNeverWritesOverTheHistoryNorThroughAnotherUsersLink) {
