@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "history_file.h"
 #include "schema.h"
 
 namespace marnelok::history {
@@ -66,15 +67,17 @@ OpenOutcome HistoryDatabase::Replace() {
 }
 
 std::optional<SqlFault> HistoryDatabase::OpenFile() {
-  const QString folder = QFileInfo(path_).absolutePath();
-  if (!QDir().mkpath(folder)) return SqlFault{0, tr("the folder %1 cannot be made").arg(folder)};
+  // Another user's link or a second name is never written through, nor given tables.
+  QString refusal;
+  const QString checked = CheckedHistoryFile(path_, refusal);
+  if (!refusal.isEmpty()) return SqlFault{0, refusal};
   if (!QSqlDatabase::contains(connection_)) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid()) return SqlFault{0, tr("Qt's SQLite driver (QSQLITE) is not installed")};
-    db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }
   QSqlDatabase db = Connection();
+  db.setDatabaseName(checked);
   if (!db.open()) return FaultOf(db.lastError());
   open_ = true;
   return std::nullopt;
