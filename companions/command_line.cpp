@@ -64,8 +64,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return Error("option '--deal' needs a deal number");
       line.deal = ParseDealNumber(value);
       if (!line.deal)
-        return Error("'" + std::string(value) +
-                     "' is not a deal number: give a whole number from 0 to 4294967295");
+        // Appended rather than added: GCC 12 warns wrongly (-Wrestrict) on "'" + std::string.
+        return Error(std::string(1, '\'').append(value).append(
+            "' is not a deal number: give a whole number from 0 to 4294967295"));
       continue;
     }
     if (arg == "--daily") {

@@ -11,7 +11,7 @@ void StoreList(const QString& path, const std::array<int, 5>& scores) {
   r.ApplyDefaults();
   for (int k = 1; k <= 5; ++k) {
     r.SetHighScore(k, scores[k - 1]);
-    r.SetHighName(k, "P" + std::to_string(k));
+    r.SetHighName(k, std::string("P").append(std::to_string(k)));  // GCC 12: no -Wrestrict
   }
   FileRecordStore s(path);
   ASSERT_FALSE(SaveSettings(r, s).has_value());
