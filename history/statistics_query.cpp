@@ -44,21 +44,36 @@ void Describe(const std::map<int, std::int64_t>& totals, KindFigures& f) {
   }
 }
 
-bool SummariesComplete(SqlBatch& batch) {
+// The games that count. A history without a row that no game can make (nearly every one)
+// spares each game its lookup among those rows.
+struct Filter {
+  bool anyIgnored = true;
+  QString Counted() const { return anyIgnored ? CountedGames() : QStringLiteral("demo = 0"); }
+  QString Sound(const QString& id) const {
+    return anyIgnored ? SoundGameId(id) : QStringLiteral("1");
+  }
+};
+
+// How many games no game can make, found through the partial index that holds only them.
+Filter FilterOf(SqlBatch& batch) {
+  return {batch.Value(QStringLiteral("SELECT count(*) FROM (%1)").arg(IgnoredGames())).toInt() > 0};
+}
+
+bool SummariesComplete(SqlBatch& batch, const Filter& filter) {
   return batch
       .Value(QStringLiteral("SELECT (SELECT total(games) FROM summary_kinds) = "
                             "(SELECT count(*) FROM games WHERE %1)")
-                 .arg(CountedGames()))
+                 .arg(filter.Counted()))
       .toBool();
 }
 
-// Rows that no game can make, found through the partial indexes that hold only them.
+// The rows that no game can make, of games and of placements.
 void ReadIgnored(SqlBatch& batch, Statistics& s) {
-  s.ignoredRows =
-      batch
-          .Value(QStringLiteral("SELECT (SELECT count(*) FROM (%1)) + (SELECT count(*) FROM (%2))")
-                     .arg(IgnoredGames(), IgnoredPlacements()))
-          .toLongLong();
+  s.ignoredRows = batch
+                      .Value(QStringLiteral("SELECT (SELECT count(*) FROM (%1)) + (SELECT "
+                                            "count(*) FROM (%2))")
+                                 .arg(IgnoredGames(), IgnoredPlacements()))
+                      .toLongLong();
 }
 
 void ReadFigures(SqlBatch& batch, Statistics& s) {
@@ -117,8 +132,8 @@ void ReadFigures(SqlBatch& batch, Statistics& s) {
 
 // At most kMeanPoints points spread evenly over the ids of the finished games, each the mean of
 // the kMeanOfLast finished games up to it: a few thousand index steps, however long the history.
-void ReadMeans(SqlBatch& batch, Statistics& s) {
-  const QString ends = QStringLiteral("SELECT %1(id) FROM games WHERE ") + CountedGames() +
+void ReadMeans(SqlBatch& batch, Statistics& s, const Filter& filter) {
+  const QString ends = QStringLiteral("SELECT %1(id) FROM games WHERE ") + filter.Counted() +
                        QStringLiteral(" AND finished = 1");
   const QVariant first = batch.Value(ends.arg(QStringLiteral("min")));
   const QVariant last = batch.Value(ends.arg(QStringLiteral("max")));
@@ -135,16 +150,16 @@ void ReadMeans(SqlBatch& batch, Statistics& s) {
           .arg(hi)
           .arg(steps)
           .arg(kMeanOfLast)
-          .arg(CountedGames()));
+          .arg(filter.Counted()));
   while (q.next()) s.means.push_back({q.value(0).toLongLong(), q.value(1).toDouble()});
 }
 
 // Games without a par count in neither figure until theirs is worked out.
-void ReadPar(SqlBatch& batch, Statistics& s) {
+void ReadPar(SqlBatch& batch, Statistics& s, const Filter& filter) {
   QSqlQuery q = batch.Run(
       QStringLiteral("SELECT count(*), total(total >= par), avg(total - par), max(total - par) "
                      "FROM games WHERE %1 AND finished = 1 AND par IS NOT NULL")
-          .arg(CountedGames()));
+          .arg(filter.Counted()));
   if (!q.next()) return;
   s.par.compared = q.value(0).toLongLong();
   s.par.atOrAbove = q.value(1).toLongLong();
@@ -152,13 +167,13 @@ void ReadPar(SqlBatch& batch, Statistics& s) {
   s.par.bestAgainst = q.value(3).toInt();
 }
 
-void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today) {
+void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today, const Filter& filter) {
   QSqlQuery q = batch.Run(
       QStringLiteral(
           "SELECT daily, (SELECT total FROM games f WHERE f.daily = d.daily AND f.demo = 0 "
           "AND %1 AND f.finished = 1 ORDER BY f.id LIMIT 1), max(par) FROM games d "
           "WHERE daily IS NOT NULL AND demo = 0 AND %2 GROUP BY daily ORDER BY daily")
-          .arg(SoundGameId(QStringLiteral("f.id")), SoundGameId(QStringLiteral("d.id"))));
+          .arg(filter.Sound(QStringLiteral("f.id")), filter.Sound(QStringLiteral("d.id"))));
   std::vector<DailyDay> days;
   while (q.next()) {
     DailyDay day{QDate::fromString(q.value(0).toString(), Qt::ISODate), {}, {}};
@@ -170,11 +185,11 @@ void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today) {
   s.daily = DailyFiguresOf(days, today);
 }
 
-void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames) {
+void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames, const Filter& filter) {
   QSqlQuery q = batch.Run(
       QStringLiteral("SELECT id, finished_at, deal, kind, total, won, finished, hints, demo, par, "
                      "daily FROM games WHERE %1 ORDER BY id DESC LIMIT ?")
-          .arg(SoundGameId()),
+          .arg(filter.Sound(QStringLiteral("id"))),
       {recentGames});
   while (q.next()) {
     RecentGame g;
@@ -200,7 +215,7 @@ StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames, const Q
   {
     SqlBatch check(db);
     check.BeginRead();
-    const bool complete = SummariesComplete(check);
+    const bool complete = SummariesComplete(check, FilterOf(check));
     check.Finish();
     if (!check.failed() && !complete) {
       SqlBatch rebuild(db);
@@ -214,11 +229,12 @@ StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames, const Q
   }
   SqlBatch batch(db);
   batch.BeginRead();
+  const Filter filter = FilterOf(batch);
   ReadFigures(batch, result.statistics);
-  ReadMeans(batch, result.statistics);
-  ReadRecent(batch, result.statistics, recentGames);
-  ReadPar(batch, result.statistics);
-  ReadDaily(batch, result.statistics, today);
+  ReadMeans(batch, result.statistics, filter);
+  ReadRecent(batch, result.statistics, recentGames, filter);
+  ReadPar(batch, result.statistics, filter);
+  ReadDaily(batch, result.statistics, today, filter);
   ReadIgnored(batch, result.statistics);
   if (!batch.Finish()) {
     result.statistics = {};
