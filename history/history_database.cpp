@@ -43,8 +43,11 @@ void HistoryDatabase::Close() {
 OpenOutcome HistoryDatabase::Open() {
   if (open_) return {};
   OpenOutcome outcome;
-  // Before SQLite sees the files: it would copy a log into the file it lies beside.
-  const auto fileId = FileApplicationId(path_);
+  // Before SQLite sees the files: it would copy a log into the file it lies beside, which is
+  // where the file's links lead.
+  const QFileInfo info(path_);
+  const QString base = info.exists() ? info.canonicalFilePath() : path_;
+  const auto fileId = FileApplicationId(base);
   if (fileId && *fileId != 0 && *fileId != kApplicationId) {
     outcome.fault = SqlFault{0, tr("the file belongs to another program")};
     return outcome;
@@ -52,9 +55,9 @@ OpenOutcome HistoryDatabase::Open() {
   // A log that sets another id, or that clears the id of a file that has Marnelok's, belongs
   // to another database. A log of a history that predates the id, or that sets the id for
   // the first time, is the history's.
-  const auto logId = LogApplicationId(path_ + QStringLiteral("-wal"));
+  const auto logId = LogApplicationId(base + QStringLiteral("-wal"));
   if (logId && *logId != kApplicationId && (*logId != 0 || fileId == kApplicationId)) {
-    outcome.logMovedTo = MoveForeignLog();
+    outcome.logMovedTo = MoveForeignLog(base);
     if (outcome.logMovedTo.isEmpty()) {
       outcome.fault = SqlFault{0, tr("a write-ahead log of another database lies beside it")};
       return outcome;
@@ -132,14 +135,14 @@ std::optional<SqlFault> HistoryDatabase::Prepare() {
 }
 
 // The log and its index go aside together; SQLite makes new ones for the history.
-QString HistoryDatabase::MoveForeignLog() {
+QString HistoryDatabase::MoveForeignLog(const QString& file) {
   const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-  const QString wal = path_ + QStringLiteral("-wal");
+  const QString wal = file + QStringLiteral("-wal");
   QString target = wal + QStringLiteral(".foreign-") + stamp;
   for (int n = 2; QFileInfo::exists(target); ++n)
     target = wal + QStringLiteral(".foreign-%1-%2").arg(stamp).arg(n);
   if (!QFile::rename(wal, target)) return {};
-  const QString shm = path_ + QStringLiteral("-shm");
+  const QString shm = file + QStringLiteral("-shm");
   if (QFileInfo::exists(shm) && !QFile::rename(shm, target + QStringLiteral("-shm")))
     QFile::remove(shm);
   return target;

@@ -46,7 +46,7 @@ class HistoryDatabase {
   std::optional<SqlFault> OpenFile();
   std::optional<SqlFault> Prepare();
   QString MoveAside();
-  QString MoveForeignLog();
+  QString MoveForeignLog(const QString& file);  // the log of `file`, with its index
 
   QString path_;
   QString connection_;
