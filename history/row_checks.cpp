@@ -3,6 +3,7 @@
 #include "row_checks.h"
 
 #include <QStringList>
+#include <limits>
 
 #include "game_state.h"
 #include "hand.h"
@@ -33,7 +34,7 @@ QString SoundGame(const QString& table) {
       QStringLiteral("%1 IS (%2 = 1 AND %3 >= %4)")
           .arg(c("won"), c("finished"), c("total"))
           .arg(kWinningScore),
-      QStringLiteral("typeof(%1) = 'integer' AND %1 >= 0").arg(c("hints")),
+      Whole(c("hints"), 0, std::numeric_limits<int>::max()),  // as many as a count holds
       QStringLiteral("(%1 IS NULL OR %2)").arg(c("par"), Whole(c("par"), 0, kHighestTotal)),
       // A daily deal is a regular game with a real date.
       QStringLiteral("(%1 IS NULL OR %2 = 'regular' AND date(%1) IS %1)")
