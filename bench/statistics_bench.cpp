@@ -87,6 +87,7 @@ class DirectHistory : public history::GameHistory {
   void DealsWithoutPar(int, QObject*,
                        std::function<void(const std::vector<history::DealOfKind>&)>) override {}
   void SetFaultHandler(std::function<void(const QString&)>) override {}
+  std::optional<QString> Finish() override { return std::nullopt; }
 
  private:
   QSqlDatabase db_;

@@ -2,11 +2,14 @@
 // Exporting the history as CSV.
 #include "csv_export.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextStream>
 
 #include "game_record.h"
+#include "history_file.h"
 #include "sql_batch.h"
 #include "statistics.h"
 
@@ -41,7 +44,16 @@ QString TextField(const QString& text) {
 }  // namespace
 
 std::optional<QString> ExportCsv(const QSqlDatabase& db, const QString& path) {
-  QSaveFile file(path);
+  // Another user's link is not written through, and the history never written over.
+  QString target;
+  if (const QString refusal = RefusalToWrite(path, &target); !refusal.isEmpty()) return refusal;
+  if (IsHistoryFile(target, db.databaseName()))
+    //: Follows "The history could not be exported: ".
+    return QCoreApplication::translate("CsvExport",
+                                       "\"%1\" is a file of the history itself; choose another "
+                                       "name")
+        .arg(QDir::toNativeSeparators(path));
+  QSaveFile file(target);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QTextStream out(&file);
   QStringList header;

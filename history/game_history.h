@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "game_record.h"
@@ -51,6 +52,10 @@ class GameHistory {
 
   // Where the player is told of a fault: once per run for each kind of fault.
   virtual void SetFaultHandler(std::function<void(const QString& message)> tell) = 0;
+
+  // The program ends: waits for one last write of every game handed over, with the busy
+  // timeout. Gives the text to tell when games could not be written and are lost.
+  virtual std::optional<QString> Finish() = 0;
 };
 
 }  // namespace marnelok::history

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "history_file.h"
 #include "log_owner.h"
 #include "schema.h"
 
@@ -43,10 +44,14 @@ void HistoryDatabase::Close() {
 OpenOutcome HistoryDatabase::Open() {
   if (open_) return {};
   OpenOutcome outcome;
-  // Before SQLite sees the files: it would copy a log into the file it lies beside, which is
-  // where the file's links lead.
-  const QFileInfo info(path_);
-  const QString base = info.exists() ? info.canonicalFilePath() : path_;
+  // Before SQLite sees the files: it would copy a log into the file it lies beside. The files
+  // are read where a history may be used, the path without links.
+  QString refusal;
+  const QString base = CheckedHistoryFile(path_, refusal);
+  if (!refusal.isEmpty()) {
+    outcome.fault = SqlFault{0, refusal};
+    return outcome;
+  }
   const auto fileId = FileApplicationId(base);
   if (fileId && *fileId != 0 && *fileId != kApplicationId) {
     outcome.fault = SqlFault{0, tr("the file belongs to another program")};
@@ -90,15 +95,17 @@ OpenOutcome HistoryDatabase::Replace() {
 }
 
 std::optional<SqlFault> HistoryDatabase::OpenFile() {
-  const QString folder = QFileInfo(path_).absolutePath();
-  if (!QDir().mkpath(folder)) return SqlFault{0, tr("the folder %1 cannot be made").arg(folder)};
+  // Another user's link or a second name is never written through, nor given tables.
+  QString refusal;
+  const QString checked = CheckedHistoryFile(path_, refusal);
+  if (!refusal.isEmpty()) return SqlFault{0, refusal};
   if (!QSqlDatabase::contains(connection_)) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     if (!db.isValid()) return SqlFault{0, tr("Qt's SQLite driver (QSQLITE) is not installed")};
-    db.setDatabaseName(path_);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }
   QSqlDatabase db = Connection();
+  db.setDatabaseName(checked);
   if (!db.open()) return FaultOf(db.lastError());
   open_ = true;
   return std::nullopt;

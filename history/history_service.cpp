@@ -2,6 +2,8 @@
 // The history's thread and the hand-over of jobs and answers.
 #include "history_service.h"
 
+#include <QSemaphore>
+
 #include "history_worker.h"
 
 namespace marnelok::history {
@@ -114,6 +116,18 @@ void HistoryService::DealsWithoutPar(int limit, QObject* receiver,
         done = std::move(done)](HistoryWorker& worker) {
     Reply(guard, [done, deals = worker.DealsWithoutPar(limit)] { done(deals); });
   });
+}
+
+std::optional<QString> HistoryService::Finish() {
+  if (!thread_.isRunning()) return std::nullopt;  // nothing was ever handed over
+  std::optional<QString> lost;
+  QSemaphore done;
+  Post([&lost, &done](HistoryWorker& worker) {
+    lost = worker.Finish();
+    done.release();
+  });
+  done.acquire();
+  return lost;
 }
 
 void HistoryService::SetFaultHandler(std::function<void(const QString& message)> tell) {

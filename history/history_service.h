@@ -39,6 +39,7 @@ class HistoryService : public QObject, public GameHistory {
   void DealsWithoutPar(int limit, QObject* receiver,
                        std::function<void(const std::vector<DealOfKind>&)> done) override;
   void SetFaultHandler(std::function<void(const QString& message)> tell) override;
+  std::optional<QString> Finish() override;
 
  private:
   // Runs `job` on the worker's thread, after every job handed over before it.

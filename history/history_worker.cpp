@@ -3,6 +3,8 @@
 #include "history_worker.h"
 
 #include <QDir>
+#include <cstdio>
+#include <utility>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -25,7 +27,12 @@ QString HistoryWorker::Unreadable() const {
   return tr("The history of games cannot be opened") + QStringLiteral(": ") + lastFault_->text;
 }
 
-void HistoryWorker::Close() { database_.reset(); }
+void HistoryWorker::Close() {
+  if (!finished_) {
+    if (const auto lost = Finish()) std::fprintf(stderr, "Marnelok: %s\n", qPrintable(*lost));
+  }
+  database_.reset();
+}
 
 void HistoryWorker::Rest() {
   if (!database_ || !database_->IsOpen()) return;
@@ -46,6 +53,7 @@ bool HistoryWorker::EnsureOpen() {
 }
 
 void HistoryWorker::Keep(GameRecord game) {
+  finished_ = false;
   pending_.push_back(std::move(game));
   Flush();
 }
@@ -66,6 +74,7 @@ void HistoryWorker::Flush() {
       fault = outcome.fault ? outcome.fault : WriteGame(database_->Connection(), pending_.front());
     }
     if (fault) {
+      lastFault_ = fault;
       // Opened afresh next time: a folder made writable again or a disk with room again
       // may need a new connection to be used.
       database_->Close();
@@ -124,6 +133,20 @@ std::vector<DealOfKind> HistoryWorker::DealsWithoutPar(int limit) {
   Flush();
   if (!EnsureOpen()) return {};
   return history::DealsWithoutPar(database_->Connection(), limit);
+}
+
+std::optional<QString> HistoryWorker::Finish() {
+  finished_ = true;
+  if (pending_.empty()) return std::nullopt;
+  // The player learns of the loss from the answer; "will be written" would no longer be true.
+  const bool told = std::exchange(toldUnwritable_, true);
+  Flush();
+  toldUnwritable_ = told;
+  if (pending_.empty()) return std::nullopt;
+  //: %2 is the reason.
+  return tr("The history of games could not be written to \"%1\" (%2) before Marnelok closed: "
+            "the games of this run that were waiting are lost.")
+      .arg(QDir::toNativeSeparators(path_), lastFault_ ? lastFault_->text : QString());
 }
 
 void HistoryWorker::TellMoved(const QString& movedTo) {

@@ -34,7 +34,12 @@ class HistoryWorker {
   void StoreReview(std::int64_t id, const std::vector<PlacementRecord>& placements);
   void StorePar(const DealOfKind& deal, int par);
   std::vector<DealOfKind> DealsWithoutPar(int limit);
-  void Close();  // on the worker's thread, before that thread ends
+  // One last write of the games that wait, with the busy timeout, when the program ends: what
+  // still cannot be written is lost, and the text says so (nothing is told through `tell`).
+  std::optional<QString> Finish();
+  // On the worker's thread, before that thread ends; makes the last write if Finish has not
+  // since the last game was kept, and writes its loss to standard error.
+  void Close();
   // Closes the file while no job waits, keeping what its first open learnt, and returns the
   // memory its connection used.
   void Rest();
@@ -56,6 +61,7 @@ class HistoryWorker {
   std::optional<SqlFault> lastFault_;
   bool toldMoved_ = false;
   bool toldUnwritable_ = false;
+  bool finished_ = false;  // Finish made the last write, and nothing was kept since
 };
 
 }  // namespace marnelok::history

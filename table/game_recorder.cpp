@@ -2,6 +2,10 @@
 // Keeping the games in the history.
 #include "game_recorder.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <cstdio>
+
 #include "daily_date.h"
 #include "desktop.h"
 #include "game.h"
@@ -13,7 +17,7 @@ namespace marnelok {
 
 GameRecorder::GameRecorder(const Game& game, const GameFacts& facts, history::GameHistory& history,
                            Desktop& desktop, QWidget* owner)
-    : game_(game), history_(history), desktop_(desktop) {
+    : game_(game), history_(history), desktop_(desktop), owner_(owner) {
   connect(&facts, &GameFacts::changing, this, &GameRecorder::Changing);
   connect(&facts, &GameFacts::cardCurrent, this, &GameRecorder::CardCurrent);
   connect(&facts, &GameFacts::finished, this, &GameRecorder::Finished);
@@ -60,10 +64,27 @@ void GameRecorder::Finished(const QString& player) {
   Keep(game_.state(), player);
 }
 
-void GameRecorder::Closing() {
-  const GameState& s = game_.state();
-  if (!closed_ && s.gameActive && history::GameWorthKeeping(s)) Keep(s, QString());
+void GameRecorder::Closing(bool mayAsk) {
+  if (closed_) return;
   closed_ = true;
+  const GameState& s = game_.state();
+  if (s.gameActive && history::GameWorthKeeping(s)) Keep(s, QString());
+  LastWrite([mayAsk] { return mayAsk; });
+}
+
+// The game in progress is not kept here: the session may yet be cancelled and the game go on.
+void GameRecorder::SessionEnding(const std::function<bool()>& mayAsk) { LastWrite(mayAsk); }
+
+// Nothing waits in memory past the end: one last write, and the player hears of a loss.
+void GameRecorder::LastWrite(const std::function<bool()>& mayAsk) {
+  QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+  const std::optional<QString> lost = history_.Finish();
+  QGuiApplication::restoreOverrideCursor();
+  if (!lost) return;
+  if (mayAsk())
+    desktop_.ShowMessage(owner_, QStringLiteral("Marnelok"), *lost);
+  else
+    std::fprintf(stderr, "Marnelok: %s\n", qPrintable(*lost));
 }
 
 void GameRecorder::Keep(const GameState& state, const QString& player) {

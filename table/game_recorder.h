@@ -39,7 +39,14 @@ class GameRecorder : public QObject {
   // Whether the demo placed any card of the game on the table; such a game enters no Top 5
   // list and counts in no figure.
   bool DemoGame() const { return demo_; }
-  void Closing();  // the window closes: a game in progress is left
+  // The window closes, or the program ends without that: a game in progress is left, and
+  // every game waiting gets one last write. Games that cannot be written are told lost, over
+  // the window when `mayAsk`, on standard error otherwise. Only the first call does anything.
+  void Closing(bool mayAsk = true);
+  // The desktop session ends: the games waiting get their last write while the session
+  // manager waits, and a loss is told as Closing tells it; `mayAsk` is asked only then, as
+  // asking the session manager is a request of its own.
+  void SessionEnding(const std::function<bool()>& mayAsk);
   // Called each time a game has been handed to the history.
   void OnKept(std::function<void()> kept) { kept_ = std::move(kept); }
   // Where the par of each game kept is found or asked for; it outlives the recorder.
@@ -50,10 +57,12 @@ class GameRecorder : public QObject {
   void Changing();
   void CardCurrent(bool current);
   void Keep(const GameState& state, const QString& player);
+  void LastWrite(const std::function<bool()>& mayAsk);
 
   const Game& game_;
   history::GameHistory& history_;
   Desktop& desktop_;
+  QWidget* owner_;
   ParKeeper* pars_ = nullptr;
   QDate daily_;  // the date of the daily deal on the table; null for any other deal
   std::optional<GameState> before_;  // the game as it stood before the change under way

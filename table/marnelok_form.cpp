@@ -4,7 +4,9 @@
 #include "marnelok_form.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QSessionManager>
 #include <chrono>
 #include <utility>
 
@@ -79,6 +81,18 @@ TMarnelokForm::TMarnelokForm(Desktop& desktop, RecordStore& store, DonateReminde
   connect(&hint_, &TableHint::frameShown, speech_.get(),
           [this] { speech_->SayHint(*hint_.Shown()); });
   connect(&hint_, &TableHint::asked, &recorder_, &GameRecorder::HintAsked);
+  // The desktop session may end the program without closing the window; the games are
+  // written all the same, and told lost where they cannot be.
+#if QT_CONFIG(sessionmanager)
+  connect(qGuiApp, &QGuiApplication::commitDataRequest, &recorder_,
+          [this](QSessionManager& session) {
+            recorder_.SessionEnding([&session] { return session.allowsInteraction(); });
+          });
+#endif
+  connect(qApp, &QCoreApplication::aboutToQuit, &recorder_, [this] {
+    pars_.Stop();
+    recorder_.Closing(false);
+  });
   FollowDemo();
   deals_ = std::make_unique<DealCommands>(game_, facts_, options_.Geometry(), desktop_, paintBox(),
                                           *ui_->MenuGameReplayItem, [this] { ShowOptions(); });

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>&quot;%1&quot; is a file of the history itself; choose another name</source>
+        <extracomment>Follows &quot;The history could not be exported: &quot;.</extracomment>
+        <translation>„%1“ ist eine Datei des Spielverlaufs selbst; wählen Sie einen anderen Namen</translation>
+    </message>
+</context>
+<context>
     <name>DealCommands</name>
     <message>
         <source>Select Deal</source>
@@ -126,6 +134,24 @@ die Karten in Bewegung.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>der Link „%1“ gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>„%1“ ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>„%1“ hat weitere Namen (harte Links)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>
@@ -140,6 +166,11 @@ die Karten in Bewegung.</translation>
         <source>The history of games cannot be written to &quot;%1&quot; (%2). The games of this run are kept and will be written as soon as writing succeeds again, while Marnelok runs.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Der Spielverlauf kann nicht nach „%1“ geschrieben werden (%2). Die Spiele dieser Sitzung bleiben erhalten und werden geschrieben, sobald das Schreiben wieder gelingt, solange Marnelok läuft.</translation>
+    </message>
+    <message>
+        <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
+        <extracomment>%2 is the reason.</extracomment>
+        <translation>Der Spielverlauf konnte nicht mehr nach „%1“ geschrieben werden, bevor Marnelok beendet wurde (%2): Die noch wartenden Spiele dieser Sitzung sind verloren.</translation>
     </message>
     <message>
         <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>&quot;%1&quot; is a file of the history itself; choose another name</source>
+        <extracomment>Follows &quot;The history could not be exported: &quot;.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» est un fichier de l’historique lui-même&#xa0;; choisissez un autre nom</translation>
+    </message>
+</context>
+<context>
     <name>DealCommands</name>
     <message>
         <source>Select Deal</source>
@@ -126,6 +134,24 @@ cartes restent en jeu.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>le lien «&#xa0;%1&#xa0;» appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«&#xa0;%1&#xa0;» a d’autres noms (liens physiques)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>
@@ -140,6 +166,11 @@ cartes restent en jeu.</translation>
         <source>The history of games cannot be written to &quot;%1&quot; (%2). The games of this run are kept and will be written as soon as writing succeeds again, while Marnelok runs.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>L’historique des parties ne peut pas être écrit dans «&#xa0;%1&#xa0;» (%2). Les parties de cette session sont conservées et seront écrites dès que l’écriture réussira de nouveau, tant que Marnelok reste ouvert.</translation>
+    </message>
+    <message>
+        <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
+        <extracomment>%2 is the reason.</extracomment>
+        <translation>L’historique des parties n’a pas pu être écrit dans «&#xa0;%1&#xa0;» (%2) avant la fermeture de Marnelok&#xa0;: les parties de cette session qui attendaient sont perdues.</translation>
     </message>
     <message>
         <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>

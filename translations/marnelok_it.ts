@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>&quot;%1&quot; is a file of the history itself; choose another name</source>
+        <extracomment>Follows &quot;The history could not be exported: &quot;.</extracomment>
+        <translation>«%1» è un file della cronologia stessa; scegliere un altro nome</translation>
+    </message>
+</context>
+<context>
     <name>DealCommands</name>
     <message>
         <source>Select Deal</source>
@@ -126,6 +134,24 @@ fa girare le carte.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>il collegamento «%1» appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«%1» non è un file normale</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>«%1» ha altri nomi (collegamenti fisici)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>
@@ -140,6 +166,11 @@ fa girare le carte.</translation>
         <source>The history of games cannot be written to &quot;%1&quot; (%2). The games of this run are kept and will be written as soon as writing succeeds again, while Marnelok runs.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Impossibile scrivere la cronologia delle partite in «%1» (%2). Le partite di questa sessione vengono conservate e saranno scritte non appena la scrittura tornerà possibile, finché Marnelok resta aperto.</translation>
+    </message>
+    <message>
+        <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
+        <extracomment>%2 is the reason.</extracomment>
+        <translation>Impossibile scrivere la cronologia delle partite in «%1» (%2) prima della chiusura di Marnelok: le partite di questa sessione in attesa sono andate perse.</translation>
     </message>
     <message>
         <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>

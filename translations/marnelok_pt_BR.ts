@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CsvExport</name>
+    <message>
+        <source>&quot;%1&quot; is a file of the history itself; choose another name</source>
+        <extracomment>Follows &quot;The history could not be exported: &quot;.</extracomment>
+        <translation>“%1” é um arquivo do próprio histórico; escolha outro nome</translation>
+    </message>
+</context>
+<context>
     <name>DealCommands</name>
     <message>
         <source>Select Deal</source>
@@ -126,6 +134,24 @@ as cartas embaralhando.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryFile</name>
+    <message>
+        <source>the link &quot;%1&quot; belongs to another user</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>o link “%1” pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>“%1” não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has other names (hard links)</source>
+        <extracomment>A reason, shown in brackets or after a colon; %1 is a file&apos;s or a folder&apos;s name.</extracomment>
+        <translation>“%1” tem outros nomes (links físicos)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWorker</name>
     <message>
         <source>The history of games cannot be opened</source>
@@ -140,6 +166,11 @@ as cartas embaralhando.</translation>
         <source>The history of games cannot be written to &quot;%1&quot; (%2). The games of this run are kept and will be written as soon as writing succeeds again, while Marnelok runs.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Não é possível gravar o histórico de partidas em “%1” (%2). As partidas desta sessão ficam guardadas e serão gravadas assim que a gravação voltar a funcionar, enquanto o Marnelok estiver aberto.</translation>
+    </message>
+    <message>
+        <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
+        <extracomment>%2 is the reason.</extracomment>
+        <translation>Não foi possível gravar o histórico de partidas em “%1” (%2) antes de o Marnelok fechar: as partidas desta sessão que aguardavam foram perdidas.</translation>
     </message>
     <message>
         <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>

@@ -6,8 +6,8 @@
 #     permissions, links and full disks, in forked children; Windows keeps the record in the
 #     registry, tested by store/registry_record_store_test),
 #   history's HistoryFile test (the XDG data folder; Windows uses the application data folder),
-#   store/replace_file_test and history/faults_test (Linux permissions and a small full disk, in
-#     forked children), companions/donate_reminder_test (the INI file that Linux keeps),
+#   store/replace_file_test, history/faults_test and history/paths_test (Linux permissions,
+#     owners of links and a small full disk, in forked children), companions/donate_reminder_test (the INI file that Linux keeps),
 #   assets (the artwork's files, the same on every platform, checked with Qt SVG, which is not
 #     built for Windows), translations (the .ts files, checked with the host's lupdate),
 #   e2e, package and fuzz (the Linux desktop, the Debian package, libFuzzer); the Windows

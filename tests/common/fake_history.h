@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "game_history.h"
@@ -23,6 +24,8 @@ class FakeHistory : public history::GameHistory {
   QStringList calls;    // "export <path>", "erase"
   QString exportError;  // what an export answers
   std::function<void(const QString&)> tell;
+  int finished = 0;             // the times the window asked for the last write
+  std::optional<QString> lost;  // what that last write answers
 
   void Keep(history::GameRecord game) override {
     game.id = static_cast<std::int64_t>(kept.size()) + 1;
@@ -79,6 +82,10 @@ class FakeHistory : public history::GameHistory {
   }
   void SetFaultHandler(std::function<void(const QString&)> handler) override {
     tell = std::move(handler);
+  }
+  std::optional<QString> Finish() override {
+    ++finished;
+    return lost;
   }
 };
 

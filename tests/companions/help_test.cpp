@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Finding the help document: the player's language first, in the working directory, then
-// the copy installed with the program, then the plain name; and every translation of it as
+// Finding the help document: the player's language first, beside the program, then in its
+// shared folder, never in the working folder; and every translation of it as
 // whole as the English one.
 #include "help.h"
 
@@ -28,37 +28,40 @@ void Touch(const QString& path) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(Help, LooksInTheWorkingDirectoryThenBesideTheProgramThenInShare) {
+TEST(Help, LooksBesideTheProgramThenInShareNeverInTheWorkingFolder) {
   QTemporaryDir root;
-  const QString work = root.filePath("work"), bin = root.filePath("prefix/bin");
+  const QString bin = root.filePath("prefix/bin");
   const QString share = root.filePath("prefix/share/marnelok");
-  QDir().mkpath(work);
   QDir().mkpath(bin);
 
-  // Each step adds one copy; the best copy so far wins.
-  EXPECT_EQ(HelpDocument(work, bin), "Marnelok.html");
+  // None: the installed place, by absolute path. Each step adds one copy; the best so far wins.
+#ifdef Q_OS_WIN
+  const QString installed = bin;  // Windows installs the help beside the program
+#else
+  const QString installed = share;
+#endif
+  EXPECT_EQ(HelpDocument(bin), installed + "/Marnelok.html");
   Touch(share + "/Marnelok.html");
-  EXPECT_EQ(HelpDocument(work, bin), share + "/Marnelok.html");
+  EXPECT_EQ(HelpDocument(bin), share + "/Marnelok.html");
+  QDir(bin).mkpath("Marnelok.html");  // a folder of that name is no document
+  EXPECT_EQ(HelpDocument(bin), share + "/Marnelok.html");
+  QDir(bin).rmdir("Marnelok.html");
   Touch(bin + "/Marnelok.html");
-  EXPECT_EQ(HelpDocument(work, bin), bin + "/Marnelok.html");
-  QDir(work).mkpath("Marnelok.html");  // a folder of that name is no document
-  EXPECT_EQ(HelpDocument(work, bin), bin + "/Marnelok.html");
-  Touch(root.filePath("other/Marnelok.html"));
-  EXPECT_EQ(HelpDocument(root.filePath("other"), bin), "Marnelok.html");
+  EXPECT_EQ(HelpDocument(bin), bin + "/Marnelok.html");
 
   // A translation anywhere comes before the English document; without one, English.
-  EXPECT_EQ(HelpDocument(work, bin, "de"), bin + "/Marnelok.html");
+  EXPECT_EQ(HelpDocument(bin, "de"), bin + "/Marnelok.html");
   Touch(share + "/Marnelok.de.html");
-  EXPECT_EQ(HelpDocument(work, bin, "de"), share + "/Marnelok.de.html");
-  EXPECT_EQ(HelpDocument(work, bin, "fr"), bin + "/Marnelok.html");
-  EXPECT_EQ(HelpDocument(work, bin), bin + "/Marnelok.html");
-  Touch(root.filePath("other/Marnelok.de.html"));
-  EXPECT_EQ(HelpDocument(root.filePath("other"), bin, "de"), "Marnelok.de.html");
+  EXPECT_EQ(HelpDocument(bin, "de"), share + "/Marnelok.de.html");
+  EXPECT_EQ(HelpDocument(bin, "fr"), bin + "/Marnelok.html");
 }
 
-TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
+// A document of that name in the working folder (anyone's, in a shared folder) is never
+// opened: the one beside the program is, or its installed place when there is none.
+TEST(Help, OpenHelpHandsTheProgramsOwnDocumentToTheShell) {
   QTemporaryDir work;
   Touch(work.filePath("Marnelok.html"));
+  Touch(work.filePath("Marnelok.de.html"));
   const QString previous = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(work.path()));
   testing::FakeDesktop desktop;
@@ -66,8 +69,10 @@ TEST(Help, OpenHelpHandsTheDocumentToTheShell) {
   QDir::setCurrent(previous);
 
   ASSERT_EQ(desktop.shellCalls.size(), 1u);
-  const testing::ShellCall expected{"Marnelok.html", "", "", 5};
-  EXPECT_EQ(desktop.shellCalls[0], expected);
+  const QString expected = HelpDocument(QCoreApplication::applicationDirPath(), LanguageInUse());
+  EXPECT_TRUE(QDir::isAbsolutePath(expected)) << expected.toStdString();
+  EXPECT_FALSE(expected.startsWith(work.path())) << expected.toStdString();
+  EXPECT_EQ(desktop.shellCalls[0], (testing::ShellCall{expected, "", "", 5}));
 }
 
 // In English and in every shipped language, the document is in that language, holds the

@@ -135,12 +135,16 @@ TEST_F(Recording, FinishedAndLeftGamesWithTheirCardsAndHands) {
   EXPECT_EQ(reader->ReadGame(3).game.id, 0);
 }
 
-TEST(HistoryFile, UnderTheDataHomeWhenItIsAbsolute) {
+TEST(HistoryFile, UnderTheDataHomeWhenItIsAbsoluteAndAFileName) {
   const QByteArray saved = qgetenv("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", "/srv/games data");
   EXPECT_EQ(HistoryFile(), "/srv/games data/Marnelok/history.sqlite");
+  const QString fallback = QDir::homePath() + "/.local/share/Marnelok/history.sqlite";
   qputenv("XDG_DATA_HOME", "relative/data");
-  EXPECT_EQ(HistoryFile(), QDir::homePath() + "/.local/share/Marnelok/history.sqlite");
+  EXPECT_EQ(HistoryFile(), fallback);
+  // Bytes that are no UTF-8 name would come back as another folder.
+  qputenv("XDG_DATA_HOME", "/srv/data-\xff\xfe");
+  EXPECT_EQ(HistoryFile(), fallback);
   qputenv("XDG_DATA_HOME", saved);
 }
 

@@ -3,10 +3,17 @@
 // with par, every game kept when it ends or is left, and the faults and commands that tell the
 // player something.
 #include <QHelpEvent>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QToolTip>
+#include <atomic>
+#include <chrono>
+#include <limits>
+#include <thread>
 
 #include "daily_deal.h"
+#include "history_service.h"
 #include "window_fixture.h"
 
 namespace marnelok::testing {
@@ -97,6 +104,7 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(State().dealNumber, DailyDealNumber(2023, 3, 15));  // day 45000 of the desktop
   PlaceAt(2, 2);
   form->close();
+  EXPECT_EQ(history.finished, 1);  // the last write, once every game was handed over
   ASSERT_EQ(history.kept.size(), 5u);
   EXPECT_EQ(history.kept[3].kind, GameKind::kThrowDown);
   EXPECT_EQ(history.kept[3].deal, thrown);
@@ -112,6 +120,88 @@ TEST_F(WindowTest, DealsByNumberAndEveryGameKept) {
   EXPECT_EQ(desktop.messages[0], "Marnelok|the disk is full");
   EXPECT_TRUE(desktop.messages[1].startsWith("Marnelok|The Statistics window cannot be opened: "))
       << desktop.messages[1].toStdString();
+}
+
+// Another program's connection that holds the history's write lock from the start until it
+// is told to let go, on a thread of its own.
+class LockHolder {
+ public:
+  explicit LockHolder(const QString& path) : thread_([this, path] { Hold(path); }) {
+    while (!held_) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  ~LockHolder() { ReleaseAfter(std::chrono::milliseconds(0)); }
+  void ReleaseAfter(std::chrono::milliseconds wait) {
+    release_ = (std::chrono::steady_clock::now() + wait).time_since_epoch().count();
+  }
+
+ private:
+  void Hold(const QString& path) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "lock-holder");
+      db.setDatabaseName(path);
+      db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10000");  // after the history's own set-up
+      EXPECT_TRUE(db.open());
+      QSqlQuery q(db);
+      EXPECT_TRUE(q.exec("BEGIN IMMEDIATE"));
+      held_ = true;
+      while (std::chrono::steady_clock::now().time_since_epoch().count() < release_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      q.exec("COMMIT");
+    }
+    QSqlDatabase::removeDatabase("lock-holder");
+  }
+
+  std::atomic<bool> held_{false};
+  std::atomic<std::chrono::steady_clock::rep> release_{
+      std::chrono::steady_clock::rep(std::numeric_limits<std::chrono::steady_clock::rep>::max())};
+  std::jthread thread_;
+};
+
+// While another program holds the lock, a finished game waits in memory. The window's close
+// (not Quit) makes one last write within the busy timeout: a lock let go meanwhile lets the game
+// in; a lock kept is told, and nothing is written after it.
+TEST_F(WindowTest, TheCloseMakesOneLastWriteAndTellsALoss) {
+  for (const bool letGo : {true, false}) {
+    SCOPED_TRACE(letGo ? "the lock let go" : "the lock kept");
+    const QString path = dir.filePath(letGo ? "let go/history.sqlite" : "kept/history.sqlite");
+    desktop.messages.clear();
+    {
+      history::HistoryService service(path);
+      form = std::make_unique<TMarnelokForm>(desktop, *store, *donate, service);
+      form->show();
+      form->DealNumber(7);
+      PlaceAt(2, 1);  // the history's file is made and set up
+      ASSERT_TRUE(QTest::qWaitFor([&] { return QFileInfo::exists(path); }, 10000));
+      LockHolder lock(path);
+      for (int r = 1; r <= 5; ++r)
+        for (int c = 2; c <= 6; ++c)
+          if (r > 1 || c > 2) PlaceAt(c, r);
+      ASSERT_FALSE(State().gameActive);
+      // The write waited out the busy timeout and failed; the game waits in memory.
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.messages.isEmpty(); }, 20000));
+      EXPECT_TRUE(desktop.messages[0].contains("are kept")) << desktop.messages[0].toStdString();
+      if (letGo) lock.ReleaseAfter(std::chrono::milliseconds(1500));
+      form->close();
+      EXPECT_EQ(desktop.messages.size(), letGo ? 1 : 2)
+          << desktop.messages.join('\n').toStdString();
+      if (!letGo) {
+        EXPECT_TRUE(
+            desktop.messages.last().startsWith("Marnelok|The history of games could not be "
+                                               "written"))
+            << desktop.messages.last().toStdString();
+      }
+      form.reset();
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q("SELECT count(*) FROM games WHERE finished = 1", db);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), letGo ? 1 : 0);
+    q = QSqlQuery();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("reader");
+  }
 }
 
 }  // namespace

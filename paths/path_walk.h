@@ -45,6 +45,7 @@ struct PathEnd {
   struct stat entry {};
   bool exists = false;
   QString refusal;  // why the walk stopped; empty when it reached the end
+  QByteArray foreignLink;  // the name of the link of another user that stopped it, if one did
 };
 
 // Walks to the file that `path` names: links on the way and at the end are followed when
@@ -53,7 +54,9 @@ PathEnd WalkToFile(const QString& path);
 
 // Opens the folder that `path` names, creating missing folders when `create` is set; each new
 // folder reaches the disk with its parent. An invalid Fd, with `refusal` set, on failure.
-Fd OpenFolder(const QString& path, bool create, QString& refusal);
+// `foreignLink`, when given, gets the name of the link of another user that stopped the walk.
+Fd OpenFolder(const QString& path, bool create, QString& refusal,
+              QByteArray* foreignLink = nullptr);
 
 // Flushes a folder's entries to the disk. False on an error; a folder that cannot be opened
 // for reading, or a file system that cannot flush folders, has nothing to report.

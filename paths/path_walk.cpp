@@ -35,10 +35,12 @@ struct Walk {
   std::deque<QByteArray> names;
   int links = 0;
   QString refusal;
+  QByteArray foreignLink;
 
   // Puts the target of the link `name` in the current folder in front of the remaining names.
   void Follow(const QByteArray& name, const struct stat& link) {
     if (link.st_uid != ::geteuid() && link.st_uid != 0) {
+      foreignLink = name;
       refusal =
           QStringLiteral("the link \"%1\" belongs to another user").arg(QFile::decodeName(name));
       return;
@@ -141,13 +143,15 @@ PathEnd WalkToFile(const QString& path) {
   Walk walk = WalkPath(path, true, false, &end);
   if (walk.refusal.isEmpty() && end.name.isEmpty()) walk.refusal = SystemError("open", EISDIR);
   end.refusal = walk.refusal;
+  end.foreignLink = walk.foreignLink;
   if (end.refusal.isEmpty()) end.folder = std::move(walk.folder);
   return end;
 }
 
-Fd OpenFolder(const QString& path, bool create, QString& refusal) {
+Fd OpenFolder(const QString& path, bool create, QString& refusal, QByteArray* foreignLink) {
   Walk walk = WalkPath(path, false, create, nullptr);
   refusal = walk.refusal;
+  if (foreignLink != nullptr) *foreignLink = walk.foreignLink;
   return refusal.isEmpty() ? std::move(walk.folder) : Fd();
 }
 
