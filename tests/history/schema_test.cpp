@@ -43,6 +43,7 @@ TEST_F(HistoryTest, FirstVersionIsMigratedWithItsGames) {
   worker->Prepare();
   worker->Close();
   EXPECT_EQ(Rows("PRAGMA user_version"), QStringList{QString::number(kSchemaVersion)});
+  EXPECT_EQ(Rows("PRAGMA application_id"), QStringList{QString::number(kApplicationId)});
   EXPECT_EQ(Rows("SELECT kind, games, finished, won, hinted FROM summary_kinds ORDER BY kind"),
             (QStringList{"regular|2|1|1|0", "throw-down|1|1|0|1"}));
   worker->Keep(KnownGame(true, 150));
