@@ -69,10 +69,6 @@ QString SoundPlacement(const QString& table) {
            c("expected_best"), SoundReview(table));
 }
 
-}  // namespace marnelok::history
-
-namespace marnelok::history {
-
 QString IgnoredGames() {
   return QStringLiteral("SELECT id FROM games WHERE %1 IS NOT 1").arg(SoundGame());
 }
