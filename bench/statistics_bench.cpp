@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The history at 100,000 games: fills a temporary database with games played by the greedy
 // player, then times the statistics queries, the Statistics window's first paint with them,
-// the file's check at the first open of a run, a recount of the summaries, and the write of
-// one game with its wait for the disk. Run offscreen:
+// the file's check at the first open of a run, a recount of the summaries, the write of one
+// game with its wait for the disk, and the queries again with rows edited by hand. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/marnelok_bench_statistics [--games N]
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "advisor.h"
 #include "fake_desktop.h"
@@ -145,11 +146,31 @@ void BM_WriteOneGame(benchmark::State& state) {
     if (history::WriteGame(h.database.Connection(), game)) std::abort();
 }
 
+// The same after 100 games written by hand with totals no game can make, as the newest games:
+// they are looked up and left out. Last, as it changes the file (once: the benchmark library
+// calls this more than once).
+void BM_StatisticsQueriesWithIgnoredRows(benchmark::State& state) {
+  OpenHistory h;
+  static bool edited = false;
+  if (!std::exchange(edited, true) &&
+      !QSqlQuery(h.database.Connection())
+           .exec("INSERT INTO games(started_at, finished_at, deal, kind, total, won, finished) "
+                 "WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 100) "
+                 "SELECT '2026-01-01T00:00:00Z', '2026-01-01T00:05:00Z', k, 'regular', "
+                 "2000000000, 1, 1 FROM n"))
+    std::abort();
+  for (auto _ : state) {
+    const auto result = history::ReadStatistics(h.database.Connection(), history::kRecentGames);
+    if (!result.error.isEmpty() || result.statistics.ignoredRows != 100) std::abort();
+  }
+}
+
 BENCHMARK(BM_StatisticsQueries)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WindowQueriesAndFirstPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstOpenWithCheck)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_RecountSummaries)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_WriteOneGame)->Unit(benchmark::kMillisecond)->Iterations(50);
+BENCHMARK(BM_StatisticsQueriesWithIgnoredRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace marnelok

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -54,6 +55,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
       playDeal_(std::move(playDeal)),
       reviewGame_(std::move(reviewGame)),
       status_(new QLabel(this)),
+      ignored_(new QLabel(this)),
       figures_(new FiguresTable(this)),
       againstPar_(new QLabel(this)),
       daily_(new QLabel(this)),
@@ -70,6 +72,9 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   resize(1000, 720);
 
   status_->setObjectName(QStringLiteral("status"));
+  ignored_->setObjectName(QStringLiteral("ignored"));
+  ignored_->setWordWrap(true);
+  ignored_->setVisible(false);
   figures_->setObjectName(QStringLiteral("figures"));
   figures_->setMinimumWidth(430);
   sorted_->setSourceModel(recent_);
@@ -134,6 +139,7 @@ StatisticsWindow::StatisticsWindow(history::GameHistory& history, Desktop& deskt
   layout->addWidget(recentLabel);
   layout->addWidget(list_, 2);
   layout->addWidget(status_);
+  layout->addWidget(ignored_);
   layout->addLayout(commands);
 
   connect(playAgain_, &QPushButton::clicked, this, &StatisticsWindow::PlayDealAgain);
@@ -173,6 +179,10 @@ void StatisticsWindow::Show(const history::StatisticsResult& result) {
   const history::Statistics& s = result.statistics;
   status_->setText(result.error);
   status_->setVisible(!result.error.isEmpty());
+  ignored_->setText(tr("Ignored rows: %1. The history holds rows with values that no game can "
+                       "make; they count in no figure, chart or list.")
+                        .arg(QLocale().toString(s.ignoredRows)));
+  ignored_->setVisible(s.ignoredRows > 0);
   figures_->Show(s);
   againstPar_->setText(par_daily_texts::AgainstPar(s.par));
   daily_->setText(par_daily_texts::Daily(s.daily));

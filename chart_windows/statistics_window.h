@@ -53,6 +53,7 @@ class StatisticsWindow : public QWidget {
   PlayDeal playDeal_;
   ReviewGame reviewGame_;
   QLabel* status_;
+  QLabel* ignored_;  // shown while the history holds rows that no game can make
   FiguresTable* figures_;
   QLabel* againstPar_;
   QLabel* daily_;

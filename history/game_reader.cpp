@@ -3,6 +3,7 @@
 #include "game_reader.h"
 
 #include "position.h"
+#include "row_checks.h"
 
 namespace marnelok::history {
 namespace {
@@ -34,12 +35,11 @@ PlacementRecord PlacementOf(const QSqlQuery& q) {
   p.card = q.value(1).toInt();
   p.cell = q.value(2).toInt();
   p.thrown = q.value(3).toBool();
-  // A review is whole or absent: a row that another program left half filled, or with a best
-  // cell off the grid, is judged again.
-  const int best = q.value(4).toInt();
-  if (!p.thrown && !q.value(4).isNull() && !q.value(5).isNull() && !q.value(6).isNull() &&
-      best >= 0 && best < kGridCells)
-    p.review = PlacementReview{best, q.value(5).toDouble(), q.value(6).toDouble()};
+  // A review is whole or absent: a row that another program left half filled, or with values
+  // no review makes (a best cell off the grid or not a number, totals out of reach), is
+  // judged again.
+  if (!p.thrown && q.value(7).toBool())
+    p.review = PlacementReview{q.value(4).toInt(), q.value(5).toDouble(), q.value(6).toDouble()};
   return p;
 }
 
@@ -53,14 +53,18 @@ GameReading ReadGame(const QSqlDatabase& db, std::int64_t id) {
   batch.BeginRead();
   QSqlQuery q =
       id == kNewestFinished
-          ? batch.Run(columns + QStringLiteral("WHERE finished = 1 ORDER BY id DESC LIMIT 1"))
-          : batch.Run(columns + QStringLiteral("WHERE id = ?"), {qint64{id}});
+          ? batch.Run(columns + QStringLiteral("WHERE finished = 1 AND %1 ORDER BY id DESC LIMIT 1")
+                                    .arg(SoundGameId()))
+          : batch.Run(columns + QStringLiteral("WHERE id = ? AND %1").arg(SoundGameId()),
+                      {qint64{id}});
   GameReading reading;
   if (!batch.failed() && q.next()) reading.game = GameOf(q);
   if (reading.game.id != 0) {
-    q = batch.Run(QStringLiteral("SELECT turn, card, cell, thrown, best_cell, expected_chosen, "
-                                 "expected_best FROM placements WHERE game_id = ? ORDER BY turn"),
-                  {qint64{reading.game.id}});
+    q = batch.Run(
+        QStringLiteral("SELECT turn, card, cell, thrown, best_cell, expected_chosen, "
+                       "expected_best, %1 FROM placements WHERE game_id = ? ORDER BY turn")
+            .arg(SoundReview()),
+        {qint64{reading.game.id}});
     while (!batch.failed() && q.next()) reading.game.placements.push_back(PlacementOf(q));
   }
   if (!batch.Finish()) {
@@ -73,7 +77,8 @@ GameReading ReadGame(const QSqlDatabase& db, std::int64_t id) {
 std::optional<bool> HasFinishedGame(const QSqlDatabase& db) {
   SqlBatch batch(db);
   const QVariant found =
-      batch.Value(QStringLiteral("SELECT EXISTS (SELECT 1 FROM games WHERE finished = 1)"));
+      batch.Value(QStringLiteral("SELECT EXISTS (SELECT 1 FROM games WHERE finished = 1 AND %1)")
+                      .arg(SoundGameId()));
   if (batch.failed()) return std::nullopt;
   return found.toBool();
 }
@@ -105,8 +110,9 @@ std::optional<SqlFault> WritePar(const QSqlDatabase& db, const DealOfKind& deal,
 std::vector<DealOfKind> DealsWithoutPar(const QSqlDatabase& db, int limit) {
   SqlBatch batch(db);
   batch.BeginRead();
-  QSqlQuery q = batch.Run(QStringLiteral("SELECT deal, kind FROM games WHERE par IS NULL "
-                                         "GROUP BY deal, kind ORDER BY max(id) DESC LIMIT ?"),
+  QSqlQuery q = batch.Run(QStringLiteral("SELECT deal, kind FROM games WHERE par IS NULL AND %1 "
+                                         "GROUP BY deal, kind ORDER BY max(id) DESC LIMIT ?")
+                              .arg(SoundGameId()),
                           {limit});
   std::vector<DealOfKind> deals;
   while (!batch.failed() && q.next())

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include "history_file.h"
+#include "log_owner.h"
 #include "schema.h"
 
 namespace marnelok::history {
@@ -42,14 +43,41 @@ void HistoryDatabase::Close() {
 
 OpenOutcome HistoryDatabase::Open() {
   if (open_) return {};
-  if (auto fault = OpenFile()) return {fault, {}};
-  const auto fault = Prepare();
-  if (!fault) return {};
-  if (!fault->Broken()) {
-    Close();
-    return {fault, {}};
+  OpenOutcome outcome;
+  // Before SQLite sees the files: it would copy a log into the file it lies beside. The files
+  // are read where a history may be used, the path without links.
+  QString refusal;
+  const QString base = CheckedHistoryFile(path_, refusal);
+  if (!refusal.isEmpty()) {
+    outcome.fault = SqlFault{0, refusal};
+    return outcome;
   }
-  return Replace();
+  const auto fileId = FileApplicationId(base);
+  if (fileId && *fileId != 0 && *fileId != kApplicationId) {
+    outcome.fault = SqlFault{0, tr("the file belongs to another program")};
+    return outcome;
+  }
+  // A log that sets another id, or that clears the id of a file that has Marnelok's, belongs
+  // to another database. A log of a history that predates the id, or that sets the id for
+  // the first time, is the history's.
+  const auto logId = LogApplicationId(base + QStringLiteral("-wal"));
+  if (logId && *logId != kApplicationId && (*logId != 0 || fileId == kApplicationId)) {
+    outcome.logMovedTo = MoveForeignLog(base);
+    if (outcome.logMovedTo.isEmpty()) {
+      outcome.fault = SqlFault{0, tr("a write-ahead log of another database lies beside it")};
+      return outcome;
+    }
+  }
+  if ((outcome.fault = OpenFile())) return outcome;
+  outcome.fault = Prepare();
+  if (!outcome.fault) return outcome;
+  if (!outcome.fault->Broken()) {
+    Close();
+    return outcome;
+  }
+  OpenOutcome replaced = Replace();
+  replaced.logMovedTo = outcome.logMovedTo;
+  return replaced;
 }
 
 OpenOutcome HistoryDatabase::Replace() {
@@ -86,9 +114,18 @@ std::optional<SqlFault> HistoryDatabase::OpenFile() {
 std::optional<SqlFault> HistoryDatabase::Prepare() {
   SqlBatch batch(Connection());
   if (!checked_) {
-    const QVariant verdict = batch.Value(QStringLiteral("PRAGMA quick_check"));
-    if (!batch.failed() && verdict.toString() != QStringLiteral("ok"))
-      batch.Fail({11, tr("the file failed its check: %1").arg(verdict.toString())});
+    // The check also reports rows that break a CHECK or NOT NULL rule (written with the
+    // rules switched off); those are rows, not damage, and the figures leave them out.
+    QSqlQuery verdict = batch.Run(QStringLiteral("PRAGMA quick_check"));
+    QString damage;
+    while (!batch.failed() && verdict.next()) {
+      const QString line = verdict.value(0).toString();
+      if (line != QStringLiteral("ok") &&
+          !line.startsWith(QStringLiteral("CHECK constraint failed")) &&
+          !line.startsWith(QStringLiteral("NULL value in ")) && damage.isEmpty())
+        damage = line;
+    }
+    if (!damage.isEmpty()) batch.Fail({11, tr("the file failed its check: %1").arg(damage)});
     if (batch.failed()) return batch.fault();
     checked_ = true;
   }
@@ -102,6 +139,20 @@ std::optional<SqlFault> HistoryDatabase::Prepare() {
   batch.Run(QStringLiteral("PRAGMA cache_size = -512"));
   if (batch.failed()) return batch.fault();
   return MigrateSchema(Connection());
+}
+
+// The log and its index go aside together; SQLite makes new ones for the history.
+QString HistoryDatabase::MoveForeignLog(const QString& file) {
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  const QString wal = file + QStringLiteral("-wal");
+  QString target = wal + QStringLiteral(".foreign-") + stamp;
+  for (int n = 2; QFileInfo::exists(target); ++n)
+    target = wal + QStringLiteral(".foreign-%1-%2").arg(stamp).arg(n);
+  if (!QFile::rename(wal, target)) return {};
+  const QString shm = file + QStringLiteral("-shm");
+  if (QFileInfo::exists(shm) && !QFile::rename(shm, target + QStringLiteral("-shm")))
+    QFile::remove(shm);
+  return target;
 }
 
 QString HistoryDatabase::MoveAside() {

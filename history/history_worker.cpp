@@ -47,6 +47,7 @@ bool HistoryWorker::EnsureOpen() {
   if (!database_) database_ = std::make_unique<HistoryDatabase>(path_);
   const OpenOutcome outcome = database_->Open();
   if (!outcome.movedTo.isEmpty()) TellMoved(outcome.movedTo);
+  if (!outcome.logMovedTo.isEmpty()) TellForeignLog(outcome.logMovedTo);
   lastFault_ = outcome.fault;
   return !outcome.fault;
 }
@@ -153,6 +154,13 @@ void HistoryWorker::TellMoved(const QString& movedTo) {
   toldMoved_ = true;
   tell_(tr("The history of games could not be read, so it was moved aside to \"%1\". A new "
            "history has been started.")
+            .arg(QDir::toNativeSeparators(movedTo)));
+}
+
+// Told each time: each is another database's log, found at a different moment.
+void HistoryWorker::TellForeignLog(const QString& movedTo) {
+  tell_(tr("A write-ahead log that belongs to another database lay beside the history of games. "
+           "It was moved aside to \"%1\", and the history's games were kept.")
             .arg(QDir::toNativeSeparators(movedTo)));
 }
 

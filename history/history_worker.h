@@ -51,6 +51,7 @@ class HistoryWorker {
   void Flush();
   QString Unreadable() const;  // why the file cannot be opened, from the last fault
   void TellMoved(const QString& movedTo);
+  void TellForeignLog(const QString& movedTo);
   void TellUnwritable(const SqlFault& fault);
 
   QString path_;

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include "row_checks.h"
+
 namespace marnelok::history {
 namespace {
 
@@ -35,6 +37,29 @@ const char* const kVersion1[] = {
   PRIMARY KEY (game_id, turn)) WITHOUT ROWID)",
 };
 
+// Version 2's trigger that counts each game added; version 4 narrows its condition.
+const char* const kSummarised =
+    R"(CREATE TRIGGER games_summarised AFTER INSERT ON games WHEN NEW.demo = 0 BEGIN
+  INSERT INTO summary_kinds VALUES (NEW.kind, 1, NEW.finished, NEW.won, NEW.hints > 0)
+    ON CONFLICT (kind) DO UPDATE SET games = games + 1, finished = finished + excluded.finished,
+      won = won + excluded.won, hinted = hinted + excluded.hinted;
+  INSERT INTO summary_totals SELECT NEW.kind, NEW.total, 1 WHERE NEW.finished = 1
+    ON CONFLICT (kind, total) DO UPDATE SET games = games + 1;
+  INSERT INTO summary_hands
+    SELECT NEW.kind, hand, count(*) FROM (
+      SELECT NEW.row1 AS hand UNION ALL SELECT NEW.row2 UNION ALL SELECT NEW.row3
+      UNION ALL SELECT NEW.row4 UNION ALL SELECT NEW.row5 UNION ALL SELECT NEW.col1
+      UNION ALL SELECT NEW.col2 UNION ALL SELECT NEW.col3 UNION ALL SELECT NEW.col4
+      UNION ALL SELECT NEW.col5)
+    WHERE NEW.finished = 1 GROUP BY hand
+    ON CONFLICT (kind, hand) DO UPDATE SET lines = lines + excluded.lines;
+  INSERT INTO summary_runs SELECT scope, NEW.won, NEW.won FROM (
+      SELECT 'all' AS scope UNION ALL SELECT NEW.kind) WHERE true
+    ON CONFLICT (scope) DO UPDATE SET
+      current_run = CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END,
+      longest_run = max(longest_run, CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END);
+END)";
+
 // Version 2: room for the review of each placement, and summaries kept up to date by
 // triggers, so that the statistics of 100,000 games read a few hundred rows instead of all.
 // Deleting or changing a game empties the summaries; the next reading counts them afresh.
@@ -56,26 +81,7 @@ const char* const kVersion2[] = {
   PRIMARY KEY (kind, hand)) WITHOUT ROWID)",
     R"(CREATE TABLE summary_runs(
   scope TEXT PRIMARY KEY, current_run INTEGER NOT NULL, longest_run INTEGER NOT NULL))",
-    R"(CREATE TRIGGER games_summarised AFTER INSERT ON games WHEN NEW.demo = 0 BEGIN
-  INSERT INTO summary_kinds VALUES (NEW.kind, 1, NEW.finished, NEW.won, NEW.hints > 0)
-    ON CONFLICT (kind) DO UPDATE SET games = games + 1, finished = finished + excluded.finished,
-      won = won + excluded.won, hinted = hinted + excluded.hinted;
-  INSERT INTO summary_totals SELECT NEW.kind, NEW.total, 1 WHERE NEW.finished = 1
-    ON CONFLICT (kind, total) DO UPDATE SET games = games + 1;
-  INSERT INTO summary_hands
-    SELECT NEW.kind, hand, count(*) FROM (
-      SELECT NEW.row1 AS hand UNION ALL SELECT NEW.row2 UNION ALL SELECT NEW.row3
-      UNION ALL SELECT NEW.row4 UNION ALL SELECT NEW.row5 UNION ALL SELECT NEW.col1
-      UNION ALL SELECT NEW.col2 UNION ALL SELECT NEW.col3 UNION ALL SELECT NEW.col4
-      UNION ALL SELECT NEW.col5)
-    WHERE NEW.finished = 1 GROUP BY hand
-    ON CONFLICT (kind, hand) DO UPDATE SET lines = lines + excluded.lines;
-  INSERT INTO summary_runs SELECT scope, NEW.won, NEW.won FROM (
-      SELECT 'all' AS scope UNION ALL SELECT NEW.kind) WHERE true
-    ON CONFLICT (scope) DO UPDATE SET
-      current_run = CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END,
-      longest_run = max(longest_run, CASE WHEN NEW.won = 1 THEN current_run + 1 ELSE 0 END);
-END)",
+    kSummarised,
     R"(CREATE TRIGGER games_deleted AFTER DELETE ON games BEGIN
   DELETE FROM summary_kinds; DELETE FROM summary_totals; DELETE FROM summary_hands;
   DELETE FROM summary_runs;
@@ -103,32 +109,51 @@ const char* const kVersion3[] = {
 END)",
 };
 
-// A run of wins is ended by any game that was not won, finished or not.
+// Version 4: rows that no game can make (written by hand) count nowhere. The summaries count
+// only sound games; two partial indexes hold the rows left out, so that finding them costs
+// as little as they are few; and the file carries Marnelok's application id, so that a log
+// of another database beside it is recognised.
+QStringList Version4() {
+  const QString sound = SoundGame();
+  return {
+      QStringLiteral("DROP TRIGGER games_summarised"),
+      QString::fromUtf8(kSummarised)
+          .replace(QStringLiteral("WHEN NEW.demo = 0"),
+                   QStringLiteral("WHEN NEW.demo = 0 AND ") + SoundGame(QStringLiteral("NEW."))),
+      QStringLiteral("CREATE INDEX games_ignored ON games(id) WHERE %1 IS NOT 1").arg(sound),
+      QStringLiteral("CREATE INDEX placements_ignored ON placements(game_id) WHERE %1 IS NOT 1")
+          .arg(SoundPlacement()),
+      QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId),
+  };
+}
+
+// A run of wins is ended by any game that was not won, finished or not. COUNTED stands for the
+// games that count: no demo, and nothing a game cannot make.
 const char* const kRebuild[] = {
     "DELETE FROM summary_kinds",   "DELETE FROM summary_totals",
     "DELETE FROM summary_hands",   "DELETE FROM summary_runs",
     R"(INSERT INTO summary_kinds
-  SELECT kind, count(*), sum(finished), sum(won), sum(hints > 0) FROM games WHERE demo = 0
+  SELECT kind, count(*), sum(finished), sum(won), sum(hints > 0) FROM games WHERE COUNTED
   GROUP BY kind)",
     R"(INSERT INTO summary_totals
-  SELECT kind, total, count(*) FROM games WHERE demo = 0 AND finished = 1 GROUP BY kind, total)",
+  SELECT kind, total, count(*) FROM games WHERE COUNTED AND finished = 1 GROUP BY kind, total)",
     R"(INSERT INTO summary_hands
   SELECT kind, hand, count(*) FROM (
-    SELECT kind, row1 AS hand FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, row2 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, row3 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, row4 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, row5 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, col1 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, col2 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, col3 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, col4 FROM games WHERE demo = 0 AND finished = 1
-    UNION ALL SELECT kind, col5 FROM games WHERE demo = 0 AND finished = 1)
+    SELECT kind, row1 AS hand FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, row2 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, row3 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, row4 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, row5 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, col1 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, col2 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, col3 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, col4 FROM games WHERE COUNTED AND finished = 1
+    UNION ALL SELECT kind, col5 FROM games WHERE COUNTED AND finished = 1)
   GROUP BY kind, hand)",
     R"(INSERT INTO summary_runs
   WITH scoped AS (
-    SELECT 'all' AS scope, id, won FROM games WHERE demo = 0
-    UNION ALL SELECT kind, id, won FROM games WHERE demo = 0),
+    SELECT 'all' AS scope, id, won FROM games WHERE COUNTED
+    UNION ALL SELECT kind, id, won FROM games WHERE COUNTED),
   numbered AS (
     SELECT scope, id, won, sum(won = 0) OVER (PARTITION BY scope ORDER BY id) AS run
     FROM scoped),
@@ -148,11 +173,27 @@ void RunAll(SqlBatch& batch, const char* const (&statements)[N]) {
   for (const char* sql : statements) batch.Run(QString::fromUtf8(sql));
 }
 
+void RunAll(SqlBatch& batch, const QStringList& statements) {
+  for (const QString& sql : statements) batch.Run(sql);
+}
+
 }  // namespace
 
-void RebuildSummaries(SqlBatch& batch) { RunAll(batch, kRebuild); }
+QString CountedGames() { return QStringLiteral("demo = 0 AND ") + SoundGameId(); }
+
+void RebuildSummaries(SqlBatch& batch) {
+  for (const char* sql : kRebuild)
+    batch.Run(QString::fromUtf8(sql).replace(QStringLiteral("COUNTED"), CountedGames()));
+}
 
 std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target) {
+  // A file at the version wanted is read as it is: no write lock, so that another copy's
+  // writing does not hold this one up.
+  SqlBatch probe(db);
+  const QVariant current = probe.Value(QStringLiteral("PRAGMA user_version"));
+  if (probe.failed()) return probe.fault();
+  if (current.toInt() == target) return std::nullopt;
+
   SqlBatch batch(db);
   batch.BeginWrite();  // two copies starting at once migrate one after the other
   const int version = batch.Value(QStringLiteral("PRAGMA user_version")).toInt();
@@ -163,11 +204,13 @@ std::optional<SqlFault> MigrateSchema(const QSqlDatabase& db, int target) {
                        .arg(version)
                        .arg(kSchemaVersion)});
   if (version < 1 && target >= 1) RunAll(batch, kVersion1);
-  if (version < 2 && target >= 2) {
-    RunAll(batch, kVersion2);
+  if (version < 2 && target >= 2) RunAll(batch, kVersion2);
+  if (version < 3 && target >= 3) RunAll(batch, kVersion3);
+  // The summaries are counted once, by the rules of the last version.
+  if (version < 4 && target >= 4) {
+    RunAll(batch, Version4());
     RebuildSummaries(batch);
   }
-  if (version < 3 && target >= 3) RunAll(batch, kVersion3);
   if (version < target) batch.Run(QStringLiteral("PRAGMA user_version = %1").arg(target));
   if (batch.Finish()) return std::nullopt;
   return batch.fault();

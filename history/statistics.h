@@ -96,6 +96,9 @@ struct Statistics {
   std::vector<RecentGame> recent;       // newest first
   ParFigures par;
   DailyFigures daily;
+  // Rows of games and placements holding what no game can make (written by hand): they count
+  // in no figure, chart or list.
+  std::int64_t ignoredRows = 0;
 };
 
 inline constexpr int kMeanPoints = 400;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "game_record.h"
+#include "row_checks.h"
 #include "schema.h"
 #include "sql_batch.h"
 
@@ -43,11 +44,40 @@ void Describe(const std::map<int, std::int64_t>& totals, KindFigures& f) {
   }
 }
 
+// The games that count. A history without a row that no game can make (nearly every one)
+// spares each game its lookup among those rows.
+struct Filter {
+  bool anyIgnored = true;
+  QString Counted() const { return anyIgnored ? CountedGames() : QStringLiteral("demo = 0"); }
+  QString Sound(const QString& id) const {
+    return anyIgnored ? SoundGameId(id) : QStringLiteral("1");
+  }
+};
+
+// How many games no game can make, found through the partial index that holds only them.
+Filter FilterOf(SqlBatch& batch) {
+  return {batch.Value(QStringLiteral("SELECT count(*) FROM (%1)").arg(IgnoredGames())).toInt() > 0};
+}
+
+// The games that count are the games without a demo less the few of those that are ignored,
+// which costs one pass over an index and a lookup of each ignored game only ("+demo" keeps
+// the planner from walking every game's demo instead).
 bool SummariesComplete(SqlBatch& batch) {
   return batch
       .Value(QStringLiteral("SELECT (SELECT total(games) FROM summary_kinds) = "
-                            "(SELECT count(*) FROM games WHERE demo = 0)"))
+                            "(SELECT count(*) FROM games WHERE demo = 0) - "
+                            "(SELECT count(*) FROM games WHERE id IN (%1) AND +demo = 0)")
+                 .arg(IgnoredGames()))
       .toBool();
+}
+
+// The rows that no game can make, of games and of placements.
+void ReadIgnored(SqlBatch& batch, Statistics& s) {
+  s.ignoredRows = batch
+                      .Value(QStringLiteral("SELECT (SELECT count(*) FROM (%1)) + (SELECT "
+                                            "count(*) FROM (%2))")
+                                 .arg(IgnoredGames(), IgnoredPlacements()))
+                      .toLongLong();
 }
 
 void ReadFigures(SqlBatch& batch, Statistics& s) {
@@ -63,8 +93,12 @@ void ReadFigures(SqlBatch& batch, Statistics& s) {
   std::map<int, std::int64_t> regular, throwDown, all;
   q = batch.Run(QStringLiteral("SELECT kind, total, games FROM summary_totals"));
   while (q.next()) {
-    const int total = q.value(1).toInt();
+    // The summaries are a file's rows too: a count no game can make is left out, so that no
+    // figure or bar comes from it.
+    const qint64 stored = q.value(1).toLongLong();
     const std::int64_t n = q.value(2).toLongLong();
+    if (stored < 0 || stored > kHighestTotal || n <= 0) continue;
+    const int total = static_cast<int>(stored);
     (KindOfText(q.value(0).toString()) == GameKind::kRegular ? regular : throwDown)[total] += n;
     all[total] += n;
   }
@@ -102,8 +136,9 @@ void ReadFigures(SqlBatch& batch, Statistics& s) {
 
 // At most kMeanPoints points spread evenly over the ids of the finished games, each the mean of
 // the kMeanOfLast finished games up to it: a few thousand index steps, however long the history.
-void ReadMeans(SqlBatch& batch, Statistics& s) {
-  const QString ends = QStringLiteral("SELECT %1(id) FROM games WHERE demo = 0 AND finished = 1");
+void ReadMeans(SqlBatch& batch, Statistics& s, const Filter& filter) {
+  const QString ends = QStringLiteral("SELECT %1(id) FROM games WHERE ") + filter.Counted() +
+                       QStringLiteral(" AND finished = 1");
   const QVariant first = batch.Value(ends.arg(QStringLiteral("min")));
   const QVariant last = batch.Value(ends.arg(QStringLiteral("max")));
   if (first.isNull() || last.isNull()) return;
@@ -113,20 +148,22 @@ void ReadMeans(SqlBatch& batch, Statistics& s) {
       QStringLiteral(
           "WITH RECURSIVE step(k) AS (SELECT 0 UNION ALL SELECT k + 1 FROM step WHERE k < %3) "
           "SELECT x, (SELECT avg(total) FROM (SELECT total FROM games "
-          "  WHERE demo = 0 AND finished = 1 AND id <= x ORDER BY id DESC LIMIT %4)) "
+          "  WHERE %5 AND finished = 1 AND id <= x ORDER BY id DESC LIMIT %4)) "
           "FROM (SELECT %1 + CASE WHEN %3 = 0 THEN 0 ELSE k * (%2 - %1) / %3 END AS x FROM step)")
           .arg(lo)
           .arg(hi)
           .arg(steps)
-          .arg(kMeanOfLast));
+          .arg(kMeanOfLast)
+          .arg(filter.Counted()));
   while (q.next()) s.means.push_back({q.value(0).toLongLong(), q.value(1).toDouble()});
 }
 
 // Games without a par count in neither figure until theirs is worked out.
-void ReadPar(SqlBatch& batch, Statistics& s) {
+void ReadPar(SqlBatch& batch, Statistics& s, const Filter& filter) {
   QSqlQuery q = batch.Run(
       QStringLiteral("SELECT count(*), total(total >= par), avg(total - par), max(total - par) "
-                     "FROM games WHERE demo = 0 AND finished = 1 AND par IS NOT NULL"));
+                     "FROM games WHERE %1 AND finished = 1 AND par IS NOT NULL")
+          .arg(filter.Counted()));
   if (!q.next()) return;
   s.par.compared = q.value(0).toLongLong();
   s.par.atOrAbove = q.value(1).toLongLong();
@@ -134,11 +171,13 @@ void ReadPar(SqlBatch& batch, Statistics& s) {
   s.par.bestAgainst = q.value(3).toInt();
 }
 
-void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today) {
-  QSqlQuery q = batch.Run(QStringLiteral(
-      "SELECT daily, (SELECT total FROM games f WHERE f.daily = d.daily AND f.demo = 0 "
-      "AND f.finished = 1 ORDER BY f.id LIMIT 1), max(par) FROM games d "
-      "WHERE daily IS NOT NULL AND demo = 0 GROUP BY daily ORDER BY daily"));
+void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today, const Filter& filter) {
+  QSqlQuery q = batch.Run(
+      QStringLiteral(
+          "SELECT daily, (SELECT total FROM games f WHERE f.daily = d.daily AND f.demo = 0 "
+          "AND %1 AND f.finished = 1 ORDER BY f.id LIMIT 1), max(par) FROM games d "
+          "WHERE daily IS NOT NULL AND demo = 0 AND %2 GROUP BY daily ORDER BY daily")
+          .arg(filter.Sound(QStringLiteral("f.id")), filter.Sound(QStringLiteral("d.id"))));
   std::vector<DailyDay> days;
   while (q.next()) {
     DailyDay day{QDate::fromString(q.value(0).toString(), Qt::ISODate), {}, {}};
@@ -150,10 +189,11 @@ void ReadDaily(SqlBatch& batch, Statistics& s, const QDate& today) {
   s.daily = DailyFiguresOf(days, today);
 }
 
-void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames) {
+void ReadRecent(SqlBatch& batch, Statistics& s, int recentGames, const Filter& filter) {
   QSqlQuery q = batch.Run(
       QStringLiteral("SELECT id, finished_at, deal, kind, total, won, finished, hints, demo, par, "
-                     "daily FROM games ORDER BY id DESC LIMIT ?"),
+                     "daily FROM games WHERE %1 ORDER BY id DESC LIMIT ?")
+          .arg(filter.Sound(QStringLiteral("id"))),
       {recentGames});
   while (q.next()) {
     RecentGame g;
@@ -193,11 +233,13 @@ StatisticsResult ReadStatistics(const QSqlDatabase& db, int recentGames, const Q
   }
   SqlBatch batch(db);
   batch.BeginRead();
+  const Filter filter = FilterOf(batch);
   ReadFigures(batch, result.statistics);
-  ReadMeans(batch, result.statistics);
-  ReadRecent(batch, result.statistics, recentGames);
-  ReadPar(batch, result.statistics);
-  ReadDaily(batch, result.statistics, today);
+  ReadMeans(batch, result.statistics, filter);
+  ReadRecent(batch, result.statistics, recentGames, filter);
+  ReadPar(batch, result.statistics, filter);
+  ReadDaily(batch, result.statistics, today, filter);
+  ReadIgnored(batch, result.statistics);
   if (!batch.Finish()) {
     result.statistics = {};
     result.error = batch.fault() ? batch.fault()->text : QString();

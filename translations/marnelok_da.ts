@@ -124,6 +124,14 @@ kortene i gang.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>historikken blev skrevet af en nyere version af Marnelok (skema %1; denne version kender skemaer op til %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>filen tilhører et andet program</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>ved siden af den ligger en WAL-log (write-ahead log) fra en anden database</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ kortene i gang.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Spilhistorikken kunne ikke skrives til »%1« (%2), før Marnelok lukkede: de ventende spil fra denne kørsel er tabt.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Ved siden af spilhistorikken lå en WAL-log (write-ahead log), der hører til en anden database. Den er flyttet til side som »%1«, og historikkens spil er bevaret.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ Standardtilvalgene til Qt, såsom -platform NAVN eller -style NAVN, virker også
     <message>
         <source>Figures</source>
         <translation>Tal</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Ignorerede rækker: %1. Historikken indeholder rækker med værdier, som intet spil kan give; de tæller ikke med i noget tal, diagram eller nogen liste.</translation>
     </message>
 </context>
 <context>

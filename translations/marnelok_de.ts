@@ -124,6 +124,14 @@ die Karten in Bewegung.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>der Verlauf wurde von einer neueren Version von Marnelok geschrieben (Schema %1; diese Version kennt Schemas bis %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>die Datei gehört einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>daneben liegt ein Write-Ahead-Log einer anderen Datenbank</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ die Karten in Bewegung.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Der Spielverlauf konnte nicht mehr nach „%1“ geschrieben werden, bevor Marnelok beendet wurde (%2): Die noch wartenden Spiele dieser Sitzung sind verloren.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Neben dem Spielverlauf lag ein Write-Ahead-Log, das zu einer anderen Datenbank gehört. Es wurde nach „%1“ verschoben; die Spiele des Verlaufs sind erhalten geblieben.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ Die Standardoptionen von Qt, etwa -platform NAME oder -style NAME, gelten ebenfa
     <message>
         <source>Figures</source>
         <translation>Kennzahlen</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Ignorierte Zeilen: %1. Der Spielverlauf enthält Zeilen mit Werten, die kein Spiel ergeben kann; sie zählen in keiner Zahl, keinem Diagramm und keiner Liste.</translation>
     </message>
 </context>
 <context>

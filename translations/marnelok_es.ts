@@ -124,6 +124,14 @@ que sigamos barajando.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>el historial lo escribió una versión más reciente de Marnelok (esquema %1; esta versión admite hasta el %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>el archivo pertenece a otro programa</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>junto a él hay un registro de escritura anticipada (WAL) de otra base de datos</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ que sigamos barajando.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>No se pudo escribir el historial de partidas en «%1» (%2) antes de cerrar Marnelok: las partidas de esta sesión que esperaban se han perdido.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Junto al historial de partidas había un registro de escritura anticipada (WAL) que pertenece a otra base de datos. Se ha apartado como «%1» y se han conservado las partidas del historial.</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1115,10 @@ funcionan.
     <message>
         <source>Figures</source>
         <translation>Cifras</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Filas ignoradas: %1. El historial contiene filas con valores que ninguna partida puede producir; no cuentan en ninguna cifra, gráfico ni lista.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@ cartes restent en jeu.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>l’historique a été écrit par une version plus récente de Marnelok (schéma %1&#xa0;; cette version connaît jusqu’au schéma %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>le fichier appartient à un autre programme</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>un journal d’écriture anticipée (WAL) d’une autre base de données se trouve à côté</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ cartes restent en jeu.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>L’historique des parties n’a pas pu être écrit dans «&#xa0;%1&#xa0;» (%2) avant la fermeture de Marnelok&#xa0;: les parties de cette session qui attendaient sont perdues.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Un journal d’écriture anticipée (WAL) appartenant à une autre base de données se trouvait à côté de l’historique des parties. Il a été mis de côté sous «&#xa0;%1&#xa0;», et les parties de l’historique ont été conservées.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ Les options standard de Qt, comme -platform NOM ou -style NOM, fonctionnent auss
     <message>
         <source>Figures</source>
         <translation>Chiffres</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Lignes ignorées&#xa0;: %1. L’historique contient des lignes dont les valeurs ne peuvent résulter d’aucune partie&#xa0;; elles ne comptent dans aucun chiffre, aucun graphique ni aucune liste.</translation>
     </message>
 </context>
 <context>

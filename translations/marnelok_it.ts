@@ -124,6 +124,14 @@ fa girare le carte.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>la cronologia è stata scritta da una versione più recente di Marnelok (schema %1; questa versione conosce gli schemi fino al %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>il file appartiene a un altro programma</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>accanto c’è un registro write-ahead (WAL) di un altro database</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ fa girare le carte.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Impossibile scrivere la cronologia delle partite in «%1» (%2) prima della chiusura di Marnelok: le partite di questa sessione in attesa sono andate perse.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Accanto alla cronologia delle partite c’era un registro write-ahead (WAL) di un altro database. È stato spostato in «%1» e le partite della cronologia sono state conservate.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ Funzionano anche le opzioni standard di Qt, come -platform NOME o -style NOME.
     <message>
         <source>Figures</source>
         <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Righe ignorate: %1. La cronologia contiene righe con valori che nessuna partita può produrre; non contano in nessun dato, grafico o elenco.</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@ de kaarten in beweging.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>de geschiedenis is geschreven door een nieuwere versie van Marnelok (schema %1; deze versie kent schema&apos;s tot en met %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>het bestand hoort bij een ander programma</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>ernaast staat een write-ahead-log van een andere database</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ de kaarten in beweging.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>De spelgeschiedenis kon niet naar ‘%1’ worden geschreven (%2) voordat Marnelok sloot: de wachtende spellen van deze sessie zijn verloren.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Naast de spelgeschiedenis stond een write-ahead-log van een andere database. Dat is verplaatst naar ‘%1’; de spellen in de geschiedenis zijn bewaard.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ De standaardopties van Qt, zoals -platform NAAM of -style NAAM, werken ook.
     <message>
         <source>Figures</source>
         <translation>Cijfers</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Genegeerde rijen: %1. De geschiedenis bevat rijen met waarden die geen spel kan opleveren; ze tellen in geen enkel getal, diagram of lijst mee.</translation>
     </message>
 </context>
 <context>

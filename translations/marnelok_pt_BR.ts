@@ -124,6 +124,14 @@ as cartas embaralhando.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>o histórico foi gravado por uma versão mais nova do Marnelok (esquema %1; esta versão conhece até o %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>o arquivo pertence a outro programa</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>ao lado dele há um log de escrita antecipada (WAL) de outro banco de dados</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ as cartas embaralhando.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Não foi possível gravar o histórico de partidas em “%1” (%2) antes de o Marnelok fechar: as partidas desta sessão que aguardavam foram perdidas.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Ao lado do histórico de partidas havia um log de escrita antecipada (WAL) de outro banco de dados. Ele foi guardado à parte como “%1”, e as partidas do histórico foram mantidas.</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1114,10 @@ As opções padrão do Qt, como -platform NOME ou -style NOME, também funcionam
     <message>
         <source>Figures</source>
         <translation>Números</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Linhas ignoradas: %1. O histórico tem linhas com valores que nenhuma partida pode produzir; elas não contam em nenhum número, gráfico ou lista.</translation>
     </message>
 </context>
 <context>

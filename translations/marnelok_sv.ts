@@ -124,6 +124,14 @@ korten i rörelse.</translation>
         <source>the history was written by a newer version of Marnelok (schema %1; this version knows up to %2)</source>
         <translation>historiken skrevs av en nyare version av Marnelok (schema %1; den här versionen känner till scheman upp till %2)</translation>
     </message>
+    <message>
+        <source>the file belongs to another program</source>
+        <translation>filen tillhör ett annat program</translation>
+    </message>
+    <message>
+        <source>a write-ahead log of another database lies beside it</source>
+        <translation>bredvid den ligger en WAL-logg (write-ahead log) från en annan databas</translation>
+    </message>
 </context>
 <context>
     <name>HistoryFile</name>
@@ -163,6 +171,10 @@ korten i rörelse.</translation>
         <source>The history of games could not be written to &quot;%1&quot; (%2) before Marnelok closed: the games of this run that were waiting are lost.</source>
         <extracomment>%2 is the reason.</extracomment>
         <translation>Spelhistoriken kunde inte skrivas till ”%1” (%2) innan Marnelok stängdes: spelen från den här körningen som väntade har gått förlorade.</translation>
+    </message>
+    <message>
+        <source>A write-ahead log that belongs to another database lay beside the history of games. It was moved aside to &quot;%1&quot;, and the history&apos;s games were kept.</source>
+        <translation>Bredvid spelhistoriken låg en WAL-logg (write-ahead log) som hör till en annan databas. Den har flyttats undan till ”%1”, och historikens spel har behållits.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1113,10 @@ Qt:s standardflaggor, till exempel -platform NAMN eller -style NAMN, fungerar oc
     <message>
         <source>Figures</source>
         <translation>Siffror</translation>
+    </message>
+    <message>
+        <source>Ignored rows: %1. The history holds rows with values that no game can make; they count in no figure, chart or list.</source>
+        <translation>Ignorerade rader: %1. Historiken innehåller rader med värden som inget spel kan ge; de räknas inte i någon siffra, något diagram eller någon lista.</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,16 @@ TEST_F(StatisticsWindowTest, FiguresChartsAndTheListsCommands) {
                            "Best game against par: +12", "Current run of days: 2",
                            "Best daily total: 160", "Today: 155, par 150 (+5)"})
     EXPECT_TRUE(signedFigures.contains(line)) << line << "\n" << signedFigures.toStdString();
+  // Rows that no game can make are counted where the player sees them, and only then.
+  const QLabel& ignored = *window.findChild<QLabel*>("ignored");
+  EXPECT_FALSE(ignored.isVisible());
+  history.answer.statistics.ignoredRows = 1234;
+  window.Reload();
+  EXPECT_TRUE(ignored.isVisible());
+  EXPECT_TRUE(ignored.text().startsWith("Ignored rows: 1.234. ")) << ignored.text().toStdString();
+  history.answer.statistics.ignoredRows = 0;
+  window.Reload();
+  EXPECT_FALSE(ignored.isVisible());
   QHeaderView& header = *list.horizontalHeader();
   QTest::mouseClick(header.viewport(), Qt::LeftButton, {},
                     QPoint(header.sectionViewportPosition(3) + 5, header.height() / 2));

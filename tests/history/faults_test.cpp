@@ -8,6 +8,8 @@
 
 #include "child_process.h"
 #include "history_fixture.h"
+#include "log_owner.h"
+#include "schema.h"
 
 namespace marnelok::history {
 namespace {
@@ -67,6 +69,66 @@ TEST_F(Faults, BrokenFilesAreMovedAsideAndANewHistoryStarts) {
   EXPECT_EQ(ReadAll(dir.filePath("Marnelok/" + broken[1])), damaged);  // the same second: "-2"
   EXPECT_TRUE(told[0].contains(broken[1]));
   EXPECT_EQ(worker->Read(5).statistics.all.played, 1);
+}
+
+TEST_F(Faults, AnotherDatabasesLogIsMovedAsideAndTheHistoryKept) {
+  auto worker = MakeWorker();
+  for (int k = 0; k < 40; ++k) worker->Keep(KnownGame(true, 100 + k));
+  worker->Close();
+  // Another database's log, copied while that database is open (its close would empty it).
+  const QString other = dir.filePath("other.sqlite");
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+    db.setDatabaseName(other);
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    for (const char* sql :
+         {"PRAGMA journal_mode = WAL", "CREATE TABLE games(x)", "INSERT INTO games VALUES (1)"})
+      ASSERT_TRUE(q.exec(sql)) << sql;
+    ASSERT_TRUE(QFile::copy(other + "-wal", path + "-wal"));
+  }
+  QSqlDatabase::removeDatabase("other");
+  worker = MakeWorker();
+  EXPECT_EQ(worker->Read(1).statistics.all.played, 40);
+  const QStringList aside = Folder().filter(".foreign-");
+  ASSERT_EQ(aside.size(), 1) << Folder().join(' ').toStdString();
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains(aside[0])) << told[0].toStdString();
+  worker->Close();
+
+  // A history from before the application id whose log holds the id's first setting (the
+  // copy that set it stopped before the log reached the file) is the history's own.
+  told.clear();
+  const QString older = dir.filePath("older/history.sqlite");
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("older")));
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
+    db.setDatabaseName(older);
+    ASSERT_TRUE(db.open());
+    ASSERT_EQ(MigrateSchema(db, 3), std::nullopt);
+  }
+  QSqlDatabase::removeDatabase("older");
+  HistoryWorker upgrading(older, [&](const QString& m) { told << m; });
+  upgrading.Keep(KnownGame(false, 90));
+  const QString stopped = dir.filePath("stopped/history.sqlite");
+  ASSERT_TRUE(QDir().mkpath(dir.filePath("stopped")));
+  for (const QString suffix : {"", "-wal"})
+    ASSERT_TRUE(QFile::copy(older + suffix, stopped + suffix));
+  EXPECT_EQ(FileApplicationId(stopped), 0u);
+  EXPECT_EQ(LogApplicationId(stopped + "-wal"), kApplicationId);
+  HistoryWorker reopened(stopped, [&](const QString& m) { told << m; });
+  EXPECT_EQ(reopened.Read(1).statistics.throwDown.played, 1);
+  EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
+
+  // A file that another program marked as its own is not written to.
+  Exec({"PRAGMA application_id = 42"});
+  worker = MakeWorker();
+  worker->Keep(KnownGame(true, 10));
+  EXPECT_EQ(worker->waiting(), 1u);
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0].contains("another program")) << told[0].toStdString();
+  worker->Close();
+  EXPECT_EQ(Rows("SELECT count(*) FROM games"), QStringList{"40"});
 }
 
 #ifdef Q_OS_UNIX

@@ -26,4 +26,15 @@ QStringList HistoryTest::Rows(const QString& sql) const {
   return rows;
 }
 
+void HistoryTest::Exec(const QStringList& statements) const {
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-writer");
+    db.setDatabaseName(path);
+    EXPECT_TRUE(db.open());
+    QSqlQuery q(db);
+    for (const QString& sql : statements) EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+  }
+  QSqlDatabase::removeDatabase("test-writer");
+}
+
 }  // namespace marnelok::history::testing

@@ -44,6 +44,8 @@ class HistoryTest : public ::testing::Test {
 
   // Every row of `sql` on the file, its columns joined by "|", through a connection of its own.
   QStringList Rows(const QString& sql) const;
+  // Runs `statements` in order on one connection of its own, as another tool would.
+  void Exec(const QStringList& statements) const;
 
   QTemporaryDir dir;
   QString path;

@@ -4,6 +4,7 @@
 // writing at once both keep every game.
 #include "schema.h"
 
+#include <QElapsedTimer>
 #include <thread>
 
 #include "history_fixture.h"
@@ -42,6 +43,7 @@ TEST_F(HistoryTest, FirstVersionIsMigratedWithItsGames) {
   worker->Prepare();
   worker->Close();
   EXPECT_EQ(Rows("PRAGMA user_version"), QStringList{QString::number(kSchemaVersion)});
+  EXPECT_EQ(Rows("PRAGMA application_id"), QStringList{QString::number(kApplicationId)});
   EXPECT_EQ(Rows("SELECT kind, games, finished, won, hinted FROM summary_kinds ORDER BY kind"),
             (QStringList{"regular|2|1|1|0", "throw-down|1|1|0|1"}));
   worker->Keep(KnownGame(true, 150));
@@ -79,6 +81,29 @@ TEST_F(HistoryTest, FirstVersionIsMigratedWithItsGames) {
   EXPECT_TRUE(told[0].contains("newer version")) << told[0].toStdString();
   worker->Close();
   EXPECT_EQ(Rows("SELECT count(*) FROM games"), QStringList{"4"});
+}
+
+// Another copy writing a game holds the write lock for a moment; a reading does not wait for
+// it, as the file is migrated only when it is not at the current version.
+TEST_F(HistoryTest, ReadingWaitsForNoWriter) {
+  auto worker = MakeWorker();
+  worker->Keep(KnownGame(true, 150));
+  worker->Close();
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "writer");
+    db.setDatabaseName(path);
+    ASSERT_TRUE(db.open());
+    ASSERT_TRUE(QSqlQuery(db).exec("BEGIN IMMEDIATE"));
+    QElapsedTimer timer;
+    timer.start();
+    worker = MakeWorker();  // a new run: the file is checked and its version read
+    const StatisticsResult result = worker->Read(5);
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    EXPECT_EQ(result.statistics.all.played, 1);
+    EXPECT_TRUE(QSqlQuery(db).exec("ROLLBACK"));
+  }
+  QSqlDatabase::removeDatabase("writer");
 }
 
 TEST_F(HistoryTest, TwoCopiesWritingAtOnceKeepEveryGame) {

@@ -2,6 +2,7 @@
 // The statistics of a small history with known answers, the same figures after a game is
 // deleted by hand, the games against par and the daily part, the CSV export (read back by a CSV
 // reader) and the reset.
+#include <QDir>
 #include <QFile>
 #include <utility>
 #include <vector>
@@ -145,6 +146,68 @@ TEST_F(Figures, KnownAnswers) {
   EXPECT_EQ(again.regular.best, 160);
   EXPECT_EQ(again.regular.hands[1], 12);
   EXPECT_TRUE(told.isEmpty());
+}
+
+// Rows that only a hand edit can make: each is a copy of game 1 with one column changed.
+QString EditedCopy(const QString& column, const QString& value) {
+  QStringList columns{"started_at", "finished_at", "deal", "kind", "total", "won",  "finished",
+                      "hints",      "demo",        "row1", "row2", "row3",  "row4", "row5",
+                      "col1",       "col2",        "col3", "col4", "col5",  "par",  "daily"};
+  QStringList values = columns;
+  values[columns.indexOf(column)] = value;
+  return QStringLiteral("INSERT INTO games(%1) SELECT %2 FROM games WHERE id = 1")
+      .arg(columns.join(", "), values.join(", "));
+}
+
+TEST_F(Figures, RowsNoGameCanMakeCountNowhere) {
+  auto worker = MakeWorker();
+  KeepKnownGames(*worker);
+  const Statistics known = worker->Read(4).statistics;
+  worker->Close();
+  Exec({"PRAGMA ignore_check_constraints = ON",  // as a tool that switched the checks off
+        EditedCopy("total", "1000000"), EditedCopy("total", "1000000000000"),
+        EditedCopy("total", "-5"), EditedCopy("total", "'lots'"), EditedCopy("row2", "12"),
+        EditedCopy("row3", "NULL"), EditedCopy("finished", "0"), EditedCopy("kind", "'poker'"),
+        EditedCopy("daily", "'someday'"), EditedCopy("par", "5000"), EditedCopy("hints", "-1"),
+        // Game 1's cards: a review whose best cell is no number, one whose total is
+        // infinite, a card that does not exist, and one sound review.
+        "INSERT INTO placements VALUES (1, 1, 5, 0, 0, 'abc', 150, 160), "
+        "(1, 2, 6, 1, 0, 3, 150, 9e999), (1, 3, 99, 2, 0, NULL, NULL, NULL), "
+        "(1, 4, 7, 3, 0, 4, 150.5, 155)",
+        // A summary edited by hand is no more believed than a game.
+        "INSERT INTO summary_totals VALUES ('regular', 1000000, 1)"});
+
+  // A new run checks the file: rows that break the table's checks do not move it aside.
+  worker = MakeWorker();
+  for (int pass = 0; pass < 2; ++pass) {
+    const StatisticsResult result = worker->Read(4);
+    ASSERT_TRUE(result.error.isEmpty()) << result.error.toStdString();
+    const Statistics& s = result.statistics;
+    EXPECT_EQ(s.ignoredRows, 14);
+    EXPECT_EQ(s.all.played, known.all.played);
+    EXPECT_EQ(s.all.finished, known.all.finished);
+    EXPECT_EQ(s.all.best, 170);
+    EXPECT_EQ(s.all.worst, 40);
+    EXPECT_DOUBLE_EQ(s.all.mean, known.all.mean);
+    EXPECT_EQ(s.regular.currentRun, known.regular.currentRun);
+    EXPECT_EQ(s.all.hands, known.all.hands);
+    EXPECT_EQ(s.histogram, known.histogram);
+    EXPECT_EQ(s.means.size(), known.means.size());
+    EXPECT_EQ(s.par.compared, 0);
+    EXPECT_EQ(s.daily.daysPlayed, 0);
+    ASSERT_EQ(s.recent.size(), 4u);
+    EXPECT_EQ(s.recent[0].id, pass == 0 ? 10 : 9);  // the newest sound game
+    // The same after the summaries are counted afresh: the demo game deleted by hand.
+    worker->Close();
+    Rows("DELETE FROM games WHERE id = 10");
+  }
+  EXPECT_EQ(worker->ReadGame(11).game.id, 0);  // an edited game is not reviewed
+  const GameReading first = worker->ReadGame(1);
+  ASSERT_EQ(first.game.placements.size(), 4u);
+  for (int k : {0, 1, 2}) EXPECT_EQ(first.game.placements[k].review, std::nullopt) << k;
+  EXPECT_EQ(first.game.placements[3].review, (PlacementReview{4, 150.5, 155}));
+  EXPECT_TRUE(QDir(dir.filePath("Marnelok")).entryList({"*.broken-*"}).isEmpty());
+  EXPECT_TRUE(told.isEmpty()) << told.join('\n').toStdString();
 }
 
 // Daily games on five dates with a gap (03-03 has only a demo, 03-04 only a left game), a
