@@ -21,6 +21,16 @@ QAtomicInt connections;
 // copy that hangs while holding the lock does not keep this one's games waiting for ever.
 constexpr int kBusyTimeoutMs = 5000;
 
+// A name beside `file` that nothing has yet: `<file>.<what>-<date>-<time>`, counted on where
+// a file moved aside in the same second has it.
+QString UnusedName(const QString& file, const QString& what) {
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  QString target = QStringLiteral("%1.%2-%3").arg(file, what, stamp);
+  for (int n = 2; QFileInfo::exists(target); ++n)
+    target = QStringLiteral("%1.%2-%3-%4").arg(file, what, stamp).arg(n);
+  return target;
+}
+
 }  // namespace
 
 HistoryDatabase::HistoryDatabase(QString path)
@@ -143,11 +153,8 @@ std::optional<SqlFault> HistoryDatabase::Prepare() {
 
 // The log and its index go aside together; SQLite makes new ones for the history.
 QString HistoryDatabase::MoveForeignLog(const QString& file) {
-  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
   const QString wal = file + QStringLiteral("-wal");
-  QString target = wal + QStringLiteral(".foreign-") + stamp;
-  for (int n = 2; QFileInfo::exists(target); ++n)
-    target = wal + QStringLiteral(".foreign-%1-%2").arg(stamp).arg(n);
+  const QString target = UnusedName(wal, QStringLiteral("foreign"));
   if (!QFile::rename(wal, target)) return {};
   const QString shm = file + QStringLiteral("-shm");
   if (QFileInfo::exists(shm) && !QFile::rename(shm, target + QStringLiteral("-shm")))
@@ -156,10 +163,7 @@ QString HistoryDatabase::MoveForeignLog(const QString& file) {
 }
 
 QString HistoryDatabase::MoveAside() {
-  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-  QString target = path_ + QStringLiteral(".broken-") + stamp;
-  for (int n = 2; QFileInfo::exists(target); ++n)
-    target = path_ + QStringLiteral(".broken-%1-%2").arg(stamp).arg(n);
+  const QString target = UnusedName(path_, QStringLiteral("broken"));
   if (!QFile::rename(path_, target)) return {};
   // The log belongs to the broken file: left behind, it would be read into the new one.
   const QString wal = path_ + QStringLiteral("-wal");
